@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Brenvolt beside its
+# InputFiles/ and Stuff/ folders.
+set -euo pipefail
+cd "$(dirname "$0")"
+./setup.sh
+cd build/src
+exec ./brenvolt "$@"

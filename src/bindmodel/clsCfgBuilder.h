@@ -1,0 +1,59 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bindmodel/clsListControl.h"
+#include "bindmodel/clsScheme.h"
+#include "definitions/clsFileReader.h"
+#include "definitions/clsGroup.h"
+#include "platform/ISettingsStore.h"
+
+// The one object through which every window reaches the program's data.
+class clsCfgBuilder {
+public:
+    static inline const std::string settingsApp = "Brenvolt Beta 0.98";
+    static inline const std::string settingsSection = "ColorSettings";
+    static inline const std::string settingsKey = "ColorStyle";
+
+    clsCfgBuilder();
+
+    void Reset_Binds();
+    // False when the file could not be read (missing, unreadable, a folder):
+    // then nothing is read and the groups and the scheme are unchanged.
+    bool read_info(const std::string& filename);
+    void fillCombo(clsListControl& combo, const std::string& token);
+    void fillListBox(clsListControl& list, const std::string& token);
+    std::string get_value(const std::string& token, const std::string& descr);
+    std::string get_description(const std::string& token, const std::string& value);
+    const clsbind& get_next_bind();
+    // An unknown token answers an empty group.
+    clsGroup& getGroup(const std::string& token);
+    void add_code(const std::string& key, const std::string& txt, const std::string& kind,
+                  const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
+                  const std::string& switchStep, bool toFront);
+    void add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+                      bool toFront);
+    void add_radio_code(const std::string& key, const std::string& Code, const std::string& Description);
+    void printScheme(clsListControl& list);
+    void remove_bind_part(const std::string& key);
+    void remove_entire_bind(const std::string& key);
+    std::string get_bindcode(const std::string& key);
+    std::string get_binddesc(const std::string& key);
+    std::string get_bindKind(const std::string& key);
+    void go_to_first_bind();
+    // Stores the style name in use under the settings entry.
+    void SaveSettings(ISettingsStore& store, const std::string& currentColorStyle);
+
+private:
+    static std::string fitToWidth(const std::string& text, std::int16_t width);
+
+    clsGroup colorGroup;
+    clsGroup radioGroup;
+    clsGroup ospGroup;
+    clsGroup keyGroup;
+    clsGroup noGroup;
+    clsFileReader reader;
+    std::unique_ptr<clsScheme> scheme;
+};

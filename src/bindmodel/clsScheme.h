@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "bindmodel/clsbind.h"
+
+// One bind per key, in the order the keys were read, chained between a START
+// and an END marker bind. The scheme owns every bind.
+class clsScheme {
+public:
+    static inline const std::string notBound = "This key is not bound yet...";
+
+    clsScheme();
+    clsScheme(const clsScheme&) = delete;
+    clsScheme& operator=(const clsScheme&) = delete;
+
+    void go_to_first();
+    void add_new_to_end(const std::string& key);
+    void add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
+                      const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
+                      std::int16_t colorstep, bool toFront);
+    void add_radio(const std::string& key, const std::string& Code, const std::string& Description);
+    void add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+                 bool toFront);
+    // The next bound bind after the cursor; an empty bind (empty key and kind,
+    // not in the chain) when there is none.
+    const clsbind& get_next_non_null();
+    std::string get_description(const std::string& key);
+    std::string get_code(const std::string& key);
+    std::string get_kind(const std::string& key);
+    void Remove_Latest(const std::string& key);
+    void remove_all(const std::string& key);
+
+    // Colours a text piece with the repeating pattern of the first n codes,
+    // each lasting w characters; all-space chunks take no code.
+    static std::string colorText(const std::string& t, const std::vector<std::string>& the_colors,
+                                 std::int16_t n, std::int16_t w);
+
+private:
+    // Makes current the first bind with the key; false (current on the end
+    // marker) when no bind has it.
+    bool go_to_key(const std::string& key);
+
+    std::unique_ptr<clsbind> startMarker;
+    std::unique_ptr<clsbind> endMarker;
+    clsbind* current = nullptr;
+    clsbind noBind;  // answered by the walk when it is done
+    std::vector<std::unique_ptr<clsbind>> binds;
+    std::unordered_map<std::string, clsbind*> firstWithKey;  // finds a key without walking
+};

@@ -1,0 +1,28 @@
+#pragma once
+#include <cstddef>
+#include <deque>
+#include <string>
+
+#include "bindmodel/clsBindPart.h"
+
+// Everything one key does in the game: its ordered parts and their kind.
+class clsbind {
+public:
+    std::string key;
+    std::string kind;          // "", "say", "say_team", "radio:"; "START"/"END" for markers
+    clsbind* nxt = nullptr;    // chain links set by the scheme, never owning
+    clsbind* prev = nullptr;
+
+    void Add_to_Back(clsBindPart codepiece, const std::string& the_kind);
+    void Add_to_front(clsBindPart codepiece, const std::string& the_kind);
+    std::string get_desc() const;
+    std::string get_code() const;
+    // Removes the part at the back. The kind is emptied only when that was
+    // the last part: a bind that still has pieces stays bound.
+    void Remove_Latest();
+    void remove_all();
+    std::size_t partCount() const { return parts.size(); }
+
+private:
+    std::deque<clsBindPart> parts;
+};

@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+#include <vector>
+
+class clsCfgBuilder;
+class clsbind;
+
+// The moment written into a cfg file's header.
+struct clsDateTime {
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+    static clsDateTime now();  // local time
+};
+
+// The outcome of writing a file: ok, or a reason a user can read.
+struct clsWriteResult {
+    bool ok = false;
+    std::string reason;
+};
+
+// The cfg file: nine header lines, then one bind line per bound key, each
+// line ended by CR LF.
+class clsCfgFile {
+public:
+    static std::vector<std::string> headerLines(const std::string& fileName, const clsDateTime& when);
+    static std::string bindLine(const clsbind& bind);
+    // The whole file's bytes for the builder's bound binds, in key order.
+    static std::string contents(clsCfgBuilder& builder, const std::string& fileName,
+                                const clsDateTime& when);
+    // Writes bytes to folder/fileName atomically: a temporary file in the
+    // folder, flushed and closed, then renamed over the target. Creates the
+    // folder (one level) when missing. On failure nothing existing changes
+    // and nothing half-written is left.
+    static clsWriteResult writeAtomically(const std::string& folder, const std::string& fileName,
+                                          const std::string& bytes);
+};

@@ -1,0 +1,70 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QSettings>
+#include <QUrl>
+
+namespace {
+QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+// Qt's per-user settings: the registry on Windows, a settings file elsewhere.
+std::string QtSettingsStore::read(const std::string& app, const std::string& section, const std::string& key,
+                                  const std::string& defaultValue) {
+    QSettings settings(QSettings::UserScope, q(app), q(app));
+    settings.beginGroup(q(section));
+    return settings.value(q(key), q(defaultValue)).toString().toStdString();
+}
+
+void QtSettingsStore::write(const std::string& app, const std::string& section, const std::string& key,
+                            const std::string& value) {
+    QSettings settings(QSettings::UserScope, q(app), q(app));
+    settings.beginGroup(q(section));
+    settings.setValue(q(key), q(value));
+    settings.endGroup();
+    settings.sync();
+}
+
+msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(q(title));
+    box.setText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    switch (icon) {
+        case msgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case msgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case msgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case msgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    if (buttons == msgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? msgAnswer::Yes : msgAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return msgAnswer::Ok;
+}
+
+void QtBeep::beep() { QApplication::beep(); }
+
+void QtFileBrowser::openFolder(const std::string& folder) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(q(folder)));  // a failure is ignored
+}
+
+std::string QtProgramFolder::programFolder() const {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string QtProgramFolder::nativePath(const std::string& path) const {
+    return QDir::toNativeSeparators(q(path)).toStdString();
+}
+
+void QtProgramExit::endProgram() {
+    ending_ = true;
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,53 @@
+#pragma once
+#include "platform/platformServices.h"
+
+// The Qt implementation of every seam, for the real program.
+class QtSettingsStore : public ISettingsStore {
+public:
+    std::string read(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& defaultValue) override;
+    void write(const std::string& app, const std::string& section, const std::string& key,
+               const std::string& value) override;
+};
+
+class QtMessageBox : public IMessageBox {
+public:
+    msgAnswer show(const std::string& title, const std::string& text, msgIcon icon,
+                   msgButtons buttons) override;
+};
+
+class QtBeep : public IBeep {
+public:
+    void beep() override;
+};
+
+class QtFileBrowser : public IFileBrowser {
+public:
+    void openFolder(const std::string& folder) override;
+};
+
+class QtProgramFolder : public IProgramFolder {
+public:
+    std::string programFolder() const override;
+    std::string nativePath(const std::string& path) const override;
+};
+
+class QtProgramExit : public IProgramExit {
+public:
+    void endProgram() override;
+    bool ending() const override { return ending_; }
+
+private:
+    bool ending_ = false;
+};
+
+// All seams together, owned by main.
+struct QtPlatform {
+    QtSettingsStore settings;
+    QtMessageBox messages;
+    QtBeep beep;
+    QtFileBrowser fileBrowser;
+    QtProgramFolder folder;
+    QtProgramExit exit;
+    platformServices services{settings, messages, beep, fileBrowser, folder, exit};
+};

@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/IBeep.h"
+#include "platform/IFileBrowser.h"
+#include "platform/IMessageBox.h"
+#include "platform/IProgramExit.h"
+#include "platform/IProgramFolder.h"
+#include "platform/ISettingsStore.h"
+
+// The seams to the outside world, handed to every window.
+struct platformServices {
+    ISettingsStore& settings;
+    IMessageBox& messages;
+    IBeep& beep;
+    IFileBrowser& fileBrowser;
+    IProgramFolder& folder;
+    IProgramExit& exit;
+};

@@ -1,0 +1,79 @@
+#pragma once
+#include <QDir>
+#include <QTemporaryDir>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/platformServices.h"
+
+// Seams that tests can read and answer: no real message box, beep, file
+// browser or program end.
+struct fakeSettings : ISettingsStore {
+    std::map<std::string, std::string> values;  // "app/section/key" -> value
+    std::string read(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& defaultValue) override {
+        auto it = values.find(app + "/" + section + "/" + key);
+        return it == values.end() ? defaultValue : it->second;
+    }
+    void write(const std::string& app, const std::string& section, const std::string& key,
+               const std::string& value) override {
+        values[app + "/" + section + "/" + key] = value;
+    }
+};
+
+struct fakeMessages : IMessageBox {
+    struct shown {
+        std::string title, text;
+        msgIcon icon;
+        msgButtons buttons;
+    };
+    std::vector<shown> log;
+    std::deque<msgAnswer> answers;  // scripted answers to Yes/No questions; No when none is left
+    msgAnswer show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons) override {
+        log.push_back({title, text, icon, buttons});
+        if (buttons == msgButtons::Ok) return msgAnswer::Ok;
+        if (answers.empty()) return msgAnswer::No;
+        const msgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+struct fakeBeep : IBeep {
+    int count = 0;
+    void beep() override { ++count; }
+};
+
+struct fakeFileBrowser : IFileBrowser {
+    std::vector<std::string> opened;
+    void openFolder(const std::string& folder) override { opened.push_back(folder); }
+};
+
+struct fakeFolder : IProgramFolder {
+    std::string path;
+    std::string programFolder() const override { return path; }
+    std::string nativePath(const std::string& p) const override { return p; }
+};
+
+struct fakeExit : IProgramExit {
+    int ends = 0;
+    void endProgram() override { ++ends; }
+    bool ending() const override { return ends > 0; }
+};
+
+// All fakes together; the program folder is a fresh temporary folder.
+struct fakePlatform {
+    QTemporaryDir dir;
+    fakeSettings settings;
+    fakeMessages messages;
+    fakeBeep beep;
+    fakeFileBrowser fileBrowser;
+    fakeFolder folder;
+    fakeExit exit;
+    platformServices services{settings, messages, beep, fileBrowser, folder, exit};
+
+    fakePlatform() { folder.path = QDir(dir.path()).absolutePath().toStdString(); }
+    std::string programFolder() const { return folder.path; }
+};
