@@ -42,6 +42,7 @@ private:
 
     std::vector<std::unique_ptr<clsColorStyle>> styles;
     clsColorStyle initial;
+    clsColorStyle unknown;  // the "Windows" colours answered for a name no style has
     const clsColorStyle* current = &initial;
     std::size_t searches = 0;
 };

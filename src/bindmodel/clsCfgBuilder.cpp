@@ -1,0 +1,132 @@
+#include "bindmodel/clsCfgBuilder.h"
+
+#include <charconv>
+
+namespace {
+
+// The pattern step as a number: a decimal whole number from 1 to 32767,
+// blanks around it allowed; anything else counts as 1.
+std::int16_t stepFromText(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return 1;
+    const std::size_t last = text.find_last_not_of(' ');
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    long number = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, number);
+    if (ec != std::errc{} || ptr != end || number < 1 || number > 32767) return 1;
+    return static_cast<std::int16_t>(number);
+}
+
+}  // namespace
+
+clsCfgBuilder::clsCfgBuilder() : scheme(std::make_unique<clsScheme>()) {}
+
+void clsCfgBuilder::Reset_Binds() {
+    scheme = std::make_unique<clsScheme>();
+    keyGroup.get_front();
+    while (keyGroup.has_next()) scheme->add_new_to_end(keyGroup.get_next().value);
+}
+
+bool clsCfgBuilder::read_info(const std::string& filename) {
+    if (!reader.openfile(filename)) return false;
+    while (reader.has_more()) {
+        std::unique_ptr<clsItem> item = reader.getItem();
+        const std::string kind = item->kind;
+        if (kind == "color:") {
+            colorGroup.ADD(std::move(item));
+        } else if (kind == "radio:") {
+            radioGroup.ADD(std::move(item));
+        } else if (kind == "osp:") {
+            ospGroup.ADD(std::move(item));
+        } else if (kind == "key:") {
+            // A key without a name cannot be bound in the game (and its empty
+            // key would end the walk over the binds early): it is left out.
+            if (item->value.empty()) continue;
+            const std::string key = item->value;
+            if (keyGroup.ADD(std::move(item))) scheme->add_new_to_end(key);
+        }
+    }
+    reader.close_file();
+    return true;
+}
+
+void clsCfgBuilder::fillCombo(clsListControl& combo, const std::string& token) {
+    combo.clear();
+    clsGroup& group = getGroup(token);
+    group.get_front();
+    while (group.has_next()) combo.addItem(group.get_next().Description);
+}
+
+void clsCfgBuilder::fillListBox(clsListControl& list, const std::string& token) { fillCombo(list, token); }
+
+std::string clsCfgBuilder::get_value(const std::string& token, const std::string& descr) {
+    return getGroup(token).find_by_description(descr).value;
+}
+
+std::string clsCfgBuilder::get_description(const std::string& token, const std::string& value) {
+    return getGroup(token).find_by_value(value).Description;
+}
+
+const clsbind& clsCfgBuilder::get_next_bind() { return scheme->get_next_non_null(); }
+
+clsGroup& clsCfgBuilder::getGroup(const std::string& token) {
+    if (token == "color:") return colorGroup;
+    if (token == "radio:") return radioGroup;
+    if (token == "osp:") return ospGroup;
+    if (token == "key:") return keyGroup;
+    return noGroup;
+}
+
+void clsCfgBuilder::add_code(const std::string& key, const std::string& txt, const std::string& kind,
+                             const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
+                             const std::string& switchStep, bool toFront) {
+    scheme->add_bindPart(key, txt, kind, the_colors, amount_of_colors, stepFromText(switchStep), toFront);
+}
+
+void clsCfgBuilder::add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+                                 bool toFront) {
+    scheme->add_osp(key, ospCode, the_kind, toFront);
+}
+
+void clsCfgBuilder::add_radio_code(const std::string& key, const std::string& Code, const std::string& Description) {
+    scheme->add_radio(key, Code, Description);
+}
+
+std::string clsCfgBuilder::fitToWidth(const std::string& text, std::int16_t width) {
+    const std::size_t w = width > 0 ? static_cast<std::size_t>(width) : 0;
+    if (text.size() >= w) return text.substr(0, w);
+    return std::string(w - text.size(), ' ') + text;
+}
+
+void clsCfgBuilder::printScheme(clsListControl& list) {
+    scheme->go_to_first();
+    const clsbind* b = &scheme->get_next_non_null();
+    const std::string separator = "|" + std::string(10, '-') + "|" + std::string(10, '-') + "|" +
+                                  std::string(50, '-') + "|";
+    list.addItem("|" + fitToWidth("Key:", 10) + "|" + fitToWidth("Type:", 10) + "|" +
+                 fitToWidth("Description:", 50) + "|");
+    list.addItem(separator);
+    while (!b->kind.empty()) {
+        list.addItem("|" + fitToWidth(b->key, 10) + "|" + fitToWidth(b->kind, 10) + "|" +
+                     fitToWidth(b->get_desc(), 50) + "|");
+        b = &scheme->get_next_non_null();
+    }
+    list.addItem(separator);
+}
+
+void clsCfgBuilder::remove_bind_part(const std::string& key) { scheme->Remove_Latest(key); }
+
+void clsCfgBuilder::remove_entire_bind(const std::string& key) { scheme->remove_all(key); }
+
+std::string clsCfgBuilder::get_bindcode(const std::string& key) { return scheme->get_code(key); }
+
+std::string clsCfgBuilder::get_binddesc(const std::string& key) { return scheme->get_description(key); }
+
+std::string clsCfgBuilder::get_bindKind(const std::string& key) { return scheme->get_kind(key); }
+
+void clsCfgBuilder::go_to_first_bind() { scheme->go_to_first(); }
+
+void clsCfgBuilder::SaveSettings(ISettingsStore& store, const std::string& currentColorStyle) {
+    store.write(settingsApp, settingsSection, settingsKey, currentColorStyle);
+}

@@ -1,0 +1,136 @@
+#include "cfgoutput/clsCfgFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define BRENVOLT_HAVE_FSYNC 1
+#endif
+
+#include "bindmodel/clsCfgBuilder.h"
+#include "bindmodel/clsbind.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string lineEnd = "\r\n";
+
+std::string twoDigits(int v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d", v);
+    return buf;
+}
+
+std::string fourDigits(int v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d", v);
+    return buf;
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    const char last = folder.back();
+    return (last == '/' || last == '\\') ? folder + name : folder + "/" + name;
+}
+
+std::string errnoText(int err) { return std::strerror(err); }
+
+// A fresh name for the temporary file beside the target.
+std::string temporaryName(const std::string& fileName) {
+    static std::mt19937_64 generator{std::random_device{}()};
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(generator()));
+    return "." + fileName + "." + suffix + ".tmp";
+}
+
+}  // namespace
+
+clsDateTime clsDateTime::now() {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    clsDateTime d;
+    d.year = local.tm_year + 1900;
+    d.month = local.tm_mon + 1;
+    d.day = local.tm_mday;
+    d.hour = local.tm_hour;
+    d.minute = local.tm_min;
+    d.second = local.tm_sec;
+    return d;
+}
+
+std::vector<std::string> clsCfgFile::headerLines(const std::string& fileName, const clsDateTime& when) {
+    return {
+        "// Description: Cfg file with text/radio binds for Soldier of Fortune 2",
+        "// Created with: Brenvolt Beta 0.98",
+        "// Creation Date: " + twoDigits(when.month) + "-" + twoDigits(when.day) + "-" + fourDigits(when.year),
+        "// Creation Time: " + twoDigits(when.hour) + ":" + twoDigits(when.minute) + ":" + twoDigits(when.second),
+        "// Info: Place this file in the program files\\sof2\\base\\mp folder and in console type: 'exec " +
+            fileName + "'",
+        "//",
+        "// Thanx for using my program,",
+        "// Tarvelin",
+        "",
+    };
+}
+
+std::string clsCfgFile::bindLine(const clsbind& bind) {
+    if (bind.kind == "radio:") return "bind " + bind.key + " " + bind.get_code();
+    return "bind " + bind.key + " " + bind.kind + " " + bind.get_code();
+}
+
+std::string clsCfgFile::contents(clsCfgBuilder& builder, const std::string& fileName, const clsDateTime& when) {
+    std::string bytes;
+    for (const std::string& line : headerLines(fileName, when)) bytes += line + lineEnd;
+    builder.go_to_first_bind();
+    for (const clsbind* b = &builder.get_next_bind(); !b->key.empty(); b = &builder.get_next_bind())
+        bytes += bindLine(*b) + lineEnd;
+    return bytes;
+}
+
+clsWriteResult clsCfgFile::writeAtomically(const std::string& folder, const std::string& fileName,
+                                           const std::string& bytes) {
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        if (fs::exists(folder, ec))
+            return {false, "The folder " + folder + " cannot be created: a file of that name is in the way."};
+        if (!fs::create_directory(folder, ec) && !fs::is_directory(folder))
+            return {false, "The folder " + folder + " could not be created: " + ec.message() + "."};
+    }
+
+    const std::string target = joinPath(folder, fileName);
+    if (fs::is_directory(target, ec))
+        return {false, "The file " + target + " cannot be written: a folder of that name is in the way."};
+
+    const std::string temporary = joinPath(folder, temporaryName(fileName));
+    std::FILE* out = std::fopen(temporary.c_str(), "wbx");
+    if (!out) return {false, "The file " + target + " could not be written: " + errnoText(errno) + "."};
+
+    auto fail = [&](int err) {
+        if (out) std::fclose(out);
+        std::remove(temporary.c_str());
+        return clsWriteResult{false, "The file " + target + " could not be written: " + errnoText(err) + "."};
+    };
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) return fail(errno);
+    if (std::fflush(out) != 0) return fail(errno);
+#ifdef BRENVOLT_HAVE_FSYNC
+    if (fsync(fileno(out)) != 0) return fail(errno);
+#endif
+    const int closed = std::fclose(out);
+    out = nullptr;
+    if (closed != 0) return fail(errno);
+
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        std::remove(temporary.c_str());
+        return {false, "The file " + target + " could not be written: " + ec.message() + "."};
+    }
+    return {true, {}};
+}

@@ -1,0 +1,90 @@
+#include "definitions/clsFileReader.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace {
+
+const std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+// The item a line yields, cut by the fixed positions of its token. The
+// description of a "<>" line is the text between the token (assumed at the
+// start of the line) and the first "<>"; a separator that stands before the
+// end of that cut leaves nothing sensible to cut, so such a line yields nothing.
+std::unique_ptr<clsItem> cutAround(std::string_view L, std::size_t sep, std::size_t tokenLength,
+                                   const char* kind) {
+    auto item = std::make_unique<clsItem>();
+    if (sep < tokenLength) return item;
+    item->value = std::string(L.substr(sep + 2));
+    item->Description = std::string(L.substr(tokenLength, sep - tokenLength));
+    item->kind = kind;
+    return item;
+}
+
+}  // namespace
+
+bool clsFileReader::openfile(const std::string& name) {
+    close_file();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(name, ec)) return false;
+    std::ifstream in(name, std::ios::binary);
+    if (!in) return false;
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+    openbuffer(std::move(content));
+    return true;
+}
+
+void clsFileReader::openbuffer(std::string content) {
+    data = std::move(content);
+    pos = std::string_view(data).starts_with(byteOrderMark) ? byteOrderMark.size() : 0;
+}
+
+bool clsFileReader::has_more() const { return pos < data.size(); }
+
+bool clsFileReader::readLine(std::string_view& line) {
+    if (!has_more()) return false;
+    const std::string_view rest = std::string_view(data).substr(pos);
+    const std::size_t lf = rest.find('\n');
+    line = rest.substr(0, lf);
+    pos = (lf == std::string_view::npos) ? data.size() : pos + lf + 1;
+    if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return true;
+}
+
+std::unique_ptr<clsItem> clsFileReader::getItem() {
+    std::string_view line;
+    while (readLine(line)) {
+        auto item = parseLine(line);
+        if (!item->kind.empty()) return item;
+    }
+    // Only lines without a usable token were left (or nothing at all).
+    return std::make_unique<clsItem>();
+}
+
+void clsFileReader::close_file() {
+    data.clear();
+    data.shrink_to_fit();
+    pos = 0;
+}
+
+std::unique_ptr<clsItem> clsFileReader::parseLine(std::string_view L) {
+    const std::size_t sep = L.find("<>");
+    const bool hasSep = sep != std::string_view::npos;
+    auto contains = [L](std::string_view token) { return L.find(token) != std::string_view::npos; };
+
+    // The order of these tests decides what a line is, wherever its token stands.
+    if (contains("osp:") && hasSep) return cutAround(L, sep, 4, "osp:");
+    if (contains("key:")) {
+        auto item = std::make_unique<clsItem>();
+        item->Description = std::string(L.substr(4));
+        item->value = item->Description;
+        item->kind = "key:";
+        return item;
+    }
+    if (contains("color:") && hasSep) return cutAround(L, sep, 6, "color:");
+    if (contains("radio:") && hasSep) return cutAround(L, sep, 6, "radio:");
+    return std::make_unique<clsItem>();
+}
