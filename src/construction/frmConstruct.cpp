@@ -1,6 +1,355 @@
 #include "construction/frmConstruct.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <vector>
+
+#include "cfgoutput/frmSaveToFile.h"
+#include "construction/frmReview.h"
+#include "shell/qtListControl.h"
+#include "shell/twips.h"
+#include "styles/frmColorStyle.h"
+#include "styles/stylePainter.h"
+
+namespace {
+
+// Design client width of the window.
+constexpr int clientWidth = 9300;
+// What the original platform's caption, menu bar and borders take of a
+// window height.
+constexpr int windowFrame = 780;
+
+// Fills a drop-down list in insertion order in one step: a definition file
+// may list tens of thousands of keys, and a list that takes them one at a
+// time re-examines itself for every entry. Entries keep their bytes as item
+// data, as comboListControl does, so pickedText reads them back exactly.
+class bulkComboFill : public clsListControl {
+public:
+    explicit bulkComboFill(QComboBox* box) : box_(box) {}
+    void clear() override {
+        box_->clear();
+        items_.clear();
+    }
+    void addItem(const std::string& entry) override {
+        auto* item = new QStandardItem(showText(entry));
+        item->setData(QByteArray(entry.data(), static_cast<qsizetype>(entry.size())), Qt::UserRole);
+        items_.append(item);
+    }
+    // Puts the gathered entries into the list; nothing is picked afterwards.
+    void flush() {
+        if (auto* model = qobject_cast<QStandardItemModel*>(box_->model())) {
+            model->invisibleRootItem()->appendRows(items_);
+        } else {
+            for (QStandardItem* item : items_) {
+                box_->addItem(item->text(), item->data(Qt::UserRole));
+                delete item;
+            }
+        }
+        items_.clear();
+        box_->setCurrentIndex(-1);
+    }
+    ~bulkComboFill() override { qDeleteAll(items_); }
+
+private:
+    QComboBox* box_;
+    QList<QStandardItem*> items_;
+};
+
+}  // namespace
+
 frmConstruct::frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), help_(help) {
-    setObjectName("frmConstruct");
+    setObjectName(QStringLiteral("frmConstruct"));
+    setWindowTitle(QStringLiteral("Make-a-Bind"));
+    createControls();
+
+    connect(cboKeys, &QComboBox::activated, this, [this] { cboKeys_Click(); });
+    connect(optPublicBind, &QRadioButton::clicked, this, [this] { optPublicBind_Click(); });
+    connect(optTeamBind, &QRadioButton::clicked, this, [this] { optTeamBind_Click(); });
+    connect(optRadio, &QRadioButton::clicked, this, [this] { optRadio_Click(); });
+    connect(cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdRadioAdd, &QPushButton::clicked, this, [this] { cmdRadioAdd_Click(); });
+    connect(cmdRadioCancel, &QPushButton::clicked, this, [this] { cmdRadioCancel_Click(); });
+    connect(cboColors, &QComboBox::activated, this, [this] { cboColors_Click(); });
+    connect(chkAddToFront, &QCheckBox::clicked, this, [this] { chkAddToFront_Click(); });
+    connect(cmdTextAdd, &QPushButton::clicked, this, [this] { cmdTextAdd_Click(); });
+    connect(cmdTextUndo, &QPushButton::clicked, this, [this] { cmdTextUndo_Click(); });
+    connect(cmdTextDone, &QPushButton::clicked, this, [this] { cmdTextDone_Click(); });
+    connect(cmdTextCancel, &QPushButton::clicked, this, [this] { cmdTextCancel_Click(); });
+    connect(cmdTextOsp, &QPushButton::clicked, this, [this] { cmdTextOsp_Click(); });
+    connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(mnuReset, &QAction::triggered, this, [this] { mnuReset_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuReview, &QAction::triggered, this, [this] { mnuReview_Click(); });
+    connect(mnuColorStyle, &QAction::triggered, this, [this] { mnuColorStyle_Click(); });
+    connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+
+    Form_Load();
+}
+
+frmConstruct::~frmConstruct() = default;
+
+// ---- Load and the screen's states -----------------------------------------
+
+void frmConstruct::Form_Load() {
+    setupControls();
+    applyColorStyle();
+    bulkComboFill keys(cboKeys);
+    ctx_.builder.fillCombo(keys, "key:");
+    keys.flush();
+    setWindowTitle(QStringLiteral("Make your SoF2 Binds"));
+}
+
+namespace {
+// A number as the screen writes it into captions and lists: one leading
+// space where a sign would go.
+QString signed16(int n) { return QStringLiteral(" ") + QString::number(n); }
+QString rowCaption(int row) { return QStringLiteral("Pattern Color #") + signed16(row) + QStringLiteral(":"); }
+}  // namespace
+
+void frmConstruct::setupControls() {
+    // Stacked controls stand 150 apart; a label sits 60 below the top of the
+    // control it names.
+    setTopOf(cboColors, topOf(txtText) + heightOf(txtText) + 150);
+    setTopOf(lblColors, topOf(cboColors) + 60);
+    setTopOf(cboSwitch, topOf(cboColors));
+    setTopOf(lblSwitch, topOf(cboSwitch) + 60);
+
+    setTopOf(cboColor[0], topOf(cboColors) + heightOf(cboColors) + 150);
+    setTopOf(lblColor[0], topOf(cboColor[0]) + 60);
+    fillColorRow(0);
+    lblColor[0]->setText(rowCaption(1));
+    cboColors->addItem(signed16(1));
+
+    // The two build frames share one place under the top frames.
+    setTopOf(fraTextBind, topOf(fraSelect) + heightOf(fraSelect) + 150);
+    setTopOf(fraRadio, topOf(fraSelect) + heightOf(fraSelect) + 150);
+
+    comboListControl radio(cboRadio, true);
+    ctx_.builder.fillCombo(radio, "radio:");
+
+    for (int k = 1; k < colorRows; ++k) {
+        createColorRow(k);
+        setTopOf(cboColor[k], topOf(cboColor[k - 1]) + heightOf(cboColor[k - 1]) + 150);
+        setTopOf(lblColor[k], topOf(cboColor[k]) + 60);
+        lblColor[k]->setText(rowCaption(k + 1));
+        cboColors->addItem(signed16(k + 1));
+    }
+
+    resetScreen();
+}
+
+void frmConstruct::resetScreen() {
+    fraTextBind->hide();
+    fraRadio->hide();
+    // The text frame shows only the text line and the pattern lists.
+    setHeightOf(fraTextBind, topOf(cboColors) + heightOf(cboColors) + 150);
+    setWindowHeight(topOf(fraSelect) + heightOf(fraSelect) + 150 + 800);
+
+    cboColors->clear();
+    cboSwitch->clear();
+    for (int k = 0; k < colorRows; ++k) {
+        lblColor[k]->hide();
+        cboColor[k]->hide();
+        fillColorRow(k);
+        cboColors->addItem(signed16(k + 1));
+    }
+    for (int w = 1; w <= 10; ++w) cboSwitch->addItem(signed16(w));
+    // A list that gets entries picks the first; these show nothing picked.
+    cboColors->setCurrentIndex(-1);
+    cboSwitch->setCurrentIndex(-1);
+
+    for (QPushButton* b : {cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp}) b->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdContinue, optTeamBind, optPublicBind, optRadio, cboKeys})
+        w->setEnabled(true);
+
+    txtText->clear();
+    txtOutput->clear();
+
+    // The kind and description beside the key list describe the key the
+    // list shows.
+    const bool keyShown = cboKeys->currentIndex() >= 0;
+    if (keyShown) showBindOf(pickedText(cboKeys));
+
+    const bool ready = keyShown && anyBindTypePicked();
+    cmdContinue->setVisible(ready);
+    // Clear acts on the key of the last Continue; before one there is none.
+    cmdClear->setVisible(ready && !currentKey.empty());
+}
+
+void frmConstruct::fitToTextBind() { setWindowHeight(textBindWindowHeight()); }
+
+void frmConstruct::fitToRadioBind() { setWindowHeight(topOf(fraRadio) + heightOf(fraRadio) + 800 + 150); }
+
+int frmConstruct::textBindWindowHeight() const { return topOf(fraTextBind) + heightOf(fraTextBind) + 800 + 150; }
+
+void frmConstruct::applyColorStyle() {
+    stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
+    paint.form(this);
+    paint.buttons({cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp});
+    paint.labels({lblKeys, lblKind, lblDesc, lblText, lblColors, lblOutput, lblSwitch, lblRadio});
+    paint.boxes({cboKeys, txtKind, txtDesc, txtText, cboColors, txtOutput, cboSwitch, cboRadio});
+    // Every colour row, shown or not.
+    for (int k = 0; k < colorRows; ++k) {
+        paint.label(lblColor[k]);
+        paint.box(cboColor[k]);
+    }
+    paint.framesAndOptions(
+        {fraSelect, fraBindType, fraTextBind, fraRadio, optPublicBind, optTeamBind, optRadio, chkAddToFront});
+}
+
+// ---- Key selection and the radio frame -------------------------------------
+
+void frmConstruct::cboKeys_Click() {
+    if (anyBindTypePicked()) cmdContinue->show();
+    showBindOf(pickedText(cboKeys));
+}
+
+void frmConstruct::optPublicBind_Click() { bindTypeClicked(); }
+void frmConstruct::optTeamBind_Click() { bindTypeClicked(); }
+void frmConstruct::optRadio_Click() { bindTypeClicked(); }
+
+void frmConstruct::bindTypeClicked() {
+    if (cboKeys->currentIndex() >= 0) cmdContinue->show();
+}
+
+void frmConstruct::cmdContinue_Click() {
+    // Continue is offered only with a key and a type picked.
+    if (cboKeys->currentIndex() < 0 || !anyBindTypePicked()) return;
+    if (optTeamBind->isChecked() || optPublicBind->isChecked()) {
+        fitToTextBind();
+        fraTextBind->show();
+        txtText->setFocus();
+    } else if (optRadio->isChecked()) {
+        fitToRadioBind();
+        fraRadio->show();
+        cboRadio->setFocus();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdContinue, optPublicBind, optTeamBind, optRadio, cboKeys})
+        w->setEnabled(false);
+    currentKey = pickedText(cboKeys);
+    currentKind = optPublicBind->isChecked() ? "say" : optTeamBind->isChecked() ? "say_team" : "radio:";
+}
+
+void frmConstruct::cmdClear_Click() {
+    if (!askYesNo("Clear?", "Are you sure you want to CLEAR button: '" + currentKey + "' of any binds?")) return;
+    ctx_.builder.remove_entire_bind(currentKey);
+    resetScreen();
+}
+
+void frmConstruct::cmdRadioAdd_Click() {
+    if (cboRadio->currentIndex() < 0) return;
+    const std::string entry = pickedText(cboRadio);
+    const std::string value = ctx_.builder.get_value("radio:", entry);
+    ctx_.builder.add_radio_code(currentKey, value, entry);
+    resetScreen();
+}
+
+void frmConstruct::cmdRadioCancel_Click() { resetScreen(); }
+
+// ---- Menus -----------------------------------------------------------------
+
+void frmConstruct::mnuSave_Click() {
+    QPointer<frmSaveToFile> dialog = new frmSaveToFile(ctx_, this);
+    hide();
+    dialog->exec();
+    delete dialog;
+    // Back shows this screen again and a save ends the program; however
+    // else the dialog went away, the user keeps a window.
+    if (!ctx_.platform.exit.ending() && !isVisible()) show();
+}
+
+void frmConstruct::mnuReset_Click() {
+    if (!askYesNo("RESET?", "Are you sure you want to DELETE all made binds?")) return;
+    ctx_.builder.Reset_Binds();
+    resetScreen();
+}
+
+void frmConstruct::mnuExit_Click() {
+    if (!askYesNo("Exit?", "Are you sure you want to exit? Any unsaved information will be lost!", true)) return;
+    ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
+    ctx_.platform.exit.endProgram();
+}
+
+void frmConstruct::mnuReview_Click() {
+    QPointer<frmReview> review = new frmReview(ctx_, this);
+    review->exec();
+    delete review;
+}
+
+void frmConstruct::mnuColorStyle_Click() {
+    QPointer<frmColorStyle> styles = new frmColorStyle(ctx_, this);
+    styles->exec();
+    delete styles;
+    applyColorStyle();
+}
+
+void frmConstruct::mnuHelp_Click() { help_.showModal(this); }
+
+void frmConstruct::closeEvent(QCloseEvent* event) {
+    if (ctx_.platform.exit.ending()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    mnuExit_Click();
+    if (ctx_.platform.exit.ending()) event->accept();
+}
+
+// ---- Helpers ---------------------------------------------------------------
+
+bool frmConstruct::askYesNo(const std::string& title, const std::string& text, bool warning) {
+    return ctx_.platform.messages.show(title, text, warning ? msgIcon::Exclamation : msgIcon::None,
+                                       msgButtons::YesNo) == msgAnswer::Yes;
+}
+
+void frmConstruct::showBindOf(const std::string& key) {
+    txtKind->setText(showText(ctx_.builder.get_bindKind(key)));
+    txtDesc->setText(showText(ctx_.builder.get_binddesc(key)));
+}
+
+void frmConstruct::fillColorRow(int k) {
+    comboListControl row(cboColor[k], true);
+    ctx_.builder.fillCombo(row, "color:");
+}
+
+bool frmConstruct::anyBindTypePicked() const {
+    return optPublicBind->isChecked() || optTeamBind->isChecked() || optRadio->isChecked();
+}
+
+void frmConstruct::place(QWidget* w, int left, int t, int width, int h) {
+    twipsLayout_[w] = QRect(left, t, width, h);
+    w->setGeometry(twipsRect(left, t, width, h));
+}
+
+int frmConstruct::topOf(const QWidget* w) const { return twipsLayout_.value(w).y(); }
+int frmConstruct::heightOf(const QWidget* w) const { return twipsLayout_.value(w).height(); }
+
+void frmConstruct::setTopOf(QWidget* w, int t) {
+    const QRect r = twipsLayout_.value(w);
+    place(w, r.x(), t, r.width(), r.height());
+}
+
+void frmConstruct::setHeightOf(QWidget* w, int h) {
+    const QRect r = twipsLayout_.value(w);
+    place(w, r.x(), r.y(), r.width(), h);
+}
+
+void frmConstruct::setWindowHeight(int windowTwips) {
+    const int width = twips(clientWidth);
+    const int client = twips(windowTwips - windowFrame);
+    centralWidget()->setFixedSize(width, client);
+    int bar = menuBar()->heightForWidth(width);
+    if (bar < 0) bar = menuBar()->sizeHint().height();
+    setFixedSize(width, bar + client);
 }

@@ -1,16 +1,172 @@
 #pragma once
+#include <QHash>
 #include <QMainWindow>
+#include <QRect>
+#include <array>
+#include <cstdint>
+#include <string>
 
 #include "help/helpWindowHolder.h"
 #include "shell/clsAppContext.h"
 
-// Placeholder until the real window lands.
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+// The working window: pick a key and a bind type, then build the key's chat
+// text piece by piece (the text frame) or pick one radio command.
+//
+// Three states: selecting a key (only the two top frames), building text
+// (fraTextBind shown) and building radio (fraRadio shown). Every bind lives
+// in the builder; this window only reads and changes it through ctx.builder.
+//
+// Control names are the object names. The eight colour rows are
+// "cboColor0".."cboColor7" and "lblColor0".."lblColor7" (row k is captioned
+// "Pattern Color # k+1:"): Qt needs a unique name per control.
 class frmConstruct : public QMainWindow {
     Q_OBJECT
 public:
     frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* parent = nullptr);
+    ~frmConstruct() override;
+
+protected:
+    // The close box asks like File / Exit; it closes without asking while
+    // the program is ending.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    static constexpr int colorRows = 8;
+
+    // Design-time controls (frmConstructDesign.cpp).
+    void createControls();
+    void createMenus();
+    void createTextFrame();
+    void setupTabOrder();
+    void createColorRow(int k);
+
+    // Load and the screen's states.
+    void Form_Load();
+    void setupControls();
+    void resetScreen();
+    void fitToTextBind();
+    void fitToRadioBind();
+    void showPatternColors(std::int16_t n);
+    void applyColorStyle();
+
+    // Key selection and the radio frame.
+    void cboKeys_Click();
+    void optPublicBind_Click();
+    void optTeamBind_Click();
+    void optRadio_Click();
+    void cmdContinue_Click();
+    void cmdClear_Click();
+    void cmdRadioAdd_Click();
+    void cmdRadioCancel_Click();
+
+    // Menus.
+    void mnuSave_Click();
+    void mnuReset_Click();
+    void mnuExit_Click();
+    void mnuReview_Click();
+    void mnuColorStyle_Click();
+    void mnuHelp_Click();
+
+    // The text frame (frmConstructText.cpp).
+    void cboColors_Click();
+    void chkAddToFront_Click();
+    void cmdTextAdd_Click();
+    void cmdTextUndo_Click();
+    void cmdTextDone_Click();
+    void cmdTextCancel_Click();
+    void cmdTextOsp_Click();
+
+    // Helpers.
+    void bindTypeClicked();
+    bool askYesNo(const std::string& title, const std::string& text, bool warning = false);
+    void showBindOf(const std::string& key);
+    void showBindCode();
+    void fillColorRow(int k);
+    static std::int16_t pickedNumber(const QComboBox* list);
+    bool anyBindTypePicked() const;
+
+    // Layout in twips, kept per control so that the run-time rules read as
+    // "top of this = top of that + height of that + 150".
+    void place(QWidget* w, int left, int top, int width, int height);
+    int topOf(const QWidget* w) const;
+    int heightOf(const QWidget* w) const;
+    void setTopOf(QWidget* w, int t);
+    void setHeightOf(QWidget* w, int h);
+    // Height of the whole window as the original platform counts it
+    // (caption, menu bar and borders included).
+    void setWindowHeight(int windowTwips);
+    // The window height that shows fraTextBind down to its bottom edge. Anything
+    // placed under the frame adds its height here.
+    int textBindWindowHeight() const;
+
     clsAppContext& ctx_;
     helpWindowHolder& help_;
+
+    std::string currentKey;
+    std::string currentKind;
+    std::int16_t colorCount = 0;
+    bool addToFront = false;
+
+    QHash<const QWidget*, QRect> twipsLayout_;
+
+    // Menus.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuReset = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuExtra = nullptr;
+    QAction* mnuReview = nullptr;
+    QAction* mnuColorStyle = nullptr;
+    QAction* mnuHelp = nullptr;
+
+    // Key selection.
+    QGroupBox* fraSelect = nullptr;
+    QLabel* lblKeys = nullptr;
+    QComboBox* cboKeys = nullptr;
+    QLabel* lblKind = nullptr;
+    QLineEdit* txtKind = nullptr;
+    QLabel* lblDesc = nullptr;
+    QLineEdit* txtDesc = nullptr;
+    QGroupBox* fraBindType = nullptr;
+    QRadioButton* optPublicBind = nullptr;
+    QRadioButton* optTeamBind = nullptr;
+    QRadioButton* optRadio = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdContinue = nullptr;
+
+    // The text frame.
+    QGroupBox* fraTextBind = nullptr;
+    QLabel* lblText = nullptr;
+    QLineEdit* txtText = nullptr;
+    QLabel* lblColors = nullptr;
+    QComboBox* cboColors = nullptr;
+    QLabel* lblSwitch = nullptr;
+    QComboBox* cboSwitch = nullptr;
+    QCheckBox* chkAddToFront = nullptr;
+    std::array<QLabel*, colorRows> lblColor{};
+    std::array<QComboBox*, colorRows> cboColor{};
+    QLabel* lblOutput = nullptr;
+    QLineEdit* txtOutput = nullptr;
+    QPushButton* cmdTextAdd = nullptr;
+    QPushButton* cmdTextUndo = nullptr;
+    QPushButton* cmdTextDone = nullptr;
+    QPushButton* cmdTextCancel = nullptr;
+    QPushButton* cmdTextOsp = nullptr;
+
+    // The radio frame.
+    QGroupBox* fraRadio = nullptr;
+    QLabel* lblRadio = nullptr;
+    QComboBox* cboRadio = nullptr;
+    QPushButton* cmdRadioAdd = nullptr;
+    QPushButton* cmdRadioCancel = nullptr;
 };
