@@ -1,3 +1,152 @@
 #include "cfgoutput/frmSaveToFile.h"
 
-frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) { setObjectName("frmSaveToFile"); }
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "construction/keyPressFilter.h"
+#include "shell/twips.h"
+#include "styles/stylePainter.h"
+
+namespace {
+// 16384 -> "16,384"
+std::string grouped(std::size_t n) {
+    std::string digits = std::to_string(n);
+    for (auto i = static_cast<std::ptrdiff_t>(digits.size()) - 3; i > 0; i -= 3)
+        digits.insert(static_cast<std::size_t>(i), ",");
+    return digits;
+}
+}  // namespace
+
+frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setObjectName("frmSaveToFile");
+    setFixedSize(twips(5160), twips(1425));
+
+    // Made in tab order: "Save and Quit" comes first and holds the focus.
+    cmdSave = new QPushButton(QStringLiteral("Save and Quit"), this);
+    cmdSave->setObjectName("cmdSave");
+    cmdSave->setGeometry(twipsRect(1680, 840, 1215, 375));
+    connect(cmdSave, &QPushButton::clicked, this, &frmSaveToFile::cmdSave_Click);
+
+    cmdBack = new QPushButton(QStringLiteral("Back"), this);
+    cmdBack->setObjectName("cmdBack");
+    cmdBack->setGeometry(twipsRect(3120, 840, 1215, 375));
+    connect(cmdBack, &QPushButton::clicked, this, &frmSaveToFile::cmdBack_Click);
+
+    txtFilename = new QLineEdit(this);
+    txtFilename->setObjectName("txtFilename");
+    txtFilename->setGeometry(twipsRect(1320, 360, 3615, 285));
+    // Letters and digits only: the program adds ".cfg", and the file always
+    // lands in the output folder.
+    const clsInputHandler& filters = ctx_.inputHandler;
+    filterBox(txtFilename, ctx_.platform.beep,
+              boxRules{[&filters](char c, std::string_view, std::string_view) {
+                           return filters.filterFileName(static_cast<unsigned char>(c)) != 0;
+                       },
+                       [&filters](std::string_view text) { return filters.cleanFileName(text); }});
+
+    lblFilename = new QLabel(QStringLiteral("Filename:"), this);
+    lblFilename->setObjectName("lblFilename");
+    lblFilename->setGeometry(twipsRect(360, 400, 825, 195));
+
+    setTabOrder(cmdSave, cmdBack);
+    setTabOrder(cmdBack, txtFilename);
+    cmdSave->setFocus();
+    Form_Load();
+}
+
+void frmSaveToFile::Form_Load() {
+    setWindowTitle(QStringLiteral("Save File"));
+    applyColorStyle();
+}
+
+void frmSaveToFile::cmdSave_Click() {
+    const std::string typedName = txtFilename->text().toStdString();
+    if (typedName.empty()) {
+        ctx_.platform.messages.show("Missing Information", "A file needs a name...", msgIcon::Exclamation,
+                                    msgButtons::Ok);
+        return;
+    }
+    const std::string fileName = typedName + ".cfg";
+    const std::string folder = ctx_.outputFolder();
+
+    const bool replacing = QFileInfo::exists(QString::fromStdString(folder + "/" + fileName));
+    if (replacing &&
+        ctx_.platform.messages.show("File Already Exists!", "Do you want to replace the file " + fileName + "?",
+                                    msgIcon::Question, msgButtons::YesNo) != msgAnswer::Yes) {
+        txtFilename->clear();
+        return;
+    }
+    if (!confirmSize(fileName)) return;
+
+    const clsWriteResult written = writeCfgFile(fileName, folder);
+    if (!written.ok) {
+        // Nothing was written and an earlier file is untouched: the user may
+        // try another name or go back.
+        ctx_.platform.messages.show("Save Failed",
+                                    "The file " + ctx_.platform.folder.nativePath(folder + "/" + fileName) +
+                                        " could not be saved.\r\n" + written.reason,
+                                    msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
+    if (replacing) {
+        ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
+        showSaved(fileName);
+    } else {
+        showSaved(fileName);
+        ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
+    }
+    ctx_.platform.fileBrowser.openFolder(folder + "/");
+    ctx_.platform.exit.endProgram();
+    accept();
+}
+
+// A file the game's console would not run is written only when the user
+// wants it anyway.
+bool frmSaveToFile::confirmSize(const std::string& fileName) {
+    const std::size_t size = clsCfgFile::contents(ctx_.builder, fileName, ctx_.clock()).size();
+    if (size <= largestRunnableFile) return true;
+    return ctx_.platform.messages.show("File Too Large",
+                                       "The file " + fileName + " would be " + grouped(size) +
+                                           " bytes, but the game's console runs at most " +
+                                           grouped(largestRunnableFile) +
+                                           " bytes in one exec (its command buffer holds " + grouped(consoleBuffer) +
+                                           " bytes, one of them for the line end it adds). A larger file is not "
+                                           "run at all.\r\n\r\nSave it anyway?",
+                                       msgIcon::Exclamation, msgButtons::YesNo) == msgAnswer::Yes;
+}
+
+clsWriteResult frmSaveToFile::writeCfgFile(const std::string& fileName, const std::string& folder) {
+    return clsCfgFile::writeAtomically(folder, fileName, clsCfgFile::contents(ctx_.builder, fileName, ctx_.clock()));
+}
+
+void frmSaveToFile::showSaved(const std::string& fileName) {
+    ctx_.platform.messages.show(
+        "File Saved!",
+        "Your file is done and can be found at: " + ctx_.platform.folder.nativePath(ctx_.outputFolder()) + "\r\n" +
+            "Copy this file to the Soldier Of Fortune 2\\base\\mp folder." + "\r\n" +
+            "In the game open console with the '~' button and type: 'exec " + fileName + "' to set all your binds.",
+        msgIcon::Information, msgButtons::Ok);
+}
+
+void frmSaveToFile::cmdBack_Click() {
+    QDialog::reject();
+    if (QWidget* constructionScreen = parentWidget()) constructionScreen->show();
+}
+
+void frmSaveToFile::reject() {
+    if (ctx_.platform.exit.ending()) {
+        QDialog::reject();
+        return;
+    }
+    cmdBack_Click();
+}
+
+void frmSaveToFile::applyColorStyle() {
+    stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
+    paint.form(this);
+    paint.buttons({cmdSave, cmdBack});
+    paint.labels({lblFilename});
+    paint.boxes({txtFilename});
+}

@@ -1,3 +1,210 @@
 #include "shell/frmStart.h"
 
-frmStart::frmStart(platformServices&, QWidget* parent) : QMainWindow(parent) { setObjectName("frmStart"); }
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "construction/frmConstruct.h"
+#include "help/helpWindowHolder.h"
+#include "shell/clsAppContext.h"
+#include "shell/twips.h"
+#include "styles/frmColorStyle.h"
+#include "styles/stylePainter.h"
+
+// The built-in pictures live in this static library: make sure the linker
+// keeps them and Qt knows them.
+static void loadBuiltInResources() { Q_INIT_RESOURCE(brenvolt); }
+
+namespace {
+QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(parent) {
+    loadBuiltInResources();
+    setObjectName("frmStart");
+    setWindowTitle(" ");
+    buildControls();
+    buildMenus();
+    ctx_ = std::make_unique<clsAppContext>(services);
+    help_ = std::make_unique<helpWindowHolder>(*ctx_);
+    Form_Load();
+}
+
+// The construction screen and the help window go before the objects they use.
+frmStart::~frmStart() {
+    help_.reset();
+    construct_.reset();
+}
+
+void frmStart::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName("frmStartClient");
+    setCentralWidget(client);
+    // The window keeps the size of its client area plus the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The picture fills the client area, beneath everything else.
+    picIntro = new QLabel(client);
+    picIntro->setObjectName("picIntro");
+    picIntro->setGeometry(twipsRect(0, 0, 4335, 5655));
+    picIntro->setScaledContents(true);
+    picIntro->setPixmap(QPixmap(QStringLiteral(":/intro.png")));
+    picIntro->lower();
+
+    lblInput = new QLabel(QStringLiteral("Select Input File:"), client);
+    lblInput->setObjectName("lblInput");
+    lblInput->setGeometry(twipsRect(600, 240, 1470, 195));
+
+    fileInput = new QListWidget(client);
+    fileInput->setObjectName("fileInput");
+    fileInput->setGeometry(twipsRect(600, 600, 3135, 2625));
+    fileInput->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    cmdContinue = new QPushButton(client);
+    cmdContinue->setObjectName("cmdContinue");
+    cmdContinue->setGeometry(twipsRect(480, 3360, 1575, 375));
+    connect(cmdContinue, &QPushButton::clicked, this, &frmStart::cmdContinue_Click);
+
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), client);
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setGeometry(twipsRect(2280, 3360, 1575, 375));
+    connect(cmdCancel, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
+}
+
+void frmStart::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("menuBar");
+
+    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName("mnuFile");
+    mnuNew = mnuFile->addAction(QStringLiteral("&New Bind"), this, &frmStart::mnuNew_Click);
+    mnuNew->setObjectName("mnuNew");
+    // Shown greyed for the whole run: nothing makes it available.
+    mnuLoad = mnuFile->addAction(QStringLiteral("&Continue with Earlier Bind"));
+    mnuLoad->setObjectName("mnuLoad");
+    mnuLoad->setEnabled(false);
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmStart::mnuExit_Click);
+    mnuExit->setObjectName("mnuExit");
+
+    mnuExtra = bar->addMenu(QStringLiteral("E&xtra"));
+    mnuExtra->setObjectName("mnuExtra");
+    mnuColorStyle = mnuExtra->addAction(QStringLiteral("&Color Style"), this, &frmStart::mnuColorStyle_Click);
+    mnuColorStyle->setObjectName("mnuColorStyle");
+
+    // A top-level item that acts when chosen.
+    mnuHelp = bar->addAction(QStringLiteral("&Help"), this, &frmStart::mnuHelp_Click);
+    mnuHelp->setObjectName("mnuHelp");
+}
+
+// Start-up, before the screen is first shown.
+void frmStart::Form_Load() {
+    const QString picturePath = fromUtf8(ctx_->stuffFolder()) + QStringLiteral("/front.jpg");
+    showIntroLayout();
+    setWindowTitle(QStringLiteral("Soldier of Fortune 2") + QStringLiteral(" Brenvolt ") + QStringLiteral("v.1.00"));
+    loadIntroPicture(picturePath);
+    picIntro->show();
+    ctx_->colorStyles.registerStandardStyles();
+    ctx_->currentColorStyle = clsColorStyleManager::readRememberedStyle(ctx_->platform.settings);
+    applyColorStyle();
+}
+
+// A missing or unreadable picture file leaves the built-in picture in place.
+void frmStart::loadIntroPicture(const QString& path) {
+    QPixmap picture;
+    if (picture.load(path)) picIntro->setPixmap(picture);
+}
+
+void frmStart::mnuNew_Click() {
+    listInputFiles();
+    fileInput->show();
+    lblInput->show();
+    cmdCancel->show();
+    cmdContinue->show();
+    cmdContinue->setText(QStringLiteral("Create new Bind"));
+    setWindowHeight(newBindHeight);
+    picIntro->hide();
+}
+
+// The ordinary files of the input folder by name; a missing folder lists none.
+void frmStart::listInputFiles() {
+    fileInput->clear();
+    const QDir folder(fromUtf8(ctx_->inputFolder()));
+    fileInput->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void frmStart::cmdContinue_Click() {
+    const QList<QListWidgetItem*> picked = fileInput->selectedItems();
+    if (picked.isEmpty()) {
+        ctx_->platform.messages.show("No Input File Selected", "Select an input file to load!", msgIcon::Exclamation,
+                                     msgButtons::Ok);
+        return;
+    }
+    const QString path = fromUtf8(ctx_->inputFolder()) + QLatin1Char('/') + picked.front()->text();
+    if (!ctx_->builder.read_info(QFile::encodeName(path).toStdString())) {
+        // The file vanished or cannot be read since the list was filled.
+        ctx_->platform.messages.show(
+            "Cannot Read File",
+            "The input file " + ctx_->platform.folder.nativePath(path.toStdString()) +
+                " cannot be read. It may have been moved, renamed or deleted, or you may not have permission "
+                "to read it.\r\nPick another file.",
+            msgIcon::Exclamation, msgButtons::Ok);
+        listInputFiles();
+        return;
+    }
+    hide();
+    if (!construct_) construct_ = std::make_unique<frmConstruct>(*ctx_, *help_);
+    construct_->show();
+}
+
+void frmStart::cmdCancel_Click() { showIntroLayout(); }
+
+void frmStart::mnuExit_Click() {
+    ctx_->builder.SaveSettings(ctx_->platform.settings, ctx_->currentColorStyle);
+    ctx_->platform.exit.endProgram();
+}
+
+void frmStart::mnuColorStyle_Click() {
+    {
+        frmColorStyle dialog(*ctx_, this);
+        dialog.exec();
+    }
+    applyColorStyle();
+}
+
+void frmStart::mnuHelp_Click() { help_->showModal(this); }
+
+void frmStart::showIntroLayout() {
+    fileInput->hide();
+    lblInput->hide();
+    cmdContinue->hide();
+    cmdCancel->hide();
+    setWindowHeight(introHeight);
+    picIntro->show();
+}
+
+void frmStart::applyColorStyle() {
+    stylePainter paint(ctx_->colorStyles, ctx_->currentColorStyle);
+    paint.form(this);
+    paint.buttons({cmdContinue, cmdCancel});
+    paint.labels({lblInput});
+    paint.boxes({fileInput});
+}
+
+void frmStart::setWindowHeight(int heightTwips) {
+    centralWidget()->setFixedSize(twips(clientWidth), twips(heightTwips - menuBarTwips));
+}
+
+// Closing the window before the hand-over ends the program; the style in use
+// is not stored that way.
+void frmStart::closeEvent(QCloseEvent* event) {
+    if (!ctx_->platform.exit.ending()) ctx_->platform.exit.endProgram();
+    event->accept();
+}

@@ -1,11 +1,79 @@
 #pragma once
 #include <QMainWindow>
+#include <memory>
+#include <string>
 
 #include "platform/platformServices.h"
 
-// Placeholder start screen until the real one lands.
+class QAction;
+class QCloseEvent;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+struct clsAppContext;
+class frmConstruct;
+class helpWindowHolder;
+
+// The start screen: makes the program-wide objects, shows the intro picture,
+// lets the user pick an input definition file and hands over to the
+// construction screen, which it keeps for the rest of the run.
 class frmStart : public QMainWindow {
     Q_OBJECT
 public:
+    // Whole-window heights (caption and menu bar included) of the two
+    // layouts; the area under the menu bar is that height less menuBarTwips.
+    static constexpr int introHeight = 6435;
+    static constexpr int newBindHeight = 4725;
+    static constexpr int menuBarTwips = 780;
+    static constexpr int clientWidth = 4320;
+
     explicit frmStart(platformServices& services, QWidget* parent = nullptr);
+    ~frmStart() override;
+
+    clsAppContext& context() { return *ctx_; }
+    helpWindowHolder& helpWindow() { return *help_; }
+    // The construction screen once the user has been handed over, else null.
+    frmConstruct* constructionScreen() const { return construct_.get(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void Form_Load();
+
+    void mnuNew_Click();
+    void cmdContinue_Click();
+    void cmdCancel_Click();
+    void mnuExit_Click();
+    void mnuColorStyle_Click();
+    void mnuHelp_Click();
+
+    void showIntroLayout();
+    void applyColorStyle();
+    void setWindowHeight(int heightTwips);
+    void listInputFiles();
+    void loadIntroPicture(const QString& path);
+
+    std::unique_ptr<clsAppContext> ctx_;
+    // Declared before the help window so that the help window, which may be
+    // a child of the construction screen, goes first.
+    std::unique_ptr<frmConstruct> construct_;
+    std::unique_ptr<helpWindowHolder> help_;
+
+    QLabel* picIntro = nullptr;
+    QLabel* lblInput = nullptr;
+    QListWidget* fileInput = nullptr;
+    QPushButton* cmdContinue = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuNew = nullptr;
+    QAction* mnuLoad = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuExtra = nullptr;
+    QAction* mnuColorStyle = nullptr;
+    QAction* mnuHelp = nullptr;
 };
