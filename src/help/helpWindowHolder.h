@@ -7,11 +7,14 @@ class QWidget;
 class frmHelp;
 
 // The one help window of the run: made (text and colours set) at its first
-// opening, afterwards only shown again.
+// opening, afterwards only shown again, keeping the style it had then.
 class helpWindowHolder {
 public:
     explicit helpWindowHolder(clsAppContext& ctx);
     ~helpWindowHolder();
+    helpWindowHolder(const helpWindowHolder&) = delete;
+    helpWindowHolder& operator=(const helpWindowHolder&) = delete;
+
     // Shows the help window modally over the opener.
     void showModal(QWidget* opener);
     frmHelp* window() const { return window_.get(); }
