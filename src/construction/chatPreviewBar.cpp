@@ -123,7 +123,11 @@ protected:
                 x += 2;
                 cutMarked = true;
             }
+            // The cut part is faded and struck through: the game never shows it.
             p.setOpacity(pc.cut ? 0.4 : 1.0);
+            QFont f = font();
+            f.setStrikeOut(pc.cut);
+            p.setFont(f);
             if (pc.color == Qt::black) {
                 p.setPen(blackHalo);
                 for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
