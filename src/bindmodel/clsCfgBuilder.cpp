@@ -96,20 +96,32 @@ void clsCfgBuilder::add_radio_code(const std::string& key, const std::string& Co
 std::string clsCfgBuilder::fitToWidth(const std::string& text, std::int16_t width) {
     const std::size_t w = width > 0 ? static_cast<std::size_t>(width) : 0;
     if (text.size() >= w) return text.substr(0, w);
-    return std::string(w - text.size(), ' ') + text;
+    std::string fitted(w - text.size(), ' ');
+    fitted += text;
+    return fitted;
 }
 
 void clsCfgBuilder::printScheme(clsListControl& list) {
     scheme->go_to_first();
     const clsbind* b = &scheme->get_next_non_null();
-    const std::string separator = "|" + std::string(10, '-') + "|" + std::string(10, '-') + "|" +
-                                  std::string(50, '-') + "|";
-    list.addItem("|" + fitToWidth("Key:", 10) + "|" + fitToWidth("Type:", 10) + "|" +
-                 fitToWidth("Description:", 50) + "|");
+    // Three columns of 10, 10 and 50 characters between "|" characters.
+    auto row = [](const std::string& key, const std::string& type, const std::string& description) {
+        std::string line;
+        line.reserve(74);
+        line += '|';
+        line += fitToWidth(key, 10);
+        line += '|';
+        line += fitToWidth(type, 10);
+        line += '|';
+        line += fitToWidth(description, 50);
+        line += '|';
+        return line;
+    };
+    const std::string separator = row(std::string(10, '-'), std::string(10, '-'), std::string(50, '-'));
+    list.addItem(row("Key:", "Type:", "Description:"));
     list.addItem(separator);
     while (!b->kind.empty()) {
-        list.addItem("|" + fitToWidth(b->key, 10) + "|" + fitToWidth(b->kind, 10) + "|" +
-                     fitToWidth(b->get_desc(), 50) + "|");
+        list.addItem(row(b->key, b->kind, b->get_desc()));
         b = &scheme->get_next_non_null();
     }
     list.addItem(separator);

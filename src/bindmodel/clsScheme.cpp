@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <string_view>
+#include <functional>
 
 clsScheme::clsScheme() : startMarker(std::make_unique<clsbind>()), endMarker(std::make_unique<clsbind>()) {
     startMarker->kind = "START";
@@ -15,26 +15,53 @@ clsScheme::clsScheme() : startMarker(std::make_unique<clsbind>()), endMarker(std
 void clsScheme::go_to_first() { current = startMarker.get(); }
 
 void clsScheme::add_new_to_end(const std::string& key) {
-    auto owned = std::make_unique<clsbind>();
-    clsbind* b = owned.get();
+    clsbind* b = &binds.emplace_back();
     b->key = key;
     b->prev = endMarker->prev;
     b->nxt = endMarker.get();
     b->prev->nxt = b;
     endMarker->prev = b;
-    binds.push_back(std::move(owned));
-    // Only the first bind with a key is ever reached by the key operations.
-    firstWithKey.emplace(key, b);
+    indexFirst(b);
+}
+
+clsbind* clsScheme::findFirst(std::string_view key) const {
+    if (firstWithKey.empty()) return nullptr;
+    const std::size_t hash = std::hash<std::string_view>{}(key);
+    const std::size_t mask = firstWithKey.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const keySlot& slot = firstWithKey[i];
+        if (!slot.bind) return nullptr;
+        if (slot.hash == hash && slot.bind->key == key) return slot.bind;
+    }
+}
+
+// Only the first bind with a key is ever reached by the key operations, so a
+// later bind with the same key is not indexed.
+void clsScheme::indexFirst(clsbind* b) {
+    if (2 * (indexed + 1) > firstWithKey.size()) {
+        std::vector<keySlot> old(std::max<std::size_t>(64, 2 * firstWithKey.size()));
+        old.swap(firstWithKey);
+        const std::size_t mask = firstWithKey.size() - 1;
+        for (const keySlot& slot : old) {
+            if (!slot.bind) continue;
+            std::size_t i = slot.hash & mask;
+            while (firstWithKey[i].bind) i = (i + 1) & mask;
+            firstWithKey[i] = slot;
+        }
+    }
+    const std::size_t hash = std::hash<std::string_view>{}(b->key);
+    const std::size_t mask = firstWithKey.size() - 1;
+    std::size_t i = hash & mask;
+    for (; firstWithKey[i].bind; i = (i + 1) & mask)
+        if (firstWithKey[i].hash == hash && firstWithKey[i].bind->key == b->key) return;
+    firstWithKey[i] = {hash, b};
+    ++indexed;
 }
 
 bool clsScheme::go_to_key(const std::string& key) {
-    const auto found = firstWithKey.find(key);
-    if (found == firstWithKey.end()) {
-        current = endMarker.get();
-        return false;
-    }
-    current = found->second;
-    return true;
+    clsbind* found = findFirst(key);
+    current = found ? found : endMarker.get();
+    return found != nullptr;
 }
 
 std::string clsScheme::colorText(const std::string& t, const std::vector<std::string>& the_colors,
@@ -44,20 +71,26 @@ std::string clsScheme::colorText(const std::string& t, const std::vector<std::st
     if (n == 1) return "^" + the_colors[0] + t;
 
     const std::size_t step = w > 0 ? static_cast<std::size_t>(w) : 1;
+    const std::size_t L = t.size();
+    std::size_t longestCode = 0;
+    for (std::size_t k = 0; k < colours; ++k) longestCode = std::max(longestCode, the_colors[k].size());
     std::string result;
-    result.reserve(t.size() + 3 * (t.size() / step + 1));
+    result.reserve(L + (1 + longestCode) * (L / step + 1));
     // Positions count from 1; s grows by one for every chunk made only of spaces.
     std::size_t s = 1;
-    for (std::size_t i = 1; i <= t.size(); i += step) {
-        const std::string_view chunk = std::string_view(t).substr(i - 1, step);
-        if (chunk.find_first_not_of(' ') != std::string_view::npos) {
-            const std::size_t k = ((i - s) / step) % colours;
-            result += '^';
-            result += the_colors[k];
-        } else {
+    for (std::size_t i = 1; i <= L; i += step) {
+        const char* chunk = t.data() + (i - 1);
+        const std::size_t length = std::min(step, L - (i - 1));
+        bool onlySpaces = true;
+        for (std::size_t j = 0; j < length && onlySpaces; ++j) onlySpaces = chunk[j] == ' ';
+        if (onlySpaces) {
             ++s;
+        } else {
+            const std::string& code = the_colors[((i - s) / step) % colours];
+            result += '^';
+            result.append(code);
         }
-        result += chunk;
+        result.append(chunk, length);
     }
     return result;
 }

@@ -1,8 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 #include "bindmodel/clsbind.h"
@@ -48,6 +49,16 @@ private:
     std::unique_ptr<clsbind> endMarker;
     clsbind* current = nullptr;
     clsbind noBind;  // answered by the walk when it is done
-    std::vector<std::unique_ptr<clsbind>> binds;
-    std::unordered_map<std::string, clsbind*> firstWithKey;  // finds a key without walking
+    std::deque<clsbind> binds;  // stable addresses; the chain links point into it
+
+    // The first bind of every key, so a key is found without walking the
+    // chain: open addressing over the keys' hashes, at most half full.
+    struct keySlot {
+        std::size_t hash = 0;
+        clsbind* bind = nullptr;
+    };
+    std::vector<keySlot> firstWithKey;
+    std::size_t indexed = 0;
+    clsbind* findFirst(std::string_view key) const;
+    void indexFirst(clsbind* b);
 };

@@ -6,7 +6,7 @@ void clsbind::Add_to_Back(clsBindPart codepiece, const std::string& the_kind) {
 }
 
 void clsbind::Add_to_front(clsBindPart codepiece, const std::string& the_kind) {
-    parts.push_front(std::move(codepiece));
+    parts.insert(parts.begin(), std::move(codepiece));
     kind = the_kind;
 }
 
@@ -20,6 +20,16 @@ std::string clsbind::get_code() const {
     std::string joined;
     for (const clsBindPart& p : parts) joined += p.codepiece;
     return joined;
+}
+
+void clsbind::appendCode(std::string& out) const {
+    for (const clsBindPart& p : parts) out += p.codepiece;
+}
+
+std::size_t clsbind::codeLength() const {
+    std::size_t length = 0;
+    for (const clsBindPart& p : parts) length += p.codepiece.size();
+    return length;
 }
 
 void clsbind::Remove_Latest() {

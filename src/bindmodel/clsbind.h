@@ -1,6 +1,6 @@
 #pragma once
 #include <cstddef>
-#include <deque>
+#include <vector>
 #include <string>
 
 #include "bindmodel/clsBindPart.h"
@@ -17,6 +17,9 @@ public:
     void Add_to_front(clsBindPart codepiece, const std::string& the_kind);
     std::string get_desc() const;
     std::string get_code() const;
+    // Appends the same text as get_code to out, without a temporary.
+    void appendCode(std::string& out) const;
+    std::size_t codeLength() const;
     // Removes the part at the back. The kind is emptied only when that was
     // the last part: a bind that still has pieces stays bound.
     void Remove_Latest();
@@ -24,5 +27,5 @@ public:
     std::size_t partCount() const { return parts.size(); }
 
 private:
-    std::deque<clsBindPart> parts;
+    std::vector<clsBindPart> parts;  // few per bind; empty binds allocate nothing
 };

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace {
@@ -29,10 +28,13 @@ bool clsFileReader::openfile(const std::string& name) {
     close_file();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(name, ec)) return false;
-    std::ifstream in(name, std::ios::binary);
+    std::ifstream in(name, std::ios::binary | std::ios::ate);
     if (!in) return false;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
+    const std::streamoff size = in.tellg();
+    if (size < 0) return false;
+    std::string content(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(content.data(), size)) return false;
     openbuffer(std::move(content));
     return true;
 }
