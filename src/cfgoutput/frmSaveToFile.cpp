@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "construction/keyPressFilter.h"
+#include "shell/fitCaption.h"
 #include "shell/twips.h"
 #include "styles/stylePainter.h"
 
@@ -149,4 +150,8 @@ void frmSaveToFile::applyColorStyle() {
     paint.buttons({cmdSave, cmdBack});
     paint.labels({lblFilename});
     paint.boxes({txtFilename});
+    // The painted faces decide how much room the captions have.
+    fitCaption(cmdSave);
+    fitCaption(cmdBack);
+    fitCaption(lblFilename);
 }

@@ -15,6 +15,7 @@
 #include "construction/frmConstruct.h"
 #include "help/helpWindowHolder.h"
 #include "shell/clsAppContext.h"
+#include "shell/fitCaption.h"
 #include "shell/twips.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
@@ -129,6 +130,7 @@ void frmStart::mnuNew_Click() {
     cmdCancel->show();
     cmdContinue->show();
     cmdContinue->setText(QStringLiteral("Create new Bind"));
+    fitCaption(cmdContinue);
     setWindowHeight(newBindHeight);
     picIntro->hide();
 }
@@ -196,6 +198,10 @@ void frmStart::applyColorStyle() {
     paint.buttons({cmdContinue, cmdCancel});
     paint.labels({lblInput});
     paint.boxes({fileInput});
+    // The painted faces decide how much room the captions have.
+    fitCaption(cmdContinue);
+    fitCaption(cmdCancel);
+    fitCaption(lblInput);
 }
 
 void frmStart::setWindowHeight(int heightTwips) {

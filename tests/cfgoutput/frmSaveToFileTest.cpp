@@ -117,6 +117,16 @@ TEST_F(saveDialog, opensWithItsCaptionSizeControlsAndFocusOnSave) {
     EXPECT_EQ(cmdBack()->nextInFocusChain(), txtFilename());
 }
 
+// The platform's font may be wider than the design's: no caption is cut.
+TEST_F(saveDialog, everyCaptionFitsItsControl) {
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdSave(), cmdBack()}) {
+        const auto* b = static_cast<QPushButton*>(w);
+        EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width() - 12) << b->text().toStdString();
+    }
+    const auto* label = dlg->findChild<QLabel*>("lblFilename");
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
+}
+
 TEST_F(saveDialog, enterAtOnceAsksForANameAndWritesNothing) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
     QTest::keyClick(dlg->focusWidget(), Qt::Key_Return);

@@ -137,6 +137,18 @@ TEST_F(startScreen, layoutsFollowNewBindAndCancel) {
     }
 }
 
+// The platform's font may be wider than the design's: no caption is cut.
+TEST_F(startScreen, everyCaptionFitsItsControl) {
+    open();
+    choose("mnuNew");
+    for (const char* name : {"cmdContinue", "cmdCancel"}) {
+        const auto* b = control<QPushButton>(name);
+        EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width() - 12) << name;
+    }
+    const auto* label = control<QLabel>("lblInput");
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
+}
+
 TEST_F(startScreen, listsTheOrdinaryFilesOfTheInputFolderByName) {
     addInputFile("b.txt", "key:F2\r\n");
     addInputFile("A file.txt", "key:F1\r\n");
