@@ -7,6 +7,7 @@
 
 #include "shell/qtListControl.h"
 #include "shell/twips.h"
+#include "styles/designFont.h"
 #include "styles/stylePainter.h"
 
 namespace {
@@ -21,6 +22,7 @@ W* place(QWidget* parent, const char* name, QRect where) {
 
 frmOSp::frmOSp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmOSp");
+    setFont(designFont());
     setWindowTitle(QStringLiteral("             Select An OSP Command"));
     setFixedSize(twips(5145), twips(1815));
 

@@ -7,6 +7,7 @@
 
 #include "shell/qtListControl.h"
 #include "shell/twips.h"
+#include "styles/designFont.h"
 #include "styles/stylePainter.h"
 
 namespace {
@@ -29,18 +30,11 @@ QFont listingFont() {
     return fixed;
 }
 
-// "MS Sans Serif" 12 point bold, or its later name, or the dialog's own face.
-QFont buttonFont(const QFont& base) {
-    QFont f = base;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), base.family()});
-    f.setPointSize(12);
-    f.setBold(true);
-    return f;
-}
 }  // namespace
 
 frmReview::frmReview(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmReview");
+    setFont(designFont());
     setWindowTitle(QStringLiteral("Binds Review"));
     setFixedSize(twips(9270), twips(3930));
 
@@ -55,7 +49,7 @@ frmReview::frmReview(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx
     cmdOk = new QPushButton(QStringLiteral("Ok"), this);
     cmdOk->setObjectName("cmdOk");
     cmdOk->setGeometry(twipsRect(120, 3360, 9015, 495));
-    cmdOk->setFont(buttonFont(font()));
+    cmdOk->setFont(designFont(12, /*bold=*/true));
 
     setTabOrder(lstReview, cmdOk);
     lstReview->setFocus();

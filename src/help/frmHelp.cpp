@@ -6,16 +6,19 @@
 #include "construction/keyPressFilter.h"
 #include "help/clsHelpText.h"
 #include "shell/twips.h"
+#include "styles/designFont.h"
 #include "styles/stylePainter.h"
 
 frmHelp::frmHelp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmHelp");
+    setFont(designFont());
     setWindowTitle(QStringLiteral("HELP"));
     setFixedSize(twips(6150), twips(3600));
 
     txtHelp = new QPlainTextEdit(this);
     txtHelp->setObjectName("txtHelp");
     txtHelp->setGeometry(twipsRect(120, 120, 5895, 3015));
+    txtHelp->setFont(designFont());  // text boxes do not take the window's font everywhere
     txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);

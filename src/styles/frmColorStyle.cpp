@@ -6,10 +6,12 @@
 
 #include "shell/qtListControl.h"
 #include "shell/twips.h"
+#include "styles/designFont.h"
 #include "styles/stylePainter.h"
 
 frmColorStyle::frmColorStyle(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmColorStyle");
+    setFont(designFont());
     setWindowTitle(QStringLiteral("Change Color Style"));
     setFixedSize(twips(5265), twips(1500));
 

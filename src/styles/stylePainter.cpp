@@ -1,13 +1,47 @@
 #include "styles/stylePainter.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QPalette>
+#include <QRadioButton>
 
 namespace {
 QString selector(const QWidget* w) {
     return QStringLiteral("%1#%2").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
 }
 QString hex(const QColor& c) { return c.name(QColor::HexRgb); }
+
+// Greyed text: halfway between the text colour and what it stands on, so a
+// disabled caption stays readable in every style.
+QColor greyed(const QColor& text, const QColor& back) {
+    return QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2, (text.blue() + back.blue()) / 2);
+}
+
+// Option buttons and check boxes draw their marks in the caption colour on
+// the background colour: the platform's own marks would take the background
+// as their inside and vanish on dark styles.
+QString optionMarks(const QWidget* w, const QString& s, const QColor& back, const QColor& text) {
+    const QColor off = greyed(text, back);
+    if (qobject_cast<const QRadioButton*>(w))
+        return QStringLiteral(
+                   "%1::indicator { width: 11px; height: 11px; border: 1px solid %3; border-radius: 6px;"
+                   " background-color: %2; }"
+                   "%1::indicator:checked { background-color: qradialgradient(cx: 0.5, cy: 0.5, radius: 0.5,"
+                   " fx: 0.5, fy: 0.5, stop: 0 %3, stop: 0.45 %3, stop: 0.55 %2, stop: 1 %2); }"
+                   "%1::indicator:disabled { border-color: %4; }"
+                   "%1::indicator:checked:disabled { background-color: qradialgradient(cx: 0.5, cy: 0.5,"
+                   " radius: 0.5, fx: 0.5, fy: 0.5, stop: 0 %4, stop: 0.45 %4, stop: 0.55 %2, stop: 1 %2); }")
+            .arg(s, hex(back), hex(text), hex(off));
+    if (qobject_cast<const QCheckBox*>(w))
+        return QStringLiteral(
+                   "%1::indicator { width: 11px; height: 11px; border: 1px solid %3; background-color: %2; }"
+                   "%1::indicator:checked { background-color: %3; padding: 2px; background-clip: content; }"
+                   "%1::indicator:disabled { border-color: %4; }"
+                   "%1::indicator:checked:disabled { background-color: %4; }")
+            .arg(s, hex(back), hex(text), hex(off));
+    return {};
+}
 }  // namespace
 
 QColor stylePainter::toQColor(std::int32_t value) {
@@ -35,19 +69,34 @@ void stylePainter::button(QWidget* control) {
 
 void stylePainter::label(QWidget* control) {
     const QColor c = toQColor(catalogue_.getLabelTextColor(style_));
-    control->setStyleSheet(QStringLiteral("%1 { color: %2; }").arg(selector(control), hex(c)));
+    const QColor back = toQColor(catalogue_.getFormColor(style_));
+    control->setStyleSheet(
+        QStringLiteral("%1 { color: %2; } %1:disabled { color: %3; }").arg(selector(control), hex(c), hex(greyed(c, back))));
 }
 
 void stylePainter::box(QWidget* control) {
     const QColor c = toQColor(catalogue_.getTextBoxBackGroundColor(style_));
-    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; }").arg(selector(control), hex(c)));
+    const QString s = selector(control);
+    if (qobject_cast<QComboBox*>(control)) {
+        // A pick-only list is drawn as a button by some styles, which would
+        // only tint it: with a border of its own it shows the box colour, and
+        // its opened list does too.
+        control->setStyleSheet(QStringLiteral(
+            "%1 { background-color: %2; border: 1px solid #7a7a7a; padding: 1px 18px 1px 3px; }"
+            "%1 QAbstractItemView { background-color: %2; }")
+                                   .arg(s, hex(c)));
+        return;
+    }
+    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; }").arg(s, hex(c)));
 }
 
 void stylePainter::frameOrOption(QWidget* control) {
     const QColor back = toQColor(catalogue_.getFormColor(style_));
     const QColor text = toQColor(catalogue_.getLabelTextColor(style_));
-    control->setStyleSheet(
-        QStringLiteral("%1 { background-color: %2; color: %3; }").arg(selector(control), hex(back), hex(text)));
+    const QString s = selector(control);
+    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; color: %3; } %1:disabled { color: %4; }")
+                               .arg(s, hex(back), hex(text), hex(greyed(text, back))) +
+                           optionMarks(control, s, back, text));
 }
 
 void stylePainter::buttons(std::initializer_list<QWidget*> controls) {
