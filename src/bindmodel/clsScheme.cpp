@@ -67,8 +67,9 @@ bool clsScheme::go_to_key(const std::string& key) {
 std::string clsScheme::colorText(const std::string& t, const std::vector<std::string>& the_colors,
                                  std::int16_t n, std::int16_t w) {
     const std::size_t colours = std::min<std::size_t>(n > 0 ? static_cast<std::size_t>(n) : 0, the_colors.size());
+    // A pattern longer than the list of codes uses the codes there are.
     if (colours == 0) return {};
-    if (n == 1) return "^" + the_colors[0] + t;
+    if (colours == 1) return "^" + the_colors[0] + t;
 
     const std::size_t step = w > 0 ? static_cast<std::size_t>(w) : 1;
     const std::size_t L = t.size();

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         colourCase{"zeroStep", "ab", {"1", "2"}, 2, 0, "^1a^2b"},
         colourCase{"negativeStep", "ab", {"1", "2"}, 2, -4, "^1a^2b"},
         colourCase{"moreColoursThanGiven", "abc", {"1", "2"}, 5, 1, "^1a^2b^1c"},
-        colourCase{"patternOfOneGiven", "ab", {"1"}, 3, 1, "^1a^1b"},
+        colourCase{"patternOfOneGiven", "a b", {"1"}, 3, 1, "^1a b"},
         colourCase{"noListAtAll", "ab", {}, 2, 1, ""},
         colourCase{"oneColourNoList", "ab", {}, 1, 1, ""}),
     [](const testing::TestParamInfo<colourCase>& info) { return std::string(info.param.name); });
