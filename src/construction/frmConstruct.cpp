@@ -197,6 +197,9 @@ void frmConstruct::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
     paint.form(this);
     paint.buttons({cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp});
+    // The buttons are narrow: keep their whole width for the caption.
+    for (QPushButton* b : {cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp})
+        b->setStyleSheet(b->styleSheet() + QStringLiteral(" QPushButton#%1 { padding: 1px 0px; }").arg(b->objectName()));
     paint.labels({lblKeys, lblKind, lblDesc, lblText, lblColors, lblOutput, lblSwitch, lblRadio});
     paint.boxes({cboKeys, txtKind, txtDesc, txtText, cboColors, txtOutput, cboSwitch, cboRadio});
     // Every colour row, shown or not.

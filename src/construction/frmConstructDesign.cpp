@@ -55,6 +55,16 @@ QLineEdit* shownOnly(QWidget* parent, const char* name) {
     return t;
 }
 
+// The layout is measured for an 8 point sans serif face (11 pixels at 15
+// twips a pixel); a wider default face would cut the captions. Set on every
+// control, since a painted control does not take its parent's face.
+QFont controlFace(QFont face) {
+    face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans")});
+    face.setPixelSize(11);
+    return face;
+}
+
 }  // namespace
 
 void frmConstruct::createControls() {
@@ -111,6 +121,8 @@ void frmConstruct::createControls() {
 
     createMenus();
     setupTabOrder();
+    client->setFont(controlFace(client->font()));
+    for (QWidget* w : client->findChildren<QWidget*>()) w->setFont(controlFace(w->font()));
 }
 
 void frmConstruct::createTextFrame() {
@@ -172,6 +184,8 @@ void frmConstruct::createColorRow(int k) {
     const QRect combo0 = twipsLayout_.value(cboColor[0]);
     place(cboColor[k], combo0.x(), combo0.y(), combo0.width(), combo0.height());
     QWidget::setTabOrder(cboColor[k - 1], cboColor[k]);
+    lblColor[k]->setFont(lblColor[0]->font());
+    cboColor[k]->setFont(cboColor[0]->font());
 }
 
 void frmConstruct::createMenus() {
