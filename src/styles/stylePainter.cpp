@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPalette>
 #include <QRadioButton>
 
@@ -42,6 +43,11 @@ QString optionMarks(const QWidget* w, const QString& s, const QColor& back, cons
             .arg(s, hex(back), hex(text), hex(off));
     return {};
 }
+// Text colours the painting leaves as the platform has them.
+QColor designText(QPalette::ColorRole role) { return QApplication::palette().color(QPalette::Active, role); }
+// Disabled text that stays readable on every box and button colour (the
+// platform's own may be too pale for a grey box).
+QColor designGreyText() { return QColor(0x6d, 0x6d, 0x6d); }
 }  // namespace
 
 QColor stylePainter::toQColor(std::int32_t value) {
@@ -58,13 +64,17 @@ void stylePainter::form(QWidget* window) {
 void stylePainter::button(QWidget* control) {
     const QColor c = toQColor(catalogue_.getButtonColor(style_));
     // A raised face in the button colour, sunk while pressed; a plain sheet
-    // background alone would be hidden by some styles' native bevel.
+    // background alone would be hidden by some styles' native bevel. The
+    // caption keeps the platform's button text colour (a frame's caption
+    // colour would otherwise reach the buttons inside it).
     const QString s = selector(control);
     control->setStyleSheet(QStringLiteral(
-        "%1 { background-color: %2; border: 2px outset %3; padding: 1px 4px; }"
+        "%1 { background-color: %2; border: 2px outset %3; padding: 1px 4px; color: %4; }"
+        "%1:disabled { color: %5; }"
         "%1:pressed { border-style: inset; }"
         "%1:focus { outline: 1px dotted; }")
-                               .arg(s, hex(c), hex(c.lighter(115))));
+                               .arg(s, hex(c), hex(c.lighter(115)), hex(designText(QPalette::ButtonText)),
+                                    hex(designGreyText())));
 }
 
 void stylePainter::label(QWidget* control) {
@@ -77,26 +87,42 @@ void stylePainter::label(QWidget* control) {
 void stylePainter::box(QWidget* control) {
     const QColor c = toQColor(catalogue_.getTextBoxBackGroundColor(style_));
     const QString s = selector(control);
+    // The text keeps the platform's colours, whatever the frame around says.
+    const QString text = QStringLiteral("%1 { color: %2; } %1:disabled { color: %3; }")
+                             .arg(s, hex(designText(QPalette::Text)), hex(designGreyText()));
     if (qobject_cast<QComboBox*>(control)) {
         // A pick-only list is drawn as a button by some styles, which would
         // only tint it: with a border of its own it shows the box colour, and
         // its opened list does too.
         control->setStyleSheet(QStringLiteral(
-            "%1 { background-color: %2; border: 1px solid #7a7a7a; padding: 1px 18px 1px 3px; }"
-            "%1 QAbstractItemView { background-color: %2; }")
-                                   .arg(s, hex(c)));
+                                   "%1 { background-color: %2; border: 1px solid #7a7a7a; padding: 1px 18px 1px 3px; }"
+                                   "%1 QAbstractItemView { background-color: %2; color: %3; }")
+                                   .arg(s, hex(c), hex(designText(QPalette::Text))) +
+                               text);
         return;
     }
-    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; }").arg(s, hex(c)));
+    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; }").arg(s, hex(c)) + text);
 }
 
 void stylePainter::frameOrOption(QWidget* control) {
     const QColor back = toQColor(catalogue_.getFormColor(style_));
     const QColor text = toQColor(catalogue_.getLabelTextColor(style_));
     const QString s = selector(control);
-    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; color: %3; } %1:disabled { color: %4; }")
-                               .arg(s, hex(back), hex(text), hex(greyed(text, back))) +
-                           optionMarks(control, s, back, text));
+    QString sheet = QStringLiteral("%1 { background-color: %2; color: %3; } %1:disabled { color: %4; }")
+                        .arg(s, hex(back), hex(text), hex(greyed(text, back)));
+    if (qobject_cast<QGroupBox*>(control)) {
+        // A frame of its own, an etched line through the middle of the
+        // caption: some styles shade a frame's inside, which would not be
+        // the form colour.
+        const int half = control->fontMetrics().height() / 2;
+        sheet += QStringLiteral(
+                     "%1 { border: 2px groove #a0a0a0; margin-top: %2px; }"
+                     "%1::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
+                     " padding: 0px 2px; }")
+                     .arg(s)
+                     .arg(half);
+    }
+    control->setStyleSheet(sheet + optionMarks(control, s, back, text));
 }
 
 void stylePainter::buttons(std::initializer_list<QWidget*> controls) {
