@@ -1,6 +1,7 @@
 #include "bindmodel/clsCfgBuilder.h"
 
 #include <charconv>
+#include <string_view>
 
 namespace {
 
@@ -93,35 +94,52 @@ void clsCfgBuilder::add_radio_code(const std::string& key, const std::string& Co
     scheme->add_radio(key, Code, Description);
 }
 
+namespace {
+
+// Appends text fitted to exactly width characters: cut to its first width
+// characters, or with blanks in front when shorter.
+void appendFitted(std::string& line, std::string_view text, std::size_t width) {
+    if (text.size() >= width) {
+        line.append(text.substr(0, width));
+    } else {
+        line.append(width - text.size(), ' ');
+        line.append(text);
+    }
+}
+
+// A line of the review listing: columns of 10, 10 and 50 characters between "|".
+std::string reviewRow(std::string_view key, std::string_view type, std::string_view description) {
+    std::string line;
+    line.reserve(74);
+    line += '|';
+    appendFitted(line, key, 10);
+    line += '|';
+    appendFitted(line, type, 10);
+    line += '|';
+    appendFitted(line, description, 50);
+    line += '|';
+    return line;
+}
+
+}  // namespace
+
 std::string clsCfgBuilder::fitToWidth(const std::string& text, std::int16_t width) {
-    const std::size_t w = width > 0 ? static_cast<std::size_t>(width) : 0;
-    if (text.size() >= w) return text.substr(0, w);
-    std::string fitted(w - text.size(), ' ');
-    fitted += text;
+    std::string fitted;
+    appendFitted(fitted, text, width > 0 ? static_cast<std::size_t>(width) : 0);
     return fitted;
 }
 
 void clsCfgBuilder::printScheme(clsListControl& list) {
     scheme->go_to_first();
     const clsbind* b = &scheme->get_next_non_null();
-    // Three columns of 10, 10 and 50 characters between "|" characters.
-    auto row = [](const std::string& key, const std::string& type, const std::string& description) {
-        std::string line;
-        line.reserve(74);
-        line += '|';
-        line += fitToWidth(key, 10);
-        line += '|';
-        line += fitToWidth(type, 10);
-        line += '|';
-        line += fitToWidth(description, 50);
-        line += '|';
-        return line;
-    };
-    const std::string separator = row(std::string(10, '-'), std::string(10, '-'), std::string(50, '-'));
-    list.addItem(row("Key:", "Type:", "Description:"));
+    const std::string separator = reviewRow(std::string(10, '-'), std::string(10, '-'), std::string(50, '-'));
+    list.addItem(reviewRow("Key:", "Type:", "Description:"));
     list.addItem(separator);
+    std::string description;
     while (!b->kind.empty()) {
-        list.addItem(row(b->key, b->kind, b->get_desc()));
+        description.clear();
+        b->appendDesc(description);
+        list.addItem(reviewRow(b->key, b->kind, description));
         b = &scheme->get_next_non_null();
     }
     list.addItem(separator);

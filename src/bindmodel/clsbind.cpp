@@ -22,6 +22,10 @@ std::string clsbind::get_code() const {
     return joined;
 }
 
+void clsbind::appendDesc(std::string& out) const {
+    for (const clsBindPart& p : parts) out += p.Description;
+}
+
 void clsbind::appendCode(std::string& out) const {
     for (const clsBindPart& p : parts) out += p.codepiece;
 }

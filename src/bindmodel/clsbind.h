@@ -17,7 +17,8 @@ public:
     void Add_to_front(clsBindPart codepiece, const std::string& the_kind);
     std::string get_desc() const;
     std::string get_code() const;
-    // Appends the same text as get_code to out, without a temporary.
+    // Append the same texts as get_desc and get_code to out, without a temporary.
+    void appendDesc(std::string& out) const;
     void appendCode(std::string& out) const;
     std::size_t codeLength() const;
     // Removes the part at the back. The kind is emptied only when that was
