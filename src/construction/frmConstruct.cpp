@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardItemModel>
+#include <QAbstractListModel>
 #include <vector>
 
 #include "cfgoutput/frmSaveToFile.h"
@@ -28,40 +28,58 @@ constexpr int clientWidth = 9300;
 // window height.
 constexpr int windowFrame = 780;
 
-// Fills a drop-down list in insertion order in one step: a definition file
-// may list tens of thousands of keys, and a list that takes them one at a
-// time re-examines itself for every entry. Entries keep their bytes as item
-// data, as comboListControl does, so pickedText reads them back exactly.
+// The key list's entries: the keys' bytes, shown decoded. A definition file
+// may list tens of thousands of keys; keeping the bytes and decoding only
+// the rows a list shows keeps loading them to one pass over the texts.
+// Each entry answers its bytes as item data, as comboListControl's entries
+// do, so pickedText reads the picked key back exactly.
+class byteListModel : public QAbstractListModel {
+public:
+    explicit byteListModel(QObject* parent) : QAbstractListModel(parent) {}
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= rowCount()) return {};
+        const std::string& e = entries_[static_cast<std::size_t>(index.row())];
+        if (role == Qt::DisplayRole || role == Qt::EditRole) return showText(e);
+        if (role == Qt::UserRole) return QByteArray(e.data(), static_cast<qsizetype>(e.size()));
+        return {};
+    }
+    void setEntries(std::vector<std::string> entries) {
+        beginResetModel();
+        entries_ = std::move(entries);
+        endResetModel();
+    }
+
+private:
+    std::vector<std::string> entries_;
+};
+
+// Lets the builder fill a list backed by a byteListModel, in insertion
+// order; the entries reach the list in one step at flush.
 class bulkComboFill : public clsListControl {
 public:
-    explicit bulkComboFill(QComboBox* box) : box_(box) {}
-    void clear() override {
-        box_->clear();
-        items_.clear();
+    explicit bulkComboFill(QComboBox* box) : box_(box) {
+        model_ = dynamic_cast<byteListModel*>(box_->model());
+        if (!model_) {
+            model_ = new byteListModel(box_);
+            box_->setModel(model_);
+        }
     }
-    void addItem(const std::string& entry) override {
-        auto* item = new QStandardItem(showText(entry));
-        item->setData(QByteArray(entry.data(), static_cast<qsizetype>(entry.size())), Qt::UserRole);
-        items_.append(item);
-    }
+    void clear() override { entries_.clear(); }
+    void addItem(const std::string& entry) override { entries_.push_back(entry); }
     // Puts the gathered entries into the list; nothing is picked afterwards.
     void flush() {
-        if (auto* model = qobject_cast<QStandardItemModel*>(box_->model())) {
-            model->invisibleRootItem()->appendRows(items_);
-        } else {
-            for (QStandardItem* item : items_) {
-                box_->addItem(item->text(), item->data(Qt::UserRole));
-                delete item;
-            }
-        }
-        items_.clear();
+        model_->setEntries(std::move(entries_));
+        entries_.clear();
         box_->setCurrentIndex(-1);
     }
-    ~bulkComboFill() override { qDeleteAll(items_); }
 
 private:
     QComboBox* box_;
-    QList<QStandardItem*> items_;
+    byteListModel* model_ = nullptr;
+    std::vector<std::string> entries_;
 };
 
 }  // namespace
