@@ -34,6 +34,8 @@ frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(pa
     setWindowTitle(" ");
     buildControls();
     buildMenus();
+    // The program-wide objects: the bind builder, the key-press filters and
+    // the colour style catalogue, made in this order.
     ctx_ = std::make_unique<clsAppContext>(services);
     help_ = std::make_unique<helpWindowHolder>(*ctx_);
     Form_Load();
@@ -57,7 +59,6 @@ void frmStart::buildControls() {
     picIntro->setObjectName("picIntro");
     picIntro->setGeometry(twipsRect(0, 0, 4335, 5655));
     picIntro->setScaledContents(true);
-    picIntro->setPixmap(QPixmap(QStringLiteral(":/intro.png")));
     picIntro->lower();
 
     lblInput = new QLabel(QStringLiteral("Select Input File:"), client);
@@ -117,10 +118,12 @@ void frmStart::Form_Load() {
     applyColorStyle();
 }
 
-// A missing or unreadable picture file leaves the built-in picture in place.
+// A missing or unreadable picture file leaves the built-in picture in place
+// (which is only decoded when it is needed).
 void frmStart::loadIntroPicture(const QString& path) {
     QPixmap picture;
-    if (picture.load(path)) picIntro->setPixmap(picture);
+    if (!picture.load(path)) picture.load(QStringLiteral(":/intro.png"));
+    picIntro->setPixmap(picture);
 }
 
 void frmStart::mnuNew_Click() {
@@ -130,7 +133,7 @@ void frmStart::mnuNew_Click() {
     cmdCancel->show();
     cmdContinue->show();
     cmdContinue->setText(QStringLiteral("Create new Bind"));
-    fitCaption(cmdContinue);
+    fitCaptions();
     setWindowHeight(newBindHeight);
     picIntro->hide();
 }
@@ -198,7 +201,11 @@ void frmStart::applyColorStyle() {
     paint.buttons({cmdContinue, cmdCancel});
     paint.labels({lblInput});
     paint.boxes({fileInput});
-    // The painted faces decide how much room the captions have.
+}
+
+// The painted faces decide how much room the captions have; the captions
+// are seen only in the new-bind layout.
+void frmStart::fitCaptions() {
     fitCaption(cmdContinue);
     fitCaption(cmdCancel);
     fitCaption(lblInput);

@@ -53,6 +53,7 @@ private:
 
     void showIntroLayout();
     void applyColorStyle();
+    void fitCaptions();
     void setWindowHeight(int heightTwips);
     void listInputFiles();
     void loadIntroPicture(const QString& path);
