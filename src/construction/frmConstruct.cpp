@@ -10,6 +10,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QFontMetrics>
 #include <QAbstractListModel>
 #include <vector>
 
@@ -216,8 +219,10 @@ void frmConstruct::applyColorStyle() {
     paint.form(this);
     paint.buttons({cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp});
     // The buttons are narrow: keep their whole width for the caption.
-    for (QPushButton* b : {cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp})
+    for (QPushButton* b : {cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp}) {
         b->setStyleSheet(b->styleSheet() + QStringLiteral(" QPushButton#%1 { padding: 1px 0px; }").arg(b->objectName()));
+        fitButtonCaption(b);
+    }
     paint.labels({lblKeys, lblKind, lblDesc, lblText, lblColors, lblOutput, lblSwitch, lblRadio});
     paint.boxes({cboKeys, txtKind, txtDesc, txtText, cboColors, txtOutput, cboSwitch, cboRadio});
     // Every colour row, shown or not.
@@ -346,6 +351,20 @@ void frmConstruct::fillColorRow(int k) {
 
 bool frmConstruct::anyBindTypePicked() const {
     return optPublicBind->isChecked() || optTeamBind->isChecked() || optRadio->isChecked();
+}
+
+// A caption the face of its button would cut takes a smaller face.
+void frmConstruct::fitButtonCaption(QPushButton* b) {
+    b->ensurePolished();
+    QStyleOptionButton option;
+    option.initFrom(b);
+    option.text = b->text();
+    const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width() - 2;
+    QFont face = b->font();
+    face.setPixelSize(11);
+    while (QFontMetrics(face).horizontalAdvance(b->text()) > room && face.pixelSize() > 8)
+        face.setPixelSize(face.pixelSize() - 1);
+    b->setFont(face);
 }
 
 void frmConstruct::place(QWidget* w, int left, int t, int width, int h) {

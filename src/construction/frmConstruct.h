@@ -93,6 +93,7 @@ private:
     void showBindCode();
     void fillColorRow(int k);
     static std::int16_t pickedNumber(const QComboBox* list);
+    static void fitButtonCaption(QPushButton* b);
     bool anyBindTypePicked() const;
 
     // Layout in twips, kept per control so that the run-time rules read as
