@@ -22,7 +22,6 @@ W* place(QWidget* parent, const char* name, QRect where) {
 
 frmOSp::frmOSp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmOSp");
-    setFont(designFont());
     setWindowTitle(QStringLiteral("             Select An OSP Command"));
     setFixedSize(twips(5145), twips(1815));
 
@@ -34,6 +33,7 @@ frmOSp::frmOSp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
     cmdCancel = place<QPushButton>(this, "cmdCancel", twipsRect(3000, 1200, 1215, 375));
     cmdCancel->setText(QStringLiteral("Cancel"));
 
+    useDesignFont(this);
     setTabOrder(cboOsp, cmdOk);
     setTabOrder(cmdOk, cmdCancel);
     cboOsp->setFocus();

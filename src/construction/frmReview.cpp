@@ -34,7 +34,6 @@ QFont listingFont() {
 
 frmReview::frmReview(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmReview");
-    setFont(designFont());
     setWindowTitle(QStringLiteral("Binds Review"));
     setFixedSize(twips(9270), twips(3930));
 
@@ -51,6 +50,7 @@ frmReview::frmReview(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx
     cmdOk->setGeometry(twipsRect(120, 3360, 9015, 495));
     cmdOk->setFont(designFont(12, /*bold=*/true));
 
+    useDesignFont(this);
     setTabOrder(lstReview, cmdOk);
     lstReview->setFocus();
     connect(cmdOk, &QPushButton::clicked, this, &frmReview::cmdOk_Click);

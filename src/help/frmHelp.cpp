@@ -11,14 +11,12 @@
 
 frmHelp::frmHelp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmHelp");
-    setFont(designFont());
     setWindowTitle(QStringLiteral("HELP"));
     setFixedSize(twips(6150), twips(3600));
 
     txtHelp = new QPlainTextEdit(this);
     txtHelp->setObjectName("txtHelp");
     txtHelp->setGeometry(twipsRect(120, 120, 5895, 3015));
-    txtHelp->setFont(designFont());  // text boxes do not take the window's font everywhere
     txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -34,6 +32,7 @@ frmHelp::frmHelp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
     cmdOk->setObjectName("cmdOk");
     cmdOk->setGeometry(twipsRect(2760, 3240, 855, 255));
 
+    useDesignFont(this);
     setTabOrder(txtHelp, cmdOk);
     txtHelp->setFocus();
     connect(cmdOk, &QPushButton::clicked, this, &frmHelp::cmdOk_Click);

@@ -1,6 +1,8 @@
 #include "help/helpWindowHolder.h"
 
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "help/frmHelp.h"
 
@@ -15,8 +17,14 @@ void helpWindowHolder::showModal(QWidget* opener) {
         QWidget* over = opener->window();
         window_->winId();
         if (over->windowHandle()) window_->windowHandle()->setTransientParent(over->windowHandle());
-        const QRect frame = over->frameGeometry();
-        window_->move(frame.center() - QPoint(window_->width() / 2, window_->height() / 2));
+        // Centred over the opener, but wholly on its screen.
+        QPoint at = over->frameGeometry().center() - QPoint(window_->width() / 2, window_->height() / 2);
+        if (const QScreen* screen = over->screen()) {
+            const QRect room = screen->availableGeometry();
+            at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - window_->width())));
+            at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - window_->height())));
+        }
+        window_->move(at);
     }
     window_->exec();
 }

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QStringList>
+#include <QWidget>
 
 // The font the windows were laid out for: "MS Sans Serif" at 8 point, or its
 // later name, or the platform's own face at that size, so that captions fit
@@ -13,4 +14,14 @@ inline QFont designFont(int pointSize = 8, bool bold = false) {
     f.setPointSize(pointSize);
     f.setBold(bold);
     return f;
+}
+
+// Gives the window and each of its controls that has no font of its own the
+// design font. Each control gets it itself: a painted opener's style sheet
+// would otherwise hand the controls the platform's font again.
+inline void useDesignFont(QWidget* window) {
+    const QFont f = designFont();
+    window->setFont(f);
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (!w->testAttribute(Qt::WA_SetFont)) w->setFont(f);
 }

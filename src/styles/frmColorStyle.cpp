@@ -11,7 +11,6 @@
 
 frmColorStyle::frmColorStyle(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmColorStyle");
-    setFont(designFont());
     setWindowTitle(QStringLiteral("Change Color Style"));
     setFixedSize(twips(5265), twips(1500));
 
@@ -33,6 +32,7 @@ frmColorStyle::frmColorStyle(clsAppContext& ctx, QWidget* parent) : QDialog(pare
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setGeometry(twipsRect(3120, 960, 1215, 375));
 
+    useDesignFont(this);
     setTabOrder(cboColorStyle, cmdOk);
     setTabOrder(cmdOk, cmdCancel);
     cboColorStyle->setFocus();

@@ -188,3 +188,42 @@ INSTANTIATE_TEST_SUITE_P(allWindows, windowPainting, testing::Combine(testing::V
                          });
 
 }  // namespace
+
+namespace {
+
+// A dialog opened over a painted window still shows its captions whole: the
+// opener's style sheet must not hand the dialog's controls a larger font.
+struct captionCase {
+    const char* name;
+    std::function<std::unique_ptr<QDialog>(clsAppContext&, QWidget*)> open;
+};
+void PrintTo(const captionCase& c, std::ostream* os) { *os << c.name; }
+
+class dialogCaptions : public testing::TestWithParam<captionCase> {};
+
+TEST_P(dialogCaptions, fitTheirControlsOverAPaintedOpener) {
+    windowTestContext t(windowTestContext::standardDefinitions, "Greek");
+    QWidget opener;
+    opener.setObjectName("opener");
+    opener.setStyleSheet("QWidget#opener { background-color: #ffffff; }");
+    opener.show();
+    std::unique_ptr<QDialog> dlg = GetParam().open(t.ctx, &opener);
+    dlg->show();
+    for (QLabel* l : dlg->findChildren<QLabel*>())
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width()) << l->objectName().toStdString();
+    for (QAbstractButton* b : dlg->findChildren<QAbstractButton*>())
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 8) << b->objectName().toStdString();
+}
+
+template <typename W>
+std::unique_ptr<QDialog> over(clsAppContext& ctx, QWidget* opener) {
+    return std::make_unique<W>(ctx, opener);
+}
+
+INSTANTIATE_TEST_SUITE_P(dialogs, dialogCaptions,
+                         testing::Values(captionCase{"osp", over<frmOSp>}, captionCase{"review", over<frmReview>},
+                                         captionCase{"colorStyle", over<frmColorStyle>},
+                                         captionCase{"help", over<frmHelp>}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
