@@ -32,6 +32,8 @@ void QtSettingsStore::write(const std::string& app, const std::string& section, 
 msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(q(title));
+    // Texts name files and typed names: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (icon) {
         case msgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
