@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <fstream>
 
 #include "construction/frmConstruct.h"
@@ -141,12 +143,21 @@ TEST_F(startScreen, layoutsFollowNewBindAndCancel) {
 TEST_F(startScreen, everyCaptionFitsItsControl) {
     open();
     choose("mnuNew");
-    for (const char* name : {"cmdContinue", "cmdCancel"}) {
-        const auto* b = control<QPushButton>(name);
-        EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width() - 12) << name;
-    }
-    const auto* label = control<QLabel>("lblInput");
-    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
+    const auto check = [&] {
+        for (const char* name : {"cmdContinue", "cmdCancel"}) {
+            const auto* b = control<QPushButton>(name);
+            EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width() - 12) << name;
+        }
+        const auto* label = control<QLabel>("lblInput");
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
+    };
+    check();
+    // Repainted after the style dialog, the captions still fit.
+    QTimer::singleShot(0, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+    });
+    choose("mnuColorStyle");
+    check();
 }
 
 TEST_F(startScreen, listsTheOrdinaryFilesOfTheInputFolderByName) {
