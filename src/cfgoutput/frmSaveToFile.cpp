@@ -8,6 +8,7 @@
 #include "construction/keyPressFilter.h"
 #include "shell/fitCaption.h"
 #include "shell/twips.h"
+#include "styles/designFont.h"
 #include "styles/stylePainter.h"
 
 namespace {
@@ -54,6 +55,7 @@ frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(pare
     lblFilename->setObjectName("lblFilename");
     lblFilename->setGeometry(twipsRect(360, 400, 825, 195));
 
+    useDesignFont(this);
     setTabOrder(cmdSave, cmdBack);
     setTabOrder(cmdBack, txtFilename);
     cmdSave->setFocus();

@@ -1,6 +1,5 @@
 #include "shell/fitCaption.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +12,7 @@ constexpr double smallestPoints = 6.0;
 
 void shrinkToFit(QWidget* control, QString caption, int room) {
     caption.remove(QLatin1Char('&'));
-    QFont font = QApplication::font(control);
+    QFont font = control->font();
     const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(caption) <= room; };
     if (font.pointSizeF() > 0) {
         while (!fits() && font.pointSizeF() - 0.5 >= smallestPoints) font.setPointSizeF(font.pointSizeF() - 0.5);

@@ -17,6 +17,7 @@
 #include "shell/clsAppContext.h"
 #include "shell/fitCaption.h"
 #include "shell/twips.h"
+#include "styles/designFont.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
 
@@ -79,6 +80,11 @@ void frmStart::buildControls() {
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setGeometry(twipsRect(2280, 3360, 1575, 375));
     connect(cmdCancel, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
+
+    // The face the controls were laid out for, set on each control: a
+    // painted control does not take its parent's.
+    for (QWidget* control : std::initializer_list<QWidget*>{lblInput, fileInput, cmdContinue, cmdCancel})
+        control->setFont(designFont());
 }
 
 void frmStart::buildMenus() {
