@@ -1,4 +1,5 @@
 #include "construction/frmConstruct.h"
+#include "construction/chatPreviewBar.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -196,6 +197,8 @@ void frmConstruct::resetScreen() {
 
     txtText->clear();
     txtOutput->clear();
+    chatPreview->clear();
+    chatPreview->hide();
 
     // The kind and description beside the key list describe the key the
     // list shows.
@@ -208,11 +211,21 @@ void frmConstruct::resetScreen() {
     cmdClear->setVisible(ready && !currentKey.empty());
 }
 
-void frmConstruct::fitToTextBind() { setWindowHeight(textBindWindowHeight()); }
+void frmConstruct::fitToTextBind() {
+    placeChatPreview();
+    setWindowHeight(textBindWindowHeight());
+}
 
 void frmConstruct::fitToRadioBind() { setWindowHeight(topOf(fraRadio) + heightOf(fraRadio) + 800 + 150); }
 
-int frmConstruct::textBindWindowHeight() const { return topOf(fraTextBind) + heightOf(fraTextBind) + 800 + 150; }
+// The chat preview stands 150 under the text frame and adds its height.
+int frmConstruct::textBindWindowHeight() const {
+    return topOf(fraTextBind) + heightOf(fraTextBind) + 150 + chatPreviewBar::heightTwips() + 800 + 150;
+}
+
+void frmConstruct::placeChatPreview() {
+    place(chatPreview, 240, topOf(fraTextBind) + heightOf(fraTextBind) + 150, 8895, chatPreviewBar::heightTwips());
+}
 
 void frmConstruct::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
@@ -255,6 +268,8 @@ void frmConstruct::cmdContinue_Click() {
     if (optTeamBind->isChecked() || optPublicBind->isChecked()) {
         fitToTextBind();
         fraTextBind->show();
+        chatPreview->clear();
+        chatPreview->show();
         txtText->setFocus();
     } else if (optRadio->isChecked()) {
         fitToRadioBind();

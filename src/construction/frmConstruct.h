@@ -18,6 +18,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class chatPreviewBar;
 
 // The working window: pick a key and a bind type, then build the key's chat
 // text piece by piece (the text frame) or pick one radio command.
@@ -91,6 +92,7 @@ private:
     bool askYesNo(const std::string& title, const std::string& text, bool warning = false);
     void showBindOf(const std::string& key);
     void showBindCode();
+    void placeChatPreview();
     void fillColorRow(int k);
     static std::int16_t pickedNumber(const QComboBox* list);
     static void fitButtonCaption(QPushButton* b);
@@ -163,6 +165,8 @@ private:
     QPushButton* cmdTextDone = nullptr;
     QPushButton* cmdTextCancel = nullptr;
     QPushButton* cmdTextOsp = nullptr;
+    // Under the text frame: the chat line as the game will show it.
+    chatPreviewBar* chatPreview = nullptr;
 
     // The radio frame.
     QGroupBox* fraRadio = nullptr;

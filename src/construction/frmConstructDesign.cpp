@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "construction/frmConstruct.h"
+#include "construction/chatPreviewBar.h"
 #include "construction/keyPressFilter.h"
 #include "shell/twips.h"
 
@@ -129,6 +130,8 @@ void frmConstruct::createTextFrame() {
     fraTextBind = named<QGroupBox>(centralWidget(), "fraTextBind");
     fraTextBind->setTitle(QStringLiteral("Build Text Bind"));
     place(fraTextBind, 240, 3600, 8895, 4575);
+    chatPreview = new chatPreviewBar(centralWidget());
+    chatPreview->hide();
     lblText = label(fraTextBind, "lblText", "Text To add:");
     place(lblText, 240, 480, 1110, 195);
     txtText = named<QLineEdit>(fraTextBind, "txtText");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "construction/frmConstruct.h"
+#include "construction/chatPreviewBar.h"
 #include "construction/frmOSp.h"
 #include "construction/keyPressFilter.h"
 #include "shell/qtListControl.h"
@@ -34,6 +35,7 @@ void frmConstruct::showPatternColors(std::int16_t n) {
     setTopOf(txtOutput, topOf(cboColor[n - 1]) + heightOf(cboColor[n - 1]) + 150);
     setTopOf(lblOutput, topOf(txtOutput) + 60);
     setHeightOf(fraTextBind, topOf(txtOutput) + heightOf(txtOutput) + 150);
+    placeChatPreview();
     setWindowHeight(textBindWindowHeight());
     for (QPushButton* b : {cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp}) b->show();
 }
@@ -100,7 +102,11 @@ void frmConstruct::cmdTextOsp_Click() {
     showBindCode();
 }
 
-void frmConstruct::showBindCode() { txtOutput->setText(showText(ctx_.builder.get_bindcode(currentKey))); }
+void frmConstruct::showBindCode() {
+    const std::string code = ctx_.builder.get_bindcode(currentKey);
+    txtOutput->setText(showText(code));
+    chatPreview->showBind(code == clsScheme::notBound ? std::string() : code);
+}
 
 // The number a pattern list shows (its leading space ignored); 0 when
 // nothing is picked.

@@ -190,7 +190,8 @@ TEST_P(frmConstructStates, showAndEnableExactlyTheirControls) {
     EXPECT_EQ(s.form->height(), s.form->menuBar()->height() + s.clientHeight());
 }
 
-constexpr int selecting = 3005, buildingText = 4535, buildingRadio = 4010, textWithTwoColors = 5900;
+// Text states: the specified heights plus the chat preview strip (150 + 375).
+constexpr int selecting = 3005, buildingText = 4535 + 525, buildingRadio = 4010, textWithTwoColors = 5900 + 525;
 
 void doneWithOnePiece(constructScreen& s) {
     s.startBind("F1", "optPublicBind");

@@ -181,8 +181,8 @@ TEST_P(frmConstructHeights, windowAndFrameGrowWithTheColourRows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(counts, frmConstructHeights,
-                         testing::Values(heightCase{1, 5435, 1845}, heightCase{3, 6365, 2775},
-                                         heightCase{8, 8690, 5100}),
+                         testing::Values(heightCase{1, 5435 + 525, 1845}, heightCase{3, 6365 + 525, 2775},
+                                         heightCase{8, 8690 + 525, 5100}),
                          [](const auto& info) { return "colours" + std::to_string(info.param.count); });
 
 // ---- Filters ---------------------------------------------------------------------
