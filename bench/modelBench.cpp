@@ -2,6 +2,7 @@
 // every key, the review listing and writing the cfg file.
 #include <benchmark/benchmark.h>
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include "bindmodel/clsCfgBuilder.h"
@@ -20,7 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct storedList : clsListControl {
-    std::vector<std::string> entries;
+    std::deque<std::string> entries;
     void clear() override { entries.clear(); }
     void addItem(const std::string& entry) override { entries.push_back(entry); }
 };
@@ -67,12 +69,17 @@ void writeCfg(clsCfgBuilder& b) {
 }
 
 // Every stage is timed without tearing down what it built: the program never
-// does that while it runs.
+// does that while it runs. What an earlier round freed is handed back before
+// the next round, so every round starts from a tidy heap as a fresh program does.
+void tidyHeap() { malloc_trim(0); }
+
 void read_info(benchmark::State& state) {
     const std::string& path = definitionFile(static_cast<int>(state.range(0)));
     auto b = std::make_unique<clsCfgBuilder>();
     for (auto _ : state) {
         state.PauseTiming();
+        b.reset();
+        tidyHeap();
         b = std::make_unique<clsCfgBuilder>();
         state.ResumeTiming();
         benchmark::DoNotOptimize(b->read_info(path));
@@ -85,6 +92,7 @@ void bindAll(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         b.Reset_Binds();
+        tidyHeap();
         state.ResumeTiming();
         bindEveryKey(b);
     }
@@ -97,6 +105,8 @@ void printScheme(benchmark::State& state) {
     auto list = std::make_unique<storedList>();
     for (auto _ : state) {
         state.PauseTiming();
+        list.reset();
+        tidyHeap();
         list = std::make_unique<storedList>();
         state.ResumeTiming();
         b.printScheme(*list);
@@ -116,6 +126,9 @@ void wholeChain(benchmark::State& state) {
     auto list = std::make_unique<storedList>();
     for (auto _ : state) {
         state.PauseTiming();
+        b.reset();
+        list.reset();
+        tidyHeap();
         b = std::make_unique<clsCfgBuilder>();
         list = std::make_unique<storedList>();
         state.ResumeTiming();

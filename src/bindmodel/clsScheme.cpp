@@ -21,10 +21,10 @@ void clsScheme::add_new_to_end(const std::string& key) {
     b->nxt = endMarker.get();
     b->prev->nxt = b;
     endMarker->prev = b;
-    indexFirst(b);
 }
 
-clsbind* clsScheme::findFirst(std::string_view key) const {
+clsbind* clsScheme::findFirst(std::string_view key) {
+    catchUpIndex();
     if (firstWithKey.empty()) return nullptr;
     const std::size_t hash = std::hash<std::string_view>{}(key);
     const std::size_t mask = firstWithKey.size() - 1;
@@ -35,27 +35,31 @@ clsbind* clsScheme::findFirst(std::string_view key) const {
     }
 }
 
-// Only the first bind with a key is ever reached by the key operations, so a
-// later bind with the same key is not indexed.
-void clsScheme::indexFirst(clsbind* b) {
-    if (2 * (indexed + 1) > firstWithKey.size()) {
-        std::vector<keySlot> old(std::max<std::size_t>(64, 2 * firstWithKey.size()));
+void clsScheme::catchUpIndex() {
+    if (indexedBinds == binds.size()) return;
+    // Room for every bind at most half full, so a probe ends soon.
+    std::size_t wanted = 64;
+    while (wanted < 2 * binds.size()) wanted *= 2;
+    if (wanted > firstWithKey.size()) {
+        std::vector<keySlot> old(wanted);
         old.swap(firstWithKey);
-        const std::size_t mask = firstWithKey.size() - 1;
-        for (const keySlot& slot : old) {
-            if (!slot.bind) continue;
-            std::size_t i = slot.hash & mask;
-            while (firstWithKey[i].bind) i = (i + 1) & mask;
-            firstWithKey[i] = slot;
-        }
+        for (const keySlot& slot : old)
+            if (slot.bind) placeInIndex(slot.hash, slot.bind);
     }
-    const std::size_t hash = std::hash<std::string_view>{}(b->key);
+    for (; indexedBinds < binds.size(); ++indexedBinds) {
+        clsbind* b = &binds[indexedBinds];
+        placeInIndex(std::hash<std::string_view>{}(b->key), b);
+    }
+}
+
+// Only the first bind with a key is ever reached by the key operations, so a
+// later bind with the same key stays out of the index.
+void clsScheme::placeInIndex(std::size_t hash, clsbind* b) {
     const std::size_t mask = firstWithKey.size() - 1;
     std::size_t i = hash & mask;
     for (; firstWithKey[i].bind; i = (i + 1) & mask)
         if (firstWithKey[i].hash == hash && firstWithKey[i].bind->key == b->key) return;
     firstWithKey[i] = {hash, b};
-    ++indexed;
 }
 
 bool clsScheme::go_to_key(const std::string& key) {

@@ -52,13 +52,16 @@ private:
     std::deque<clsbind> binds;  // stable addresses; the chain links point into it
 
     // The first bind of every key, so a key is found without walking the
-    // chain: open addressing over the keys' hashes, at most half full.
+    // chain: open addressing over the keys' hashes, at most half full. Binds
+    // are indexed in chain order when a key is next looked up, so filling the
+    // scheme costs no index work and the first bind of a key always wins.
     struct keySlot {
         std::size_t hash = 0;
         clsbind* bind = nullptr;
     };
     std::vector<keySlot> firstWithKey;
-    std::size_t indexed = 0;
-    clsbind* findFirst(std::string_view key) const;
-    void indexFirst(clsbind* b);
+    std::size_t indexedBinds = 0;  // binds[0 .. indexedBinds) are in the index
+    clsbind* findFirst(std::string_view key);
+    void catchUpIndex();
+    void placeInIndex(std::size_t hash, clsbind* b);
 };

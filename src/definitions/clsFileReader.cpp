@@ -75,18 +75,25 @@ void clsFileReader::close_file() {
 std::unique_ptr<clsItem> clsFileReader::parseLine(std::string_view L) {
     const std::size_t sep = L.find("<>");
     const bool hasSep = sep != std::string_view::npos;
-    auto contains = [L](std::string_view token) { return L.find(token) != std::string_view::npos; };
-
+    // Which tokens the line holds anywhere, found in one pass over its colons.
+    bool hasOsp = false, hasKey = false, hasColor = false, hasRadio = false;
+    for (std::size_t colon = L.find(':'); colon != std::string_view::npos; colon = L.find(':', colon + 1)) {
+        const std::string_view before = L.substr(0, colon);
+        hasOsp = hasOsp || before.ends_with("osp");
+        hasKey = hasKey || before.ends_with("key");
+        hasColor = hasColor || before.ends_with("color");
+        hasRadio = hasRadio || before.ends_with("radio");
+    }
     // The order of these tests decides what a line is, wherever its token stands.
-    if (contains("osp:") && hasSep) return cutAround(L, sep, 4, "osp:");
-    if (contains("key:")) {
+    if (hasOsp && hasSep) return cutAround(L, sep, 4, "osp:");
+    if (hasKey) {
         auto item = std::make_unique<clsItem>();
         item->Description = std::string(L.substr(4));
         item->value = item->Description;
         item->kind = "key:";
         return item;
     }
-    if (contains("color:") && hasSep) return cutAround(L, sep, 6, "color:");
-    if (contains("radio:") && hasSep) return cutAround(L, sep, 6, "radio:");
+    if (hasColor && hasSep) return cutAround(L, sep, 6, "color:");
+    if (hasRadio && hasSep) return cutAround(L, sep, 6, "radio:");
     return std::make_unique<clsItem>();
 }
