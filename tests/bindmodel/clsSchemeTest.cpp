@@ -194,6 +194,18 @@ TEST_F(threeKeys, unknownKeysChangeNothing) {
     EXPECT_EQ(walkKeys(), (std::vector<std::string>{"F2"}));
 }
 
+TEST_F(threeKeys, keysAddedAfterALookupAreFound) {
+    say("F2", "x");                 // the keys so far are looked up once
+    s.add_new_to_end("F4");
+    s.add_new_to_end("F2");         // a second F2 never takes the first one's place
+    for (int i = 0; i < 200; ++i) s.add_new_to_end("G" + std::to_string(i));
+    say("F4", "y");
+    say("F2", "z");
+    say("G199", "w");
+    EXPECT_EQ(s.get_code("F2"), "^1x^1z");
+    EXPECT_EQ(walkKeys(), (std::vector<std::string>{"F2", "F4", "G199"}));
+}
+
 TEST(clsScheme, manyKeysAreEachReached) {
     clsScheme s;
     for (int i = 0; i < 32767; ++i) s.add_new_to_end("K" + std::to_string(i));
