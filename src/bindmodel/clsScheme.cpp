@@ -81,19 +81,28 @@ std::string clsScheme::colorText(const std::string& t, const std::vector<std::st
     for (std::size_t k = 0; k < colours; ++k) longestCode = std::max(longestCode, the_colors[k].size());
     std::string result;
     result.reserve(L + (1 + longestCode) * (L / step + 1));
-    // Positions count from 1; s grows by one for every chunk made only of spaces.
-    std::size_t s = 1;
-    for (std::size_t i = 1; i <= L; i += step) {
-        const char* chunk = t.data() + (i - 1);
-        const std::size_t length = std::min(step, L - (i - 1));
+    // Positions i count from 1; s grows by one for every chunk made only of
+    // spaces; a coloured chunk takes code ((i - s) div w) mod n. Quotient and
+    // remainder of i - s are carried from chunk to chunk instead of divided out.
+    std::size_t k = 0;          // ((i - s) div w) mod n
+    std::size_t remainder = 0;  // (i - s) mod w
+    for (std::size_t start = 0; start < L; start += step) {
+        const char* chunk = t.data() + start;
+        const std::size_t length = std::min(step, L - start);
         bool onlySpaces = true;
         for (std::size_t j = 0; j < length && onlySpaces; ++j) onlySpaces = chunk[j] == ' ';
         if (onlySpaces) {
-            ++s;
+            // i grows by w and s by 1: i - s grows by w - 1.
+            if (remainder == 0) {
+                remainder = step - 1;
+            } else {
+                --remainder;
+                if (++k == colours) k = 0;
+            }
         } else {
-            const std::string& code = the_colors[((i - s) / step) % colours];
             result += '^';
-            result.append(code);
+            result.append(the_colors[k]);
+            if (++k == colours) k = 0;  // i grows by w, s stays
         }
         result.append(chunk, length);
     }
