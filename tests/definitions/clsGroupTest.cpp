@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 
 #include "definitions/clsGroup.h"
 
 namespace {
 
-// Names parameterised cases by their position in the table.
-constexpr auto byIndex = [](const auto& info) { return "row" + std::to_string(info.index); };
-
 std::unique_ptr<clsItem> item(const std::string& description, const std::string& value) {
     auto it = std::make_unique<clsItem>();
-    it->Description = description;
-    it->value = value;
-    it->kind = "color:";
+    it->kind = "color:", it->Description = description, it->value = value;
     return it;
 }
 
@@ -25,90 +18,38 @@ std::vector<std::string> walk(clsGroup& g) {
     return seen;
 }
 
-// A group holding A/1, B/2, C/3, and a second "A" with value 4.
-class filledGroup : public testing::Test {
-protected:
-    void SetUp() override {
-        g.ADD(item("A", "1"));
-        g.ADD(item("B", "2"));
-        g.ADD(item("C", "3"));
-        g.ADD(item("A", "4"));
-    }
+TEST(clsGroup, searchesAnswerItemsOrMarkers) {
     clsGroup g;
-};
-
-struct searchCase {
-    bool byValue;
-    std::string text;
-    std::string kind, Description, value;
-};
-
-class searches : public filledGroup, public testing::WithParamInterface<searchCase> {};
-
-TEST_P(searches, answerTheirMarkers) {
-    const auto& c = GetParam();
-    const clsItem& found = c.byValue ? g.find_by_value(c.text) : g.find_by_description(c.text);
-    EXPECT_EQ(found.kind, c.kind);
-    EXPECT_EQ(found.Description, c.Description);
-    EXPECT_EQ(found.value, c.value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    results, searches,
-    testing::Values(searchCase{false, "B", "color:", "B", "2"},      // a real item
-                    searchCase{false, "A", "color:", "A", "1"},      // the first of two
-                    searchCase{true, "4", "color:", "A", "4"},       // the second by its value
-                    searchCase{false, "Z", "END", "", ""},           // none: the end marker
-                    searchCase{true, "9", "END", "", ""},
-                    searchCase{false, "", "START", "", ""},          // empty text: the start marker
-                    searchCase{true, "", "START", "", ""},
-                    searchCase{false, "b", "END", "", ""}),          // case counts
-    byIndex);
-
-TEST(clsGroup, emptyGroupAnswersAnItemOutsideTheGroup) {
-    clsGroup g;
-    for (const std::string& text : {std::string("x"), std::string("")}) {
-        EXPECT_EQ(g.find_by_description(text).kind, "");
-        EXPECT_EQ(g.find_by_value(text).kind, "");
+    for (auto [d, v] : {std::pair{"A", "1"}, {"B", "2"}, {"C", "3"}, {"A", "4"}}) g.ADD(item(d, v));
+    // The first of two; the end marker for none; the start marker for an empty text; case counts.
+    for (auto [byValue, text, expected] :
+         {std::tuple{false, "A", "color:|A|1"}, {true, "4", "color:|A|4"}, {false, "Z", "END||"}, {true, "9", "END||"},
+          {false, "", "START||"}, {true, "", "START||"}, {false, "b", "END||"}}) {
+        const clsItem& f = byValue ? g.find_by_value(text) : g.find_by_description(text);
+        EXPECT_EQ(f.kind + "|" + f.Description + "|" + f.value, expected) << text;
     }
-    EXPECT_EQ(g.get_front().kind, "START");
-    EXPECT_FALSE(g.has_next());
-    EXPECT_FALSE(g.has_prev());
-}
-
-TEST_F(filledGroup, walksFrontToBackWithoutMarkers) {
     EXPECT_EQ(walk(g), (std::vector<std::string>{"A", "B", "C", "A"}));
-    EXPECT_EQ(walk(g), (std::vector<std::string>{"A", "B", "C", "A"}));  // a walk can be repeated
-    EXPECT_EQ(g.count(), 4);
-}
-
-TEST_F(filledGroup, hasPrevAnswersByPosition) {
     g.get_front();
-    EXPECT_FALSE(g.has_prev());  // the start marker has nothing before it
-    g.get_next();                // A
-    EXPECT_FALSE(g.has_prev());
-    g.get_next();                // B
-    EXPECT_TRUE(g.has_prev());
-}
-
-TEST_F(filledGroup, searchesDoNotMoveTheCursor) {
-    g.get_front();
-    g.get_next();  // A
-    g.find_by_description("C");
+    EXPECT_FALSE(g.has_prev());  // on the start marker
+    g.get_next();
+    EXPECT_FALSE(g.has_prev());  // on the first item
+    g.find_by_description("C");  // searches leave the cursor alone
     EXPECT_EQ(g.get_next().Description, "B");
+    EXPECT_TRUE(g.has_prev());
 }
 
 TEST(clsGroup, withoutCursorOrPastTheEndNothingBreaks) {
     clsGroup g;
+    EXPECT_EQ(g.find_by_description("x").kind, "");  // an empty group answers an item outside it
     EXPECT_FALSE(g.has_next());
     EXPECT_FALSE(g.has_prev());
     EXPECT_EQ(g.get_next().kind, "END");
+    EXPECT_FALSE(g.ADD(nullptr));
     g.ADD(item("A", "1"));
     EXPECT_FALSE(g.has_next());
     EXPECT_EQ(g.get_next().kind, "END");
     g.get_front();
     EXPECT_EQ(g.get_next().Description, "A");
-    EXPECT_FALSE(g.has_next());
     EXPECT_EQ(g.get_next().kind, "END");
     EXPECT_EQ(g.get_next().kind, "END");
     EXPECT_FALSE(g.has_next());
@@ -116,20 +57,13 @@ TEST(clsGroup, withoutCursorOrPastTheEndNothingBreaks) {
 
 TEST(clsGroup, refusesBeyondItsLimitAndStaysConsistent) {
     clsGroup g;
-    for (int i = 0; i < clsGroup::maxItems; ++i) ASSERT_TRUE(g.ADD(item(std::to_string(i), "v")));
+    for (int i = 0; i < 32767; ++i) ASSERT_TRUE(g.ADD(item(std::to_string(i), "v")));
     EXPECT_FALSE(g.ADD(item("one too many", "v")));
-    EXPECT_EQ(g.count(), clsGroup::maxItems);
+    EXPECT_EQ(g.count(), 32767);
     EXPECT_EQ(g.find_by_description("one too many").kind, "END");
     const auto seen = walk(g);
-    ASSERT_EQ(seen.size(), static_cast<std::size_t>(clsGroup::maxItems));
+    ASSERT_EQ(seen.size(), 32767u);
     EXPECT_EQ(seen.back(), "32766");
-}
-
-TEST(clsGroup, refusesNoItem) {
-    clsGroup g;
-    EXPECT_FALSE(g.ADD(nullptr));
-    EXPECT_EQ(g.count(), 0);
-    EXPECT_TRUE(walk(g).empty());
 }
 
 }  // namespace
