@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -22,63 +21,27 @@
 #include "help/helpWindowHolder.h"
 #include "platform/platformServices.h"
 #include "shell/clsAppContext.h"
+#include "support/fakePlatform.h"
 
 namespace {
 
-// Seams without a real message box, beep, browser or program end; every
-// question is answered Yes.
-struct benchSettings : ISettingsStore {
-    std::map<std::string, std::string> values;
-    std::string read(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& defaultValue) override {
-        auto it = values.find(app + "/" + section + "/" + key);
-        return it == values.end() ? defaultValue : it->second;
-    }
-    void write(const std::string& app, const std::string& section, const std::string& key,
-               const std::string& value) override {
-        values[app + "/" + section + "/" + key] = value;
-    }
-};
-struct benchMessages : IMessageBox {
-    int shown = 0;
+// The test seams, except that every question is answered Yes.
+struct yesMessages : IMessageBox {
     msgAnswer show(const std::string&, const std::string&, msgIcon, msgButtons buttons) override {
-        ++shown;
         return buttons == msgButtons::Ok ? msgAnswer::Ok : msgAnswer::Yes;
     }
-};
-struct benchBeep : IBeep {
-    void beep() override {}
-};
-struct benchBrowser : IFileBrowser {
-    void openFolder(const std::string&) override {}
-};
-struct benchFolder : IProgramFolder {
-    std::string path;
-    std::string programFolder() const override { return path; }
-    std::string nativePath(const std::string& p) const override { return p; }
-};
-struct benchExit : IProgramExit {
-    int ends = 0;
-    void endProgram() override { ++ends; }
-    bool ending() const override { return ends > 0; }
 };
 
 constexpr int keyCount = 32767;
 
 struct benchPlatform {
-    QTemporaryDir dir;
-    benchSettings settings;
-    benchMessages messages;
-    benchBeep beep;
-    benchBrowser browser;
-    benchFolder folder;
-    benchExit exit;
-    platformServices services{settings, messages, beep, browser, folder, exit};
+    fakePlatform fake;
+    yesMessages messages;
+    platformServices services{fake.settings, messages, fake.beep, fake.fileBrowser, fake.folder, fake.exit};
     clsAppContext ctx{services};
     helpWindowHolder help{ctx};
 
     explicit benchPlatform(int keys = keyCount) {
-        folder.path = QDir(dir.path()).absolutePath().toStdString();
         const QString input = QString::fromStdString(ctx.inputFolder());
         QDir().mkpath(input);
         std::string text;
