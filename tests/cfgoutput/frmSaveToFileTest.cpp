@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "cfgoutput/frmSaveToFile.h"
-#include "support/fakePlatform.h"
+#include "styles/windowTestContext.h"
 
 namespace {
 
@@ -18,33 +18,20 @@ std::string readBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-struct orderWatchingMessages : fakeMessages {  // notes for every message whether the style was stored before it
-    fakeSettings& settings;
-    std::vector<bool> storedBefore;
-    explicit orderWatchingMessages(fakeSettings& s) : settings(s) {}
-    msgAnswer show(const std::string& t, const std::string& x, msgIcon i, msgButtons b) override {
-        storedBefore.push_back(settings.values.count(settingsEntry) > 0);
-        return fakeMessages::show(t, x, i, b);
-    }
-};
-
 // The save dialog over a stand-in construction screen, with a radio bind on R.
 class saveDialog : public testing::Test {
 protected:
-    fakePlatform p;
-    orderWatchingMessages msgs{p.settings};
-    platformServices services{p.settings, msgs, p.beep, p.fileBrowser, p.folder, p.exit};
-    clsAppContext ctx{services};
+    windowTestContext t{"key:R\r\nradio:Sniper<>vsay_team sniper\r\n", "Greek"};
+    fakePlatform& p = t.platform;
+    fakeMessages& msgs = p.messages;
+    clsAppContext& ctx = t.ctx;
     QMainWindow construct;
     frmSaveToFile dlg{ctx, &construct};
     QLineEdit* name = dlg.findChild<QLineEdit*>("txtFilename");
     const std::string out = p.programFolder() + "/OutputCfgFiles", cfg = out + "/test.cfg";
 
     void SetUp() override {
-        std::ofstream(p.programFolder() + "/d.txt") << "key:R\r\nradio:Sniper<>vsay_team sniper\r\n";
-        ASSERT_TRUE(ctx.builder.read_info(p.programFolder() + "/d.txt"));
         ctx.builder.add_radio_code("R", "vsay_team sniper", "Sniper");
-        ctx.currentColorStyle = "Greek";
         ctx.clock = [] { return clsDateTime{2026, 7, 4, 9, 5, 3}; };
         dlg.show();
     }
@@ -59,7 +46,7 @@ struct ending {
     std::vector<msgAnswer> answers;
     std::vector<std::string> titles;  // the first message holds `text`
     const char* text;
-    bool saved, storedBeforeSavedMessage;
+    bool saved;
     const char *typed = "test", *nameAfter = "test";
 };
 void PrintTo(const ending& e, std::ostream* os) { *os << e.name; }
@@ -94,7 +81,6 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
         EXPECT_EQ(p.fileBrowser.opened, std::vector{out + "/"});
         EXPECT_NE(msgs.log.back().text.find(out + "\r\n"), std::string::npos) << msgs.log.back().text;
         EXPECT_NE(msgs.log.back().text.find("type: 'exec test.cfg' to set all your binds."), std::string::npos);
-        EXPECT_EQ(msgs.storedBefore.back(), c.storedBeforeSavedMessage);
     } else {
         EXPECT_TRUE(state() == was);
         EXPECT_EQ(name->text(), c.nameAfter);
@@ -108,40 +94,13 @@ const char* const replace = "Do you want to replace the file test.cfg?";
 const char* const big = "would be 16,384 bytes, but the game's console runs at most 16,383 bytes";
 INSTANTIATE_TEST_SUITE_P(
     saveDialog, saveEndings,
-    testing::Values(ending{"emptyName", 0, none, {}, {"Missing Information"}, "A file needs a name...", 0, 0, "", ""},
-                    ending{"newFileOneByteUnderTheLimit", 16383, none, {}, {saved}, "", true, false},
-                    ending{"replaceYes", 0, oldFile, {A::Yes}, {exists, saved}, replace, true, true},
-                    ending{"replaceNo", 0, oldFile, {A::No}, {exists}, replace, false, false, "test", ""},
-                    ending{"writeFails", 0, outIsAFile, {}, {"Save Failed"}, "test.cfg", false, false},
-                    ending{"atTheLimitYes", 16384, none, {A::Yes}, {large, saved}, big, true, false},
-                    ending{"atTheLimitNo", 16384, none, {A::No}, {large}, big, false, false}),
+    testing::Values(ending{"emptyName", 0, none, {}, {"Missing Information"}, "A file needs a name...", 0, "", ""},
+                    ending{"newFileOneByteUnderTheLimit", 16383, none, {}, {saved}, "", true},
+                    ending{"replaceYes", 0, oldFile, {A::Yes}, {exists, saved}, replace, true},
+                    ending{"replaceNo", 0, oldFile, {A::No}, {exists}, replace, false, "test", ""},
+                    ending{"writeFails", 0, outIsAFile, {}, {"Save Failed"}, "test.cfg", false},
+                    ending{"atTheLimitYes", 16384, none, {A::Yes}, {large, saved}, big, true},
+                    ending{"atTheLimitNo", 16384, none, {A::No}, {large}, big, false}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// Back and the close box return to the construction screen.
-TEST_F(saveDialog, everyWayBackShowsTheConstructionScreenAndWritesNothing) {
-    for (int way = 0; way < 2; ++way) {
-        construct.hide();
-        dlg.show();
-        name->setText("test");
-        way == 0 ? dlg.findChild<QPushButton*>("cmdBack")->click() : void(dlg.close());
-        EXPECT_TRUE(!dlg.isVisible() && construct.isVisible()) << way;
-    }
-    EXPECT_TRUE(msgs.log.empty() && !fs::exists(out) && p.exit.ends == 0);
-}
-
-// Only letters and digits go into a name, typed (a beep for each refused key) or pasted.
-TEST_F(saveDialog, theNameTakesOnlyLettersAndDigits) {
-    name->setFocus();
-    for (const char ch : std::string("Te09 a.b-c/d\\e^~_%*?x\bf"))
-        ch == '\b' ? QTest::keyClick(name, Qt::Key_Backspace) : QTest::keyClicks(name, QString(QChar(ch)));
-    EXPECT_EQ(name->text(), "Te09abcdef");
-    EXPECT_EQ(p.beep.count, 11);
-    name->clear();
-    QApplication::clipboard()->setText(QString::fromUtf8("../caf\xc3\xa9 d.cfg"));
-    name->paste();
-    EXPECT_EQ(name->text(), "cafdcfg");
-    dlg.findChild<QPushButton*>("cmdSave")->click();  // in the output folder, not above it
-    EXPECT_TRUE(fs::exists(out + "/cafdcfg.cfg"));
-}
 
 }  // namespace

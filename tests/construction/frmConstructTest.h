@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QtWidgets>
-#include <filesystem>
-#include <fstream>
 
 #include "construction/frmConstruct.h"
-#include "support/fakePlatform.h"
+#include "styles/windowTestContext.h"
 
 inline const char* const constructDefinitions =
     "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
@@ -14,25 +12,20 @@ inline const char* const constructDefinitions =
 inline const char* const notBound = "This key is not bound yet...";
 inline const std::string sayF1 = "Keys:F1 optPublicBind cmdContinue ", radioF1 = "Keys:F1 optRadio cmdContinue ";
 
-// The construction screen over a fake platform.
 struct constructScreen {
-    fakePlatform fake;
-    clsAppContext ctx{fake.services};
-    std::unique_ptr<frmConstruct> form;  // before help: the help window may be a child of the screen
+    windowTestContext t{constructDefinitions};
+    fakePlatform& fake = t.platform;
+    clsAppContext& ctx = t.ctx;
+    std::unique_ptr<frmConstruct> form;  // destroyed after help, whose window may be its child
     std::unique_ptr<helpWindowHolder> help;
 
     constructScreen() {
-        std::filesystem::create_directories(ctx.inputFolder());
-        std::ofstream(ctx.inputFolder() + "/test.txt", std::ios::binary) << constructDefinitions;
-        EXPECT_TRUE(ctx.builder.read_info(ctx.inputFolder() + "/test.txt"));
-        ctx.colorStyles.registerStandardStyles();
         help = std::make_unique<helpWindowHolder>(ctx);
         form = std::make_unique<frmConstruct>(ctx, *help);
         form->show();
     }
 
-    template <typename T = QWidget>
-    T* get(const char* name) const {
+    template <typename T = QWidget> T* get(const char* name) const {
         T* w = form->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
@@ -53,10 +46,8 @@ struct constructScreen {
                 emit c->activated(i);
             } else if (step.startsWith('+')) {
                 addText(step.mid(1));
-            } else if (step.startsWith("mnu")) {
-                get<QAction>(name.c_str())->trigger();
             } else {
-                get<QAbstractButton>(name.c_str())->click();
+                step.startsWith("mnu") ? get<QAction>(name.c_str())->trigger() : get<QAbstractButton>(name.c_str())->click();
             }
         }
     }
@@ -69,8 +60,7 @@ struct constructScreen {
         std::string out;
         const char* const icons[] = {"", " (!)", " (?)", " (i)"};
         for (const auto& m : fake.messages.log)
-            out += m.title + ": " + m.text + icons[int(m.icon)] +
-                   (m.buttons == msgButtons::Ok ? " [OK]\n" : " [Yes No]\n");
+            out += m.title + ": " + m.text + icons[int(m.icon)] + (m.buttons == msgButtons::Ok ? " [OK]\n" : " [Yes No]\n");
         return out;
     }
 };

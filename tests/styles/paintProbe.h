@@ -1,7 +1,5 @@
 #pragma once
-#include <QAbstractScrollArea>
-#include <QApplication>
-#include <QImage>
+#include <QtWidgets>
 #include <functional>
 #include <map>
 
@@ -10,8 +8,8 @@ namespace paintProbe {
 
 // A catalogue colour (00BBGGRR); the system button face is the palette's button colour.
 inline QColor bgr(std::uint32_t v) {
-    if (v & 0x80000000u) return QApplication::palette().color(QPalette::Active, QPalette::Button);
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+    return v & 0x80000000u ? QApplication::palette().color(QPalette::Active, QPalette::Button)
+                           : QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
 }
 
 // The control drawn alone over a colour, shown or hidden (a scroll area: its viewport).
@@ -24,7 +22,7 @@ inline QImage ownImage(QWidget* w, const QColor& under = QColor(1, 2, 3)) {
     return img;
 }
 
-// How often each colour shows in the image, or at the points (every step pixels) it keeps.
+// How often each colour shows at the points (every step pixels) kept.
 inline std::map<QRgb, int> colours(const QImage& img, const std::function<bool(QPoint)>& keep = {}, int step = 1) {
     std::map<QRgb, int> counts;
     for (int y = step / 2; y < img.height(); y += step)
@@ -32,12 +30,11 @@ inline std::map<QRgb, int> colours(const QImage& img, const std::function<bool(Q
             if (!keep || keep({x, y})) ++counts[img.pixel(x, y) | 0xFF000000u];
     return counts;
 }
-
-inline QColor dominant(const std::map<QRgb, int>& counts) {
-    auto best = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; });
+inline QColor dominant(const QImage& img, const std::function<bool(QPoint)>& keep = {}, int step = 1) {
+    const auto counts = colours(img, keep, step);
+    auto best = std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second);
     return QColor::fromRgb(best == counts.end() ? 0 : best->first);
 }
-inline QColor dominant(const QImage& img) { return dominant(colours(img)); }
 
 // True when some pixel is (nearly) the colour: text strokes.
 inline bool shows(const QImage& img, const QColor& c, int tol = 40) {
@@ -50,11 +47,11 @@ inline bool shows(const QImage& img, const QColor& c, int tol = 40) {
 // The window's own background, where no control (nor the viewport of a list or text box) covers it.
 inline QColor windowBackground(QWidget* window) {
     const QImage img = window->grab().toImage();
-    return dominant(colours(img, [&](QPoint p) {
+    return dominant(img, [&](QPoint p) {
         QWidget* over = window->childAt(p / img.devicePixelRatio());
         return !over || (over->metaObject() == &QWidget::staticMetaObject &&
                          !qobject_cast<QAbstractScrollArea*>(over->parentWidget()));
-    }, 4));
+    }, 4);
 }
 
 }  // namespace paintProbe

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
+#include <QtWidgets>
 
 #include "cfgoutput/frmSaveToFile.h"
 #include "construction/frmConstruct.h"
@@ -22,11 +20,9 @@ struct styleCase {
     const char* name;
     std::uint32_t button, label, box, form;  // 00BBGGRR
 } const styles[] = {{"Windows", face, 0x000000, 0xFFFFFF, face}, {"Dracula", 0x0000FF, 0xFFFFFF, 0xC0C0C0, 0x000000},
-                    {"Greek", 0xFF0000, 0xFF0000, 0xFFC0C0, 0xFFFFFF},
-                    {"No Such Style", face, 0x000000, 0xFFFFFF, face}};  // an edited settings value
+                    {"Greek", 0xFF0000, 0xFF0000, 0xFFC0C0, 0xFFFFFF}, {"No Such Style", face, 0, 0xFFFFFF, face}};
 
-template <typename W>
-QWidget* dialog(windowTestContext& t, helpWindowHolder&, QWidget* opener) { return new W(t.ctx, opener); }
+template <typename W> QWidget* dialog(windowTestContext& t, helpWindowHolder&, QWidget* o) { return new W(t.ctx, o); }
 QWidget* construction(windowTestContext& t, helpWindowHolder& help, QWidget*) { return new frmConstruct(t.ctx, help); }
 QWidget* start(windowTestContext& t, helpWindowHolder&, QWidget*) {
     t.platform.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"] = t.ctx.currentColorStyle;
@@ -51,8 +47,6 @@ struct windowCase {
     {"colorStyle", dialog<frmColorStyle>, {"cmdOk"}, {"lblcolorstyle"}, {"cboColorStyle"}, {}, {}},
     {"help", dialog<frmHelp>, {"cmdOk"}, {}, {"txtHelp"}, {}, {}},
 };
-void PrintTo(const windowCase& c, std::ostream* os) { *os << c.name; }
-void PrintTo(const styleCase& c, std::ostream* os) { *os << c.name; }
 
 class windowPainting : public testing::TestWithParam<std::tuple<windowCase, styleCase>> {};
 
@@ -77,8 +71,8 @@ TEST_P(windowPainting, showsTheStylesColoursAndWholeCaptions) {
     for (const char* name : win.buttons) EXPECT_EQ(dominant(drawn(name, form)), button) << name << " face";
     for (const char* name : win.labels) EXPECT_TRUE(shows(drawn(name, form), label)) << name << " text";
     for (const char* name : win.boxes) EXPECT_EQ(dominant(drawn(name, form)), box) << name << " background";
-    for (const char* name : win.framesAndOptions) EXPECT_EQ(dominant(drawn(name)), form) << name << " background";
-    for (const char* name : win.framesAndOptions) EXPECT_TRUE(shows(drawn(name), label)) << name << " caption";
+    for (const char* name : win.framesAndOptions)
+        EXPECT_TRUE(dominant(drawn(name)) == form && shows(drawn(name), label)) << name << " background and caption";
     for (const char* name : win.unpainted) {
         EXPECT_TRUE(control<QWidget>(window.get(), name)->styleSheet().isEmpty()) << name;
         EXPECT_TRUE(style.button == face || dominant(drawn(name, form)) != button) << name << " keeps its own face";
@@ -91,10 +85,6 @@ TEST_P(windowPainting, showsTheStylesColoursAndWholeCaptions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(allWindows, windowPainting, testing::Combine(testing::ValuesIn(windows), testing::ValuesIn(styles)),
-                         [](const auto& i) {
-                             std::string n = std::string(std::get<0>(i.param).name) + "_" + std::get<1>(i.param).name;
-                             std::erase(n, ' ');
-                             return n;
-                         });
+                         [](const auto& i) { return std::get<0>(i.param).name + std::to_string(i.index % 4); });
 
 }  // namespace

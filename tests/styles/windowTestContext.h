@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <fstream>
 
@@ -6,8 +8,7 @@
 #include "styles/paintProbe.h"
 #include "support/fakePlatform.h"
 
-// The program-wide objects as the start screen makes them, on fake seams:
-// the standard styles registered and a definition file read.
+// The program-wide objects on fake seams: the standard styles registered and a definition file read.
 struct windowTestContext {
     static inline const std::string standardDefinitions =
         "key:F1\r\nkey:F2\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
@@ -20,14 +21,11 @@ struct windowTestContext {
         ctx.currentColorStyle = style;
         QDir(QString::fromStdString(platform.programFolder())).mkpath("InputFiles");
         std::ofstream(ctx.inputFolder() + "/test.txt", std::ios::binary) << defs;
-        ctx.builder.read_info(ctx.inputFolder() + "/test.txt");
+        EXPECT_TRUE(ctx.builder.read_info(ctx.inputFolder() + "/test.txt"));
     }
 };
 
-template <typename W>
-W* control(QWidget* window, const char* name) { return window->findChild<W*>(QString::fromLatin1(name)); }
-
-// What the user does when picking an entry of a drop-down list.
+template <typename W> W* control(QWidget* window, const char* name) { return window->findChild<W*>(name); }
 inline void pickEntry(QComboBox* box, int index) {
     box->setCurrentIndex(index);
     emit box->activated(index);
