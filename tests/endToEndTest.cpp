@@ -12,15 +12,17 @@
 
 namespace {
 
-void pick(QWidget* window, const char* list, const QString& entry) {
-    auto* box = window->findChild<QComboBox*>(list);
-    ASSERT_TRUE(box && box->findText(entry) >= 0) << list << ": " << entry.toStdString();
-    box->setCurrentIndex(box->findText(entry));
-    emit box->activated(box->currentIndex());
-}
-void click(QWidget* window, const char* button) {
-    auto* b = window->findChild<QAbstractButton*>(button);
-    ASSERT_TRUE(b && b->isVisible() && b->isEnabled()) << button;
+// Picks "list:entry" in a drop-down list or clicks a button, which must be shown and enabled.
+void act(QWidget* window, const QString& step) {
+    if (auto* box = window->findChild<QComboBox*>(step.section(':', 0, 0)); box && step.contains(':')) {
+        const int i = box->findText(step.section(':', 1));
+        ASSERT_GE(i, 0) << step.toStdString();
+        box->setCurrentIndex(i);
+        emit box->activated(i);
+        return;
+    }
+    auto* b = window->findChild<QAbstractButton*>(step);
+    ASSERT_TRUE(b && b->isVisible() && b->isEnabled()) << step.toStdString();
     b->click();
 }
 
@@ -35,25 +37,20 @@ TEST(endToEnd, theTypicalRequestEndsWithTheColouredBindLine) {
     start.show();
     start.findChild<QAction*>("mnuNew")->trigger();
     start.findChild<QListWidget*>("fileInput")->item(0)->setSelected(true);
-    click(&start, "cmdContinue");
+    act(&start, "cmdContinue");
     QWidget* construct = start.constructionScreen();
     ASSERT_TRUE(construct && construct->isVisible());
-
-    pick(construct, "cboKeys", "F1");
-    click(construct, "optPublicBind");
-    click(construct, "cmdContinue");
+    for (const char* step : {"cboKeys:F1", "optPublicBind", "cmdContinue"}) act(construct, step);
     QTest::keyClicks(construct->findChild<QLineEdit*>("txtText"), "hi");
-    for (const auto& [list, entry] : {std::pair{"cboColors", " 2"}, {"cboColor0", "Red"}, {"cboColor1", "Blue"}, {"cboSwitch", " 1"}})
-        pick(construct, list, entry);
-    click(construct, "cmdTextAdd");
-    click(construct, "cmdTextDone");
+    for (const char* step : {"cboColors: 2", "cboColor0:Red", "cboColor1:Blue", "cboSwitch: 1", "cmdTextAdd", "cmdTextDone"})
+        act(construct, step);
 
     bool saveDialogSeen = false;  // it is modal: it is driven once it is up
     QTimer::singleShot(0, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_TRUE(dialog && (saveDialogSeen = dialog->objectName() == "frmSaveToFile"));
         QTest::keyClicks(dialog->findChild<QLineEdit*>("txtFilename"), "test");
-        click(dialog, "cmdSave");
+        act(dialog, "cmdSave");
         if (dialog->isVisible()) dialog->close();  // never leave the test waiting
     });
     construct->findChild<QAction*>("mnuSave")->trigger();
@@ -66,7 +63,6 @@ TEST(endToEnd, theTypicalRequestEndsWithTheColouredBindLine) {
               "// Info: Place this file in the program files\\sof2\\base\\mp folder and in console type: "
               "'exec test.cfg'\r\n//\r\n// Thanx for using my program,\r\n// Tarvelin\r\n\r\n"
               "bind F1 say ^1h^4i\r\n");
-
 }
 
 }  // namespace

@@ -18,12 +18,23 @@ std::string readBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+enum arrangement { none, oldFile, outIsAFile };
+struct ending {
+    const char* name;
+    std::size_t size;  // of the file, padded to it; 0: as it is
+    arrangement arrange;
+    std::vector<msgAnswer> answers;
+    std::vector<std::string> titles;  // the first message holds `text`
+    const char* text;
+    bool saved;
+    const char *typed = "test", *nameAfter = "test";
+};
+
 // The save dialog over a stand-in construction screen, with a radio bind on R.
-class saveDialog : public testing::Test {
+class saveEndings : public testing::TestWithParam<ending> {
 protected:
     windowTestContext t{"key:R\r\nradio:Sniper<>vsay_team sniper\r\n", "Greek"};
     fakePlatform& p = t.platform;
-    fakeMessages& msgs = p.messages;
     clsAppContext& ctx = t.ctx;
     QMainWindow construct;
     frmSaveToFile dlg{ctx, &construct};
@@ -38,20 +49,6 @@ protected:
     std::string contents() { return clsCfgFile::contents(ctx.builder, "test.cfg", ctx.clock()); }
 };
 
-enum arrangement { none, oldFile, outIsAFile };
-struct ending {
-    const char* name;
-    std::size_t size;  // of the file, padded to it; 0: as it is
-    arrangement arrange;
-    std::vector<msgAnswer> answers;
-    std::vector<std::string> titles;  // the first message holds `text`
-    const char* text;
-    bool saved;
-    const char *typed = "test", *nameAfter = "test";
-};
-void PrintTo(const ending& e, std::ostream* os) { *os << e.name; }
-class saveEndings : public saveDialog, public testing::WithParamInterface<ending> {};
-
 // Enter on Save, which has the focus. An ending that does not save changes nothing and the dialog stays.
 TEST_P(saveEndings, endAsTheUserAnswered) {
     const ending& c = GetParam();
@@ -59,28 +56,25 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
     ASSERT_TRUE(!c.size || contents().size() == c.size);
     if (c.arrange == oldFile && fs::create_directories(out)) std::ofstream(cfg) << std::string(5000, 'x');
     if (c.arrange == outIsAFile) std::ofstream(out) << "x";
-    const auto state = [&] {
-        return std::tuple{fs::exists(out) ? fs::last_write_time(out) : fs::file_time_type{}, fs::exists(cfg),
-                          readBytes(cfg), p.settings.values, p.fileBrowser.opened};
-    };
+    const auto state = [&] { return std::tuple{fs::exists(out) ? fs::last_write_time(out) : fs::file_time_type{},
+                                               fs::exists(cfg), readBytes(cfg), p.settings.values, p.fileBrowser.opened}; };
     const auto was = state();
-    msgs.answers.assign(c.answers.begin(), c.answers.end());
+    p.messages.answers.assign(c.answers.begin(), c.answers.end());
     name->setText(c.typed);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
     QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
 
     std::vector<std::string> titles;
-    for (const auto& m : msgs.log) titles.push_back(m.title);
+    for (const auto& m : p.messages.log) titles.push_back(m.title);
     ASSERT_EQ(titles, c.titles);
-    EXPECT_NE(msgs.log[0].text.find(c.text), std::string::npos) << msgs.log[0].text;
-    EXPECT_EQ(dlg.isVisible(), !c.saved);
-    EXPECT_EQ(p.exit.ends, c.saved ? 1 : 0);
+    EXPECT_NE(p.messages.log[0].text.find(c.text), std::string::npos) << p.messages.log[0].text;
+    EXPECT_EQ(std::pair(dlg.isVisible(), p.exit.ends), std::pair(!c.saved, c.saved ? 1 : 0));
     if (c.saved) {
         EXPECT_EQ(readBytes(cfg), contents());
         EXPECT_EQ(p.settings.values[settingsEntry], "Greek");
         EXPECT_EQ(p.fileBrowser.opened, std::vector{out + "/"});
-        EXPECT_NE(msgs.log.back().text.find(out + "\r\n"), std::string::npos) << msgs.log.back().text;
-        EXPECT_NE(msgs.log.back().text.find("type: 'exec test.cfg' to set all your binds."), std::string::npos);
+        EXPECT_NE(p.messages.log.back().text.find(out + "\r\n"), std::string::npos) << p.messages.log.back().text;
+        EXPECT_NE(p.messages.log.back().text.find("type: 'exec test.cfg' to set all your binds."), std::string::npos);
     } else {
         EXPECT_TRUE(state() == was);
         EXPECT_EQ(name->text(), c.nameAfter);

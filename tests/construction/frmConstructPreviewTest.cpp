@@ -1,33 +1,36 @@
-// The chat preview under the text frame follows the bind while it is built.
 #include "construction/frmConstructTest.h"
 
 namespace {
 
+// The meter counts the bytes the server keeps (codes count, repeated spaces collapse) and warns in orange over
+// the limit; the line shows in the game's colours.
 TEST(frmConstructPreview, followsAddUndoAndOspWithItsMeterAndWarnsOverTheLimit) {
     constructScreen s;
     QWidget* bar = s.get("chatPreviewBar");
     auto meter = [&] { return bar->isVisible() ? s.get<QLabel>("lblChatLength")->text() : "hidden"; };
+    auto orange = [&] { return paintProbe::shows(s.get("lblChatLength")->grab().toImage(), QColor(0xff, 0x8c, 0x1a)); };
     EXPECT_EQ(meter(), "hidden");
-    s.run("Keys:F2 optTeamBind cmdContinue Colors:2 Color0:Red Color1:Blue Switch:1");
+    s.run("Keys:F2 optTeamBind cmdContinue Colors:1 Color0:Red Switch:1");
     EXPECT_EQ(meter(), "0 / 149");
-    s.addText(QString(50, QLatin1Char('a')));  // 150 bytes, one over
-    EXPECT_TRUE(meter().startsWith("150 / 149") && meter().contains("the game cuts the rest")) << meter().toStdString();
+    s.addText(QString(147, QLatin1Char('a')));  // "^1" and 147 letters: at the limit
+    EXPECT_TRUE(meter() == "149 / 149" && !orange()) << meter().toStdString();
+    EXPECT_TRUE(paintProbe::shows(s.get("chatPreview")->grab().toImage(), QColor(255, 0, 0)));
+    s.run("cmdTextUndo");
+    s.addText(QString(148, QLatin1Char('a')));  // one over
+    EXPECT_TRUE(meter() == QStringLiteral("150 / 149 \u2013 the game cuts the rest") && orange()) << meter().toStdString();
     s.run("cmdTextUndo");
     EXPECT_EQ(meter(), "0 / 149");
-    s.addText("hi   ");  // repeated spaces collapse as the game re-joins the words
+    s.addText("hi   ");
     s.addText("  yo");
-    EXPECT_EQ(meter(), "13 / 149");
-    // The OSP picker takes the bind's key, kind and end.
-    const QString before = s.text("txtOutput");
-    onModal([](QWidget* w) {
-        auto* list = w->findChild<QComboBox*>("cboOsp");
-        list->setCurrentIndex(list->findText("Health"));
-        w->findChild<QPushButton*>("cmdOk")->click();
+    EXPECT_EQ(meter(), "10 / 149");  // "^1hi ^1 yo"
+    onModal([](QWidget* w) {  // the OSP token goes to the end the screen's check box says, in the bind's kind
+        pickEntry(control<QComboBox>(w, "cboOsp"), control<QComboBox>(w, "cboOsp")->findText("Health"));
+        control<QPushButton>(w, "cmdOk")->click();
     });
+    const QString before = s.text("txtOutput");
     s.run("chkAddToFront cmdTextOsp");
-    EXPECT_EQ(s.text("txtOutput"), "#h" + before);
-    EXPECT_EQ(s.ctx.builder.get_bindKind("F2"), "say_team");
-    EXPECT_EQ(meter(), "15 / 149");
+    EXPECT_TRUE(s.text("txtOutput") == "#h" + before && s.ctx.builder.get_bindKind("F2") == "say_team");
+    EXPECT_EQ(meter(), "12 / 149");
     s.run("cmdTextDone");
     EXPECT_EQ(meter(), "hidden");
     s.run(radioF1);

@@ -31,8 +31,8 @@ struct constructScreen {
         return w;
     }
     QString text(const char* name) const { return get<QLineEdit>(name)->text(); }
-    // Steps split by spaces: "List:entry" picks in cbo<List> (numbers without their leading space), "+text" adds
-    // a piece, "yes"/"no" answers the next question, a mnu... item is triggered and any other name clicked.
+    // Steps: "List:entry" picks in cbo<List> (numbers without their leading space), "+text" adds a piece,
+    // "yes"/"no" answers the next question, "close" the close box, mnu... triggered, any other name clicked.
     void run(const std::string& steps) {
         for (const QString& step : QString::fromStdString(steps).split(' ', Qt::SkipEmptyParts)) {
             const std::string name = step.section(':', 0, 0).toStdString();
@@ -46,15 +46,14 @@ struct constructScreen {
                 emit c->activated(i);
             } else if (step.startsWith('+')) {
                 addText(step.mid(1));
+            } else if (step == "close") {
+                form->close();
             } else {
                 step.startsWith("mnu") ? get<QAction>(name.c_str())->trigger() : get<QAbstractButton>(name.c_str())->click();
             }
         }
     }
-    void addText(const QString& text) {
-        get<QLineEdit>("txtText")->setText(text);
-        run("cmdTextAdd");
-    }
+    void addText(const QString& text) { get<QLineEdit>("txtText")->setText(text); run("cmdTextAdd"); }
     // Every message so far: "title: text", "(!)" for the exclamation icon, and its buttons.
     std::string asked() const {
         std::string out;

@@ -7,11 +7,9 @@ namespace {
 
 TEST(frmConstructText, missingInputIsToldInOrderTextSwitchColoursAndChangesNothing) {
     const std::string noText = "You have to fill in some text to be added to the bind!";
-    const std::string noSwitch =
-        "You have to fill in how many characters the pattern will be until the color changes again!";
-    const std::string noColor =
-        "Oops! You forgot to fill in one or more colors!\r\n"
-        "If you want to use less colors then change the amount of colors in pattern!";
+    const std::string noSwitch = "You have to fill in how many characters the pattern will be until the color changes again!";
+    const std::string noColor = "Oops! You forgot to fill in one or more colors!\r\n"
+                                "If you want to use less colors then change the amount of colors in pattern!";
     for (const auto& [steps, text, message] :
          {std::tuple{"Colors:2", "", noText}, std::tuple{"Colors:2 Color0:Red Color1:Blue Switch:1", "   ", noText},
           std::tuple{"Colors:2", "hi", noSwitch}, std::tuple{"Colors:2 Color0:Red Switch:4", "hi", noColor}}) {
@@ -20,8 +18,7 @@ TEST(frmConstructText, missingInputIsToldInOrderTextSwitchColoursAndChangesNothi
         s.run(sayF1 + steps);
         s.addText(text);
         EXPECT_EQ(s.asked(), "Missing Information: " + message + " (!) [OK]\n");
-        EXPECT_EQ(s.text("txtText"), text);
-        EXPECT_EQ(s.text("txtOutput"), "");
+        EXPECT_EQ(s.text("txtText") + "|" + s.text("txtOutput"), text + QString("|"));
         EXPECT_EQ(s.ctx.builder.get_bindKind("F1"), notBound);
     }
 }
@@ -91,15 +88,14 @@ TEST(frmConstructText, theKindDescriptionAndOutputBoxesRefuseTypingDeletingCutti
         box->setText("shown");
         box->setCursorPosition(0);
         QTest::keyClicks(box, "typed^");
-        for (const char* keys : {"Del", "Backspace", "Ctrl+A", "Ctrl+X"}) QTest::keySequence(box, QKeySequence(keys));
         QApplication::clipboard()->setText("pasted");
-        for (const char* keys : {"Ctrl+V", "Shift+Ins"}) QTest::keySequence(box, QKeySequence(keys));
+        for (const char* keys : {"Del", "Backspace", "Ctrl+A", "Ctrl+X", "Ctrl+V", "Shift+Ins"})
+            QTest::keySequence(box, QKeySequence(keys));
         const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
         const QStringList changing{"&Undo", "&Redo", "Cu&t", "&Paste", "Delete"};
         for (QAction* a : menu->actions())
             EXPECT_FALSE(a->isEnabled() && changing.contains(a->text().section('\t', 0, 0)));
-        EXPECT_EQ(box->text(), "shown");
-        EXPECT_EQ(s.fake.beep.count, 0);
+        EXPECT_TRUE(box->text() == "shown" && s.fake.beep.count == 0) << box->text().toStdString();
     }
 }
 

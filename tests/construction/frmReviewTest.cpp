@@ -5,7 +5,6 @@
 #include "construction/frmReview.h"
 #include "styles/windowTestContext.h"
 
-// Each opening lists what printScheme lists at that moment, once.
 TEST(frmReview, eachOpeningShowsThePrintSchemeListingOfThatMoment) {
     windowTestContext t(windowTestContext::standardDefinitions + "key:F3\r\n");
     struct recordingList : clsListControl {

@@ -22,16 +22,15 @@ inline QImage ownImage(QWidget* w, const QColor& under = QColor(1, 2, 3)) {
     return img;
 }
 
-// How often each colour shows at the points (every step pixels) kept.
-inline std::map<QRgb, int> colours(const QImage& img, const std::function<bool(QPoint)>& keep = {}, int step = 1) {
+// How often each colour shows.
+inline std::map<QRgb, int> colours(const QImage& img) {
     std::map<QRgb, int> counts;
-    for (int y = step / 2; y < img.height(); y += step)
-        for (int x = step / 2; x < img.width(); x += step)
-            if (!keep || keep({x, y})) ++counts[img.pixel(x, y) | 0xFF000000u];
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) ++counts[img.pixel(x, y) | 0xFF000000u];
     return counts;
 }
-inline QColor dominant(const QImage& img, const std::function<bool(QPoint)>& keep = {}, int step = 1) {
-    const auto counts = colours(img, keep, step);
+inline QColor dominant(const QImage& img) {
+    const auto counts = colours(img);
     auto best = std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second);
     return QColor::fromRgb(best == counts.end() ? 0 : best->first);
 }
@@ -44,14 +43,7 @@ inline bool shows(const QImage& img, const QColor& c, int tol = 40) {
     });
 }
 
-// The window's own background, where no control (nor the viewport of a list or text box) covers it.
-inline QColor windowBackground(QWidget* window) {
-    const QImage img = window->grab().toImage();
-    return dominant(img, [&](QPoint p) {
-        QWidget* over = window->childAt(p / img.devicePixelRatio());
-        return !over || (over->metaObject() == &QWidget::staticMetaObject &&
-                         !qobject_cast<QAbstractScrollArea*>(over->parentWidget()));
-    }, 4);
-}
+// The window's own background, drawn without its controls.
+inline QColor windowBackground(QWidget* window) { return dominant(ownImage(window)); }
 
 }  // namespace paintProbe

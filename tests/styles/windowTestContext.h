@@ -26,7 +26,4 @@ struct windowTestContext {
 };
 
 template <typename W> W* control(QWidget* window, const char* name) { return window->findChild<W*>(name); }
-inline void pickEntry(QComboBox* box, int index) {
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
+inline void pickEntry(QComboBox* box, int index) { box->setCurrentIndex(index), emit box->activated(index); }
