@@ -97,4 +97,22 @@ INSTANTIATE_TEST_SUITE_P(
                     ending{"atTheLimitNo", 16384, none, {A::No}, {large}, big, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A name holds letters and digits only, typed or pasted, so a pasted "../x"
+// cannot put the file outside the output folder.
+TEST(saveDialogName, takesLettersAndDigitsOnly) {
+    windowTestContext t;
+    QMainWindow construct;
+    frmSaveToFile dlg{t.ctx, &construct};
+    dlg.show();
+    auto* name = dlg.findChild<QLineEdit*>("txtFilename");
+    QTest::keyClicks(name, "my b.-ind9");
+    QTest::keyClick(name, Qt::Key_Backspace);
+    EXPECT_EQ(name->text(), "mybind");
+    EXPECT_EQ(t.platform.beep.count, 3);
+    QApplication::clipboard()->setText("../x y");
+    name->paste();
+    EXPECT_EQ(name->text(), "mybindxy");
+    EXPECT_EQ(t.platform.beep.count, 4);
+}
+
 }  // namespace
