@@ -1,5 +1,6 @@
 #include "construction/frmConstruct.h"
 #include "construction/chatPreviewBar.h"
+#include "shell/fitCaption.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -11,9 +12,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QFontMetrics>
 #include <QAbstractListModel>
 #include <vector>
 
@@ -369,17 +367,13 @@ bool frmConstruct::anyBindTypePicked() const {
 }
 
 // A caption the face of its button would cut takes a smaller face.
+// Starts again from the full face each time the screen is painted, then
+// shrinks a caption that its painted face would cut.
 void frmConstruct::fitButtonCaption(QPushButton* b) {
-    b->ensurePolished();
-    QStyleOptionButton option;
-    option.initFrom(b);
-    option.text = b->text();
-    const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width() - 2;
     QFont face = b->font();
     face.setPixelSize(11);
-    while (QFontMetrics(face).horizontalAdvance(b->text()) > room && face.pixelSize() > 8)
-        face.setPixelSize(face.pixelSize() - 1);
     b->setFont(face);
+    fitCaption(b);
 }
 
 void frmConstruct::place(QWidget* w, int left, int t, int width, int h) {
