@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "bindmodel/clsEntryCheck.h"
+
 namespace {
 
 // The pattern step as a number: a decimal whole number from 1 to 32767,
@@ -31,22 +33,22 @@ void clsCfgBuilder::Reset_Binds() {
 
 bool clsCfgBuilder::read_info(const std::string& filename) {
     if (!reader.openfile(filename)) return false;
+    leftOut.clear();
     while (reader.has_more()) {
         std::unique_ptr<clsItem> item = reader.getItem();
         const std::string kind = item->kind;
-        if (kind == "color:") {
-            colorGroup.ADD(std::move(item));
-        } else if (kind == "radio:") {
-            radioGroup.ADD(std::move(item));
-        } else if (kind == "osp:") {
-            ospGroup.ADD(std::move(item));
-        } else if (kind == "key:") {
-            // A key without a name cannot be bound in the game (and its empty
-            // key would end the walk over the binds early): it is left out.
-            if (item->value.empty()) continue;
-            const std::string key = item->value;
-            if (keyGroup.ADD(std::move(item))) scheme->add_new_to_end(key);
+        clsGroup& group = getGroup(kind);
+        if (&group == &noGroup) continue;  // lines without a token
+        if (const auto reason = clsEntryCheck::check(*item)) {
+            leftOut.add(reader.line_number(), reader.line_text(), *reason);
+            continue;
         }
+        const std::string key = kind == "key:" ? item->value : std::string();
+        if (!group.ADD(std::move(item))) {
+            leftOut.add(reader.line_number(), reader.line_text(), clsLeftOutReason::groupFull);
+            continue;
+        }
+        if (kind == "key:") scheme->add_new_to_end(key);
     }
     reader.close_file();
     return true;
@@ -79,19 +81,19 @@ clsGroup& clsCfgBuilder::getGroup(const std::string& token) {
     return noGroup;
 }
 
-void clsCfgBuilder::add_code(const std::string& key, const std::string& txt, const std::string& kind,
+bool clsCfgBuilder::add_code(const std::string& key, const std::string& txt, const std::string& kind,
                              const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
                              const std::string& switchStep, bool toFront) {
-    scheme->add_bindPart(key, txt, kind, the_colors, amount_of_colors, stepFromText(switchStep), toFront);
+    return scheme->add_bindPart(key, txt, kind, the_colors, amount_of_colors, stepFromText(switchStep), toFront);
 }
 
-void clsCfgBuilder::add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+bool clsCfgBuilder::add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
                                  bool toFront) {
-    scheme->add_osp(key, ospCode, the_kind, toFront);
+    return scheme->add_osp(key, ospCode, the_kind, toFront);
 }
 
-void clsCfgBuilder::add_radio_code(const std::string& key, const std::string& Code, const std::string& Description) {
-    scheme->add_radio(key, Code, Description);
+bool clsCfgBuilder::add_radio_code(const std::string& key, const std::string& Code, const std::string& Description) {
+    return scheme->add_radio(key, Code, Description);
 }
 
 namespace {

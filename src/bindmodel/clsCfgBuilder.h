@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "bindmodel/clsListControl.h"
+#include "bindmodel/clsReadReport.h"
 #include "bindmodel/clsScheme.h"
 #include "definitions/clsFileReader.h"
 #include "definitions/clsGroup.h"
@@ -21,8 +22,12 @@ public:
 
     void Reset_Binds();
     // False when the file could not be read (missing, unreadable, a folder):
-    // then nothing is read and the groups and the scheme are unchanged.
+    // then nothing is read and the groups, the scheme and the report are
+    // unchanged. Entries the game would misread (clsEntryCheck) and entries
+    // past a full group are left out and listed in get_left_out.
     bool read_info(const std::string& filename);
+    // What the latest read_info left out.
+    const clsReadReport& get_left_out() const { return leftOut; }
     void fillCombo(clsListControl& combo, const std::string& token);
     void fillListBox(clsListControl& list, const std::string& token);
     std::string get_value(const std::string& token, const std::string& descr);
@@ -30,12 +35,16 @@ public:
     const clsbind& get_next_bind();
     // An unknown token answers an empty group.
     clsGroup& getGroup(const std::string& token);
-    void add_code(const std::string& key, const std::string& txt, const std::string& kind,
+    // The adds answer false, and change nothing, when the key's cfg line
+    // would be longer than the game reads or read otherwise than it shows;
+    // get_refusal then says why.
+    bool add_code(const std::string& key, const std::string& txt, const std::string& kind,
                   const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
                   const std::string& switchStep, bool toFront);
-    void add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+    bool add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
                       bool toFront);
-    void add_radio_code(const std::string& key, const std::string& Code, const std::string& Description);
+    bool add_radio_code(const std::string& key, const std::string& Code, const std::string& Description);
+    clsLineVerdict get_refusal() const { return scheme->refused(); }
     void printScheme(clsListControl& list);
     void remove_bind_part(const std::string& key);
     void remove_entire_bind(const std::string& key);
@@ -56,4 +65,5 @@ private:
     clsGroup noGroup;
     clsFileReader reader;
     std::unique_ptr<clsScheme> scheme;
+    clsReadReport leftOut;
 };

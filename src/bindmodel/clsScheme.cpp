@@ -109,38 +109,52 @@ std::string clsScheme::colorText(const std::string& t, const std::vector<std::st
     return result;
 }
 
-void clsScheme::add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
-                             const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
-                             std::int16_t colorstep, bool toFront) {
-    if (!go_to_key(key)) return;
-    clsBindPart part;
-    part.Description = newText;
-    part.codepiece = colorText(newText, the_colors, amount_of_colors, colorstep);
+bool clsScheme::addPart(const std::string& key, clsBindPart part, const std::string& kind, bool toFront) {
+    if (!go_to_key(key)) {
+        refused_ = clsLineVerdict::noSuchKey;
+        return false;
+    }
+    const std::string code = current->get_code();
+    refused_ = clsBindLine::check(key, kind, toFront ? part.codepiece + code : code + part.codepiece);
+    if (refused_ != clsLineVerdict::fine) return false;
     if (toFront)
         current->Add_to_front(std::move(part), kind);
     else
         current->Add_to_Back(std::move(part), kind);
+    return true;
 }
 
-void clsScheme::add_radio(const std::string& key, const std::string& Code, const std::string& Description) {
-    if (!go_to_key(key)) return;
+bool clsScheme::add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
+                             const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
+                             std::int16_t colorstep, bool toFront) {
+    clsBindPart part;
+    part.Description = newText;
+    part.codepiece = colorText(newText, the_colors, amount_of_colors, colorstep);
+    return addPart(key, std::move(part), kind, toFront);
+}
+
+bool clsScheme::add_radio(const std::string& key, const std::string& Code, const std::string& Description) {
+    if (!go_to_key(key)) {
+        refused_ = clsLineVerdict::noSuchKey;
+        return false;
+    }
+    // The radio command replaces everything: it is checked on its own.
+    refused_ = clsBindLine::check(key, clsBindLine::radioKind, Code);
+    if (refused_ != clsLineVerdict::fine) return false;
     clsBindPart part;
     part.codepiece = Code;
     part.Description = Description;
     current->remove_all();
-    current->Add_to_Back(std::move(part), "radio:");
+    current->Add_to_Back(std::move(part), clsBindLine::radioKind);
+    return true;
 }
 
-void clsScheme::add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+bool clsScheme::add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
                         bool toFront) {
-    if (!go_to_key(key)) return;
     clsBindPart part;
     part.Description = ospCode;
     part.codepiece = ospCode;
-    if (toFront)
-        current->Add_to_front(std::move(part), the_kind);
-    else
-        current->Add_to_Back(std::move(part), the_kind);
+    return addPart(key, std::move(part), the_kind, toFront);
 }
 
 const clsbind& clsScheme::get_next_non_null() {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bindmodel/clsBindLine.h"
 #include "bindmodel/clsbind.h"
 
 // One bind per key, in the order the keys were read, chained between a START
@@ -20,12 +21,17 @@ public:
 
     void go_to_first();
     void add_new_to_end(const std::string& key);
-    void add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
+    // The three adds answer false, and change nothing, when the key has no
+    // bind or its cfg line would not be read as it shows (clsBindLine::check);
+    // refused() then says why.
+    bool add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
                       const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
                       std::int16_t colorstep, bool toFront);
-    void add_radio(const std::string& key, const std::string& Code, const std::string& Description);
-    void add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+    bool add_radio(const std::string& key, const std::string& Code, const std::string& Description);
+    bool add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
                  bool toFront);
+    // Why the latest add was refused; fine when it was not.
+    clsLineVerdict refused() const { return refused_; }
     // The next bound bind after the cursor; an empty bind (empty key and kind,
     // not in the chain) when there is none.
     const clsbind& get_next_non_null();
@@ -44,6 +50,10 @@ private:
     // Makes current the first bind with the key; false (current on the end
     // marker) when no bind has it.
     bool go_to_key(const std::string& key);
+    // Adds part to the key's bind at either end, when the line stays sound.
+    bool addPart(const std::string& key, clsBindPart part, const std::string& kind, bool toFront);
+
+    clsLineVerdict refused_ = clsLineVerdict::fine;
 
     std::unique_ptr<clsbind> startMarker;
     std::unique_ptr<clsbind> endMarker;

@@ -13,6 +13,7 @@
 #define BRENVOLT_HAVE_FSYNC 1
 #endif
 
+#include "bindmodel/clsBindLine.h"
 #include "bindmodel/clsCfgBuilder.h"
 #include "bindmodel/clsbind.h"
 
@@ -81,53 +82,15 @@ std::vector<std::string> clsCfgFile::headerLines(const std::string& fileName, co
     };
 }
 
-namespace {
-
-bool isRadio(const clsbind& bind) { return bind.kind == "radio:"; }
-
-std::size_t bindLineLength(const clsbind& bind) {
-    return 5 + bind.key.size() + 1 + (isRadio(bind) ? 0 : bind.kind.size() + 1) + bind.codeLength();
-}
-
-void appendBindLine(std::string& out, const clsbind& bind) {
-    out += "bind ";
-    out += bind.key;
-    out += ' ';
-    if (!isRadio(bind)) {
-        out += bind.kind;
-        out += ' ';
-    }
-    bind.appendCode(out);
-}
-
-}  // namespace
-
-std::string clsCfgFile::bindLine(const clsbind& bind) {
-    std::string line;
-    line.reserve(bindLineLength(bind));
-    appendBindLine(line, bind);
-    return line;
-}
-
 std::string clsCfgFile::contents(clsCfgBuilder& builder, const std::string& fileName, const clsDateTime& when) {
-    std::vector<const clsbind*> bound;
-    builder.go_to_first_bind();
-    for (const clsbind* b = &builder.get_next_bind(); !b->key.empty(); b = &builder.get_next_bind())
-        bound.push_back(b);
-
-    const std::vector<std::string> header = headerLines(fileName, when);
-    std::size_t size = 0;
-    for (const std::string& line : header) size += line.size() + lineEnd.size();
-    for (const clsbind* b : bound) size += bindLineLength(*b) + lineEnd.size();
-
     std::string bytes;
-    bytes.reserve(size);
-    for (const std::string& line : header) {
+    for (const std::string& line : headerLines(fileName, when)) {
         bytes += line;
         bytes += lineEnd;
     }
-    for (const clsbind* b : bound) {
-        appendBindLine(bytes, *b);
+    builder.go_to_first_bind();
+    for (const clsbind* b = &builder.get_next_bind(); !b->key.empty(); b = &builder.get_next_bind()) {
+        bytes += clsBindLine::text(*b);
         bytes += lineEnd;
     }
     return bytes;

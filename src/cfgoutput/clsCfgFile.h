@@ -3,7 +3,6 @@
 #include <vector>
 
 class clsCfgBuilder;
-class clsbind;
 
 // The moment written into a cfg file's header.
 struct clsDateTime {
@@ -17,12 +16,11 @@ struct clsWriteResult {
     std::string reason;
 };
 
-// The cfg file: nine header lines, then one bind line per bound key, each
-// line ended by CR LF.
+// The cfg file: nine header lines, then one bind line per bound key
+// (clsBindLine), each line ended by CR LF.
 class clsCfgFile {
 public:
     static std::vector<std::string> headerLines(const std::string& fileName, const clsDateTime& when);
-    static std::string bindLine(const clsbind& bind);
     // The whole file's bytes for the builder's bound binds, in key order.
     static std::string contents(clsCfgBuilder& builder, const std::string& fileName,
                                 const clsDateTime& when);

@@ -42,6 +42,8 @@ bool clsFileReader::openfile(const std::string& name) {
 void clsFileReader::openbuffer(std::string content) {
     data = std::move(content);
     pos = std::string_view(data).starts_with(byteOrderMark) ? byteOrderMark.size() : 0;
+    lineNumber = 0;
+    lineText = {};
 }
 
 bool clsFileReader::has_more() const { return pos < data.size(); }
@@ -53,6 +55,8 @@ bool clsFileReader::readLine(std::string_view& line) {
     line = rest.substr(0, lf);
     pos = (lf == std::string_view::npos) ? data.size() : pos + lf + 1;
     if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    ++lineNumber;
+    lineText = line;
     return true;
 }
 
@@ -70,6 +74,8 @@ void clsFileReader::close_file() {
     data.clear();
     data.shrink_to_fit();
     pos = 0;
+    lineNumber = 0;
+    lineText = {};
 }
 
 std::unique_ptr<clsItem> clsFileReader::parseLine(std::string_view L) {

@@ -19,6 +19,11 @@ public:
     bool has_more() const;
     // The next item; an item with an empty kind when only unusable lines were left.
     std::unique_ptr<clsItem> getItem();
+    // The line the latest getItem read last (the line of the item it
+    // returned), counted from 1, and that line's text as written; the text
+    // stays valid until the next getItem or close_file.
+    std::size_t line_number() const { return lineNumber; }
+    std::string_view line_text() const { return lineText; }
     void close_file();
 
 private:
@@ -27,4 +32,6 @@ private:
 
     std::string data;
     std::size_t pos = 0;
+    std::size_t lineNumber = 0;
+    std::string_view lineText;
 };

@@ -60,6 +60,55 @@ TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
     EXPECT_EQ(entriesOf(b, "key:").size(), 4u);
 }
 
+// Entries the console would misread are left out and reported with their line; every other byte is kept.
+TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
+    using R = clsLeftOutReason;
+    const std::vector<std::tuple<std::string, R, const char*>> left{
+        {"osp:A Semi<>$H;kill", R::separator, "osp:"}, {"osp:Q<>say \"x\"", R::quote, "osp:"},
+        {"osp:Bad<>/*", R::comment, "osp:"}, {"osp:Url<>a//b", R::comment, "osp:"},
+        {std::string("osp:Nul<>a\0b", 12), R::zeroByte, "osp:"}, {"color:Semi<>1;", R::separator, "color:"},
+        {"color:Q<>\"", R::quote, "color:"}, {"radio:Q<>say \"hi\"", R::quote, "radio:"},
+        {"radio:CR<>a\rquit", R::lineBreak, "radio:"}, {"key:", R::noName, "key:"}, {"key: \t", R::noName, "key:"},
+        {"key:F 1", R::notOneWord, "key:"}, {"key:F1;", R::separator, "key:"}, {"key:F\"1", R::quote, "key:"},
+        {"key:F1\r", R::lineBreak, "key:"},
+    };
+    const lines kept{"osp:Fine<>$H %\xE9", "color:Slash<>/", "radio:Medic<>vsay_team medic; say_team need a medic",
+                     "radio:Url<>say a//b /*", "key: F2 ", "key:a/"};
+    std::string file = "comment line\r\n";
+    for (const auto& [line, reason, token] : left) file += line + "\r\n";
+    for (const std::string& line : kept) file += line + "\r\n";
+    scratchFolder dir;
+    clsCfgBuilder b;
+    ASSERT_TRUE(b.read_info(dir.write("d.txt", file)));
+    const clsReadReport& report = b.get_left_out();
+    ASSERT_EQ(report.entries().size(), left.size());
+    for (std::size_t i = 0; i < left.size(); ++i)
+        EXPECT_EQ(report.entries()[i], (clsLeftOutEntry{i + 2, std::get<0>(left[i]), std::get<1>(left[i])})) << i;
+    EXPECT_TRUE(report.total() == left.size() && report.count(R::comment) == 2 && report.count(R::noName) == 2);
+    for (const auto& [token, count] : {std::pair{"osp:", 1}, {"color:", 1}, {"radio:", 2}, {"key:", 2}})
+        EXPECT_EQ(b.getGroup(token).count(), count) << token;
+    EXPECT_EQ(b.get_value("osp:", "Fine"), "$H %\xE9");
+    EXPECT_EQ(entriesOf(b, "key:"), (lines{" F2 ", "a/"}));
+    EXPECT_EQ(report.listing(2),
+              "line 2: osp:A Semi<>$H;kill \u2013 holds ';', which would end the bind and run the rest as a command\r\n"
+              "line 3: osp:Q<>say \"x\" \u2013 holds '\"', which the game takes as quoting, not as text\r\n"
+              "... and 13 more");
+    EXPECT_EQ(report.listing(20).substr(report.listing(20).rfind("line 16")), "line 16: key:F1[CR] \u2013 "
+              "holds a line break, which would end the bind and run the rest as a command");
+
+    // Each read starts afresh; a long entry is cut, never inside a character.
+    ASSERT_TRUE(b.read_info(dir.write("e.txt", "key:F3\r\nosp:Long<>;" + std::string(48, 'x') + "\xC3\xA9yyy")));
+    EXPECT_EQ(report.listing(10), "line 2: osp:Long<>;" + std::string(48, 'x') +
+              "\u2026 \u2013 holds ';', which would end the bind and run the rest as a command");
+
+    std::string full;  // past 32,767 keys: counted, not kept
+    for (int k = 0; k < 32769; ++k) full += "key:K" + std::to_string(k) + "\n";
+    clsCfgBuilder big;
+    ASSERT_TRUE(big.read_info(dir.write("full.txt", full)));
+    EXPECT_EQ(big.get_left_out().entries(), (std::vector<clsLeftOutEntry>{{32768, "key:K32767", R::groupFull},
+                                                                          {32769, "key:K32768", R::groupFull}}));
+}
+
 TEST(clsCfgBuilder, reviewListing) {
     scratchFolder dir;
     clsCfgBuilder b;

@@ -29,7 +29,7 @@ TEST(clsCfgFile, contentsByteForByte) {
         "\r\n";
     scratchFolder dir;
     clsCfgBuilder b;
-    ASSERT_TRUE(b.read_info(dir.write("d.txt", "key:F1\r\nkey:T\r\nkey:R\r\nkey:MOUSE1\r\nkey:U\r\n")));
+    ASSERT_TRUE(b.read_info(dir.write("d.txt", "key:F1\r\nkey:T\r\nkey:R\r\nkey:MOUSE1\r\nkey:U\r\nkey:F4\r\nkey:W\r\n")));
     const clsDateTime when{2003, 7, 4, 21, 5, 3};
     EXPECT_EQ(clsCfgFile::contents(b, "mybinds.cfg", when), header);  // an empty scheme: nine lines
     b.add_code("MOUSE1", "go  go", "say_team", {"1", "2"}, 2, "2", false);
@@ -41,8 +41,12 @@ TEST(clsCfgFile, contentsByteForByte) {
     b.add_code("U", "a", "say", {"1"}, 1, "1", false);  // one piece left after undo: still written
     b.add_code("U", "b", "say", {"1"}, 1, "1", false);
     b.remove_bind_part("U");
+    b.add_radio_code("F4", "vsay_team medic; say_team need a medic", "Medic");  // a chain stays in the bind
+    b.add_radio_code("W", "radio 1 1", "Follow me");  // cleared: no line at all
+    b.remove_entire_bind("W");
     EXPECT_EQ(clsCfgFile::contents(b, "mybinds.cfg", when),
-              header + "bind F1 say #n^1Hi \r\nbind R radio 1 1\r\nbind MOUSE1 say_team ^1go  ^2go\r\nbind U say ^1a\r\n");
+              header + "bind F1 say #n^1Hi \r\nbind R radio 1 1\r\nbind MOUSE1 say_team ^1go  ^2go\r\nbind U say ^1a\r\n"
+                       "bind F4 \"vsay_team medic; say_team need a medic\"\r\n");
 }
 
 TEST(clsCfgFileWrite, createsOneFolderLevelAndReplacesWhole) {

@@ -30,6 +30,7 @@ TEST(clsFileReader, oneLineEach) {
         {"radio:use osp:x<>y", {"osp:", "o:use osp:x", "y"}},
         {"<>color:Red", none},  // a separator in front of the token's cut yields nothing
         {"<>osp:x key:y", none},
+        {"Key:F1", none}, {"COLOR:Red<>1", none},  // tokens are case-sensitive
     };
     for (const auto& [line, expected] : cases) EXPECT_EQ(readFile(line + "\r\n"), items{expected}) << line;
 }
@@ -49,6 +50,11 @@ TEST(clsFileReader, linesAndBytes) {
         {"color:R\xE9" "d<>\xFF\xFE\r\nkey:\xC3\r\n", {{"color:", "R\xE9" "d", "\xFF\xFE"}, {"key:", "\xC3", "\xC3"}}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(readFile(cases[i].first), cases[i].second) << "row " << i;
+    clsFileReader reader;  // every item knows its line, also after skipped and CR LF lines
+    reader.openbuffer("\xEF\xBB\xBFnote\r\nkey:A\r\n\r\nb\nkey:B\r\nx");
+    std::vector<std::pair<std::size_t, std::string>> lines;
+    while (reader.has_more()) { reader.getItem(); lines.emplace_back(reader.line_number(), reader.line_text()); }
+    EXPECT_EQ(lines, (std::vector<std::pair<std::size_t, std::string>>{{2, "key:A"}, {5, "key:B"}, {6, "x"}}));
 }
 
 TEST(clsFileReader, refusesAMissingFileOrAFolder) {

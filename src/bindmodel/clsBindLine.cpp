@@ -1,0 +1,71 @@
+#include "bindmodel/clsBindLine.h"
+
+#include "bindmodel/clsConsoleLexer.h"
+#include "bindmodel/clsbind.h"
+
+std::string clsBindLine::text(std::string_view key, std::string_view kind, std::string_view code) {
+    const bool radio = kind == radioKind;
+    const bool quoted = radio && needsQuotes(code);
+    std::string line;
+    line.reserve(5 + key.size() + 1 + (radio ? 0 : kind.size() + 1) + code.size() + (quoted ? 2 : 0));
+    line += "bind ";
+    line += key;
+    line += ' ';
+    if (!radio) {
+        line += kind;
+        line += ' ';
+    }
+    if (quoted) line += '"';
+    line += code;
+    if (quoted) line += '"';
+    return line;
+}
+
+std::string clsBindLine::text(const clsbind& bind) { return text(bind.key, bind.kind, bind.get_code()); }
+
+bool clsBindLine::needsQuotes(std::string_view radioCode) {
+    const auto holds = [radioCode](std::string_view what) { return radioCode.find(what) != std::string_view::npos; };
+    return !holds("\"") && (holds(";") || holds("//") || holds("/*"));
+}
+
+clsLineVerdict clsBindLine::check(std::string_view key, std::string_view kind, std::string_view code) {
+    const bool radio = kind == radioKind;
+    // The length first: a piece of any size is refused without copying it.
+    const std::size_t length = 5 + key.size() + 1 + (radio ? 0 : kind.size() + 1) + code.size() +
+                               (radio && needsQuotes(code) ? 2 : 0);
+    if (length > clsConsoleLexer::lineLimit) return clsLineVerdict::tooLong;
+    if (!clsConsoleLexer::isOneWord(key)) return clsLineVerdict::badKey;
+    switch (clsConsoleLexer::firstHazard(text(key, kind, code), radio)) {
+        case clsConsoleHazard::none: return clsLineVerdict::fine;
+        case clsConsoleHazard::comment: return clsLineVerdict::comment;
+        case clsConsoleHazard::quote: return clsLineVerdict::quote;
+        default: return clsLineVerdict::endsCommand;
+    }
+}
+
+clsRefusal clsBindLine::refusal(clsLineVerdict verdict, bool radio) {
+    const std::string title = "Bind Too Long";
+    switch (verdict) {
+        case clsLineVerdict::fine: return {};
+        case clsLineVerdict::tooLong:
+            if (radio)
+                return {title,
+                        "This radio command would make the bind longer than the 1,023 characters the game reads of "
+                        "a line, and the game would run the rest as a command. Pick another radio command, or "
+                        "shorten this one in the definition file."};
+            return {title,
+                    "This bind would be longer than the 1,023 characters the game reads of a line, and the game "
+                    "would run the rest as a command. The chat shows only 149 characters anyway: shorten the text "
+                    "or add it to another key."};
+        case clsLineVerdict::comment:
+            return {"Piece Not Added",
+                    "Next to what this bind already holds, this piece would make // or /*, which the game reads as "
+                    "the start of a comment: the rest of the bind would be lost. Put a space or another character "
+                    "between them, or add the piece at the other end of the bind."};
+        default:
+            return {"Piece Not Added",
+                    std::string("This ") + (radio ? "radio command" : "piece") +
+                        " would put a ';', a quote mark or a line break into the bind, and the game would end the "
+                        "bind there and run the rest as a command. It was not added."};
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class clsbind;
+
+// Whether a bind line may be written, and if not, why.
+enum class clsLineVerdict {
+    fine,
+    noSuchKey,    // no bind has the key
+    tooLong,      // longer than the console reads of a line
+    comment,      // "//" or "/*" where the console reads them as a comment
+    endsCommand,  // a ';', line break or zero byte would end the bind early
+    quote,        // a quote mark in chat text, or one left open
+    badKey,       // the key is not one word to the console
+};
+
+// A message for the player: title and text.
+struct clsRefusal {
+    std::string title;
+    std::string text;
+};
+
+// The cfg line of one key's bind: "bind KEY KIND CODE", or for a radio bind
+// "bind KEY CODE", the code inside double quotes when it holds ';', "//" or
+// "/*" (so the whole chain of commands stays in the bind). The writer writes
+// exactly this text (and CR LF); the builder measures and checks exactly it.
+class clsBindLine {
+public:
+    static inline const std::string radioKind = "radio:";
+
+    static std::string text(std::string_view key, std::string_view kind, std::string_view code);
+    static std::string text(const clsbind& bind);
+    // A radio command that needs quotes around it (and can take them).
+    static bool needsQuotes(std::string_view radioCode);
+    // The line for key, kind and code, read by the console's rules: at most
+    // 1,023 bytes, one command, the key one word, no comment; a chat line
+    // holds no ';' or quote mark at all (a key press would split or regroup
+    // its text).
+    static clsLineVerdict check(std::string_view key, std::string_view kind, std::string_view code);
+    // What the construction screen says when an add is refused.
+    static clsRefusal refusal(clsLineVerdict verdict, bool radio);
+};

@@ -1,0 +1,62 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One command as the game's console takes it out of its command buffer.
+struct clsConsoleCommand {
+    std::string text;      // at most clsConsoleLexer::lineLimit bytes
+    std::size_t line = 1;  // the buffer's line it starts on, counted from 1
+    bool operator==(const clsConsoleCommand&) const = default;
+};
+
+// What in a text would make the console read something other than the words
+// it shows.
+enum class clsConsoleHazard {
+    none,
+    lineBreak,  // CR or LF: ends the command, the rest runs as a command of its own
+    zeroByte,   // the console stops reading there
+    separator,  // ';': ends the command (outside double quotes), splits a key's binding (anywhere)
+    comment,    // "//" or "/*": the console skips the rest, or up to "*/"
+    quote,      // '"': groups words and is taken out
+};
+
+// The game console's reading rules, in one place:
+//  - exec puts a file into the command buffer, up to its first zero byte;
+//  - a command ends at CR, LF, or a ';' outside double quotes; a command
+//    keeps at most lineLimit bytes: one more byte is dropped and the rest
+//    is a new command;
+//  - a command splits into words at blanks (every byte up to 0x20 and every
+//    byte from 0x80 on); "..." is one word without its quotes; "//" outside
+//    quotes ends the command, "/*" outside quotes skips to "*/";
+//  - "bind KEY ..." stores the words after the key joined by single spaces,
+//    and a key press splits that binding at every ';' and runs each piece.
+class clsConsoleLexer {
+public:
+    static constexpr std::size_t lineLimit = 1023;
+
+    static bool isBlank(char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte <= 0x20 || byte >= 0x80;
+    }
+
+    // The commands of a buffer in the order exec runs them. Empty commands
+    // (between CR and LF, after a ';') are left out.
+    static std::vector<clsConsoleCommand> commands(std::string_view buffer);
+    // The words of one command; a quoted group is one word, possibly empty.
+    static std::vector<std::string> words(std::string_view command);
+    // words[from..] joined by single spaces, as bind stores them.
+    static std::string joined(const std::vector<std::string>& words, std::size_t from);
+    // The commands a key press runs for a stored binding.
+    static std::vector<std::string_view> keyPressCommands(std::string_view binding);
+
+    // The first hazard reading text from its start as (part of) one command.
+    // With quotesAllowed, balanced double quotes make the ';', "//" and "/*"
+    // between them harmless and only a quote left open counts; without, the
+    // first quote counts. Line breaks and zero bytes count anywhere.
+    static clsConsoleHazard firstHazard(std::string_view text, bool quotesAllowed);
+    // True when the console reads text as exactly one word, with no hazard:
+    // blanks before and after the word are harmless.
+    static bool isOneWord(std::string_view text);
+};
