@@ -32,12 +32,6 @@ QColor gameColor(int index) {
     return QColor(c.red, c.green, c.blue);
 }
 
-QString meterText(std::size_t bytes, bool over) {
-    QString text = QStringLiteral("%1 / %2").arg(bytes).arg(clsChatPreview::chatLimit);
-    if (over) text += QStringLiteral(" \u2013 the game cuts the rest");
-    return text;
-}
-
 QString meterSheet(bool over) {
     return QStringLiteral("QLabel#lblChatLength { color: %1; background: transparent; %2 }")
         .arg(over ? warning.name() : quietText.name(), over ? QStringLiteral("font-weight: bold;") : QString());
@@ -160,7 +154,8 @@ chatPreviewBar::chatPreviewBar(QWidget* parent)
     meter_->setTextFormat(Qt::PlainText);
     meter_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     meter_->setToolTip(QStringLiteral("Bytes the game receives for this chat line, colour codes included. "
-                                      "The server keeps at most %1 of them.")
+                                      "The server keeps at most %1 of them. Past that, the bind's line in the "
+                                      "cfg file is counted too: the game reads at most 1,023 bytes of a line.")
                            .arg(clsChatPreview::chatLimit));
 
     auto* row = new QHBoxLayout(this);
@@ -168,17 +163,17 @@ chatPreviewBar::chatPreviewBar(QWidget* parent)
     row->setSpacing(8);
     row->addWidget(preview_, 1);
     row->addWidget(meter_, 0);
-    showBind({});
+    showBind({}, 0);
 }
 
-void chatPreviewBar::showBind(const std::string& code) {
+void chatPreviewBar::showBind(const std::string& code, std::size_t lineBytes) {
     const clsChatPreview line(code);
     preview_->setLine(line);
-    meter_->setText(meterText(line.byteCount(), line.over()));
+    meter_->setText(QString::fromStdString(clsChatPreview::meterText(line.byteCount(), lineBytes)));
     meter_->setStyleSheet(meterSheet(line.over()));
 }
 
-void chatPreviewBar::clear() { showBind({}); }
+void chatPreviewBar::clear() { showBind({}, 0); }
 
 QSize chatPreviewBar::sizeHint() const { return QSize(twips(8895), twips(heightTwips())); }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <cstddef>
 #include <string>
 
 class QLabel;
@@ -17,10 +18,11 @@ public:
     explicit chatPreviewBar(QWidget* parent = nullptr);
 
     // code: the bind's text as the builder answers it for a chat bind (the
-    // part after "say" / "say_team"). An empty code shows an empty line and
-    // "0 / 149". The builder's not-bound answer is not a chat text: pass an
-    // empty code for it (or call clear()).
-    void showBind(const std::string& code);
+    // part after "say" / "say_team"); lineBytes: the length of its cfg line,
+    // shown once the chat is past what the server keeps. An empty code shows
+    // an empty line and "0 / 149". The builder's not-bound answer is not a
+    // chat text: pass an empty code for it (or call clear()).
+    void showBind(const std::string& code, std::size_t lineBytes);
     void clear();
 
     // The strip's height, to add to a window's height rules.

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "bindmodel/clsConsoleLexer.h"
+#include "bindmodel/groupedNumber.h"
+
 namespace {
 
 constexpr char colorEscape = '^';
@@ -37,55 +40,42 @@ void appendRuns(std::string_view text, std::size_t from, bool cut, std::vector<c
 
 }  // namespace
 
-// The game receives a chat bind's text in three steps: the console reads the
-// cfg file's bind line into words, joins them with single spaces into the
-// key's command, reads that command into words again when the key is pressed,
-// and the game joins the words after "say" with single spaces. The result,
-// computed here in one pass:
-//  - the text ends at the first ";" (the console runs what follows as a
-//    command of its own) and at the first zero byte;
-//  - it ends at "//" (the rest is a comment);
-//  - "/*" up to and including the next "*/" is a comment and parts words
-//    like a space (with no "*/" after it, the text ends there); the search
-//    for "*/" starts at the "*" of "/*", so "/*/" is a whole comment;
-//  - bytes 1 to 32 (space, tab and the other control characters) and the
-//    quote mark part words: the quote marks group words on the bind line,
-//    but the groups are read again word by word when the key is pressed;
-//  - empty words are dropped, and the words are joined with one space, so
-//    repeated spaces collapse into one and leading and trailing ones vanish.
-// Bytes above 127 are ordinary characters. Text typed in the program's chat
-// line never holds ";", "//", "/*" or quote marks; OSP tokens from a
-// definition file may.
+// The game receives a chat bind's text in four steps, each read by the
+// console's rules (clsConsoleLexer):
+//  1. exec reads the cfg file's bind line; its first command is the bind;
+//  2. bind stores the words after the key, joined by single spaces (quotes
+//     group words and are taken out, comments are skipped, every byte up to
+//     0x20 and from 0x80 on parts words and vanishes);
+//  3. a key press splits the binding at every ";" and runs the first piece,
+//     "say" and the chat words, reading its words again;
+//  4. on the way '%' becomes '.', and the server cuts every word to 255
+//     bytes and joins the words with single spaces.
+// The builder keeps every bind line within what the console reads of a
+// line, so the line is measured here with a one-letter key.
 std::string clsChatPreview::joinWords(std::string_view code) {
-    const std::size_t end = std::min(code.find(';'), code.find('\0'));
-    if (end != std::string_view::npos) code = code.substr(0, end);
-
-    std::string line;
-    line.reserve(code.size());
-    bool wordEnded = false;
-    const std::size_t n = code.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const unsigned char c = static_cast<unsigned char>(code[i]);
-        if (c == '/' && i + 1 < n && code[i + 1] == '/') break;
-        if (c == '/' && i + 1 < n && code[i + 1] == '*') {
-            const std::size_t close = code.find("*/", i + 1);
-            if (close == std::string_view::npos) break;
-            i = close + 2;
-            wordEnded = true;
-            continue;
-        }
-        if (c <= ' ' || c == '"') {
-            wordEnded = true;
-            ++i;
-            continue;
-        }
-        if (wordEnded && !line.empty()) line += ' ';
-        wordEnded = false;
-        line += static_cast<char>(c);
-        ++i;
+    std::string line = "bind K say ";
+    line += code;
+    const std::vector<clsConsoleCommand> commands = clsConsoleLexer::commands(line);
+    if (commands.empty()) return {};
+    const std::string binding = clsConsoleLexer::joined(clsConsoleLexer::words(commands.front().text), 2);
+    const std::vector<std::string> said =
+        clsConsoleLexer::words(clsConsoleLexer::keyPressCommands(binding).front());
+    std::string text;
+    text.reserve(code.size());
+    for (std::size_t k = 1; k < said.size(); ++k) {
+        if (k > 1) text += ' ';
+        for (const char c : std::string_view(said[k]).substr(0, wordLimit))
+            text += (c == '%' || static_cast<unsigned char>(c) >= 0x80) ? '.' : c;
     }
-    return line;
+    return text;
+}
+
+std::string clsChatPreview::meterText(std::size_t chatBytes, std::size_t lineBytes) {
+    std::string text = std::to_string(chatBytes) + " / " + std::to_string(chatLimit);
+    if (chatBytes > chatLimit)
+        text += " \u2013 the game cuts the rest \u00b7 line " + groupedNumber(lineBytes) + " / " +
+                groupedNumber(clsConsoleLexer::lineLimit);
+    return text;
 }
 
 std::vector<clsChatRun> clsChatPreview::colorRuns(std::string_view text) {

@@ -26,6 +26,8 @@ public:
     // The server keeps at most this many bytes of a chat line, colour codes
     // included; the rest is dropped.
     static constexpr std::size_t chatLimit = 149;
+    // The server cuts every word of a chat line to this many bytes.
+    static constexpr std::size_t wordLimit = 255;
     // The colour of chat text after the player's name, until a code changes it.
     static constexpr int chatColor = 2;
 
@@ -43,6 +45,9 @@ public:
     // The chat line the game receives for a bind's text; see the .cpp for
     // the exact rule.
     static std::string joinWords(std::string_view code);
+    // "163 / 149", and past the limit "163 / 149 – the game cuts the rest ·
+    // line 180 / 1,023" with the bind's cfg line length (UTF-8).
+    static std::string meterText(std::size_t chatBytes, std::size_t lineBytes);
     // The coloured runs of a chat line as the game draws it.
     static std::vector<clsChatRun> colorRuns(std::string_view text);
     // The colour a code character picks: (character - '0') & 7, on the byte's

@@ -105,7 +105,10 @@ void frmConstruct::cmdTextOsp_Click() {
 void frmConstruct::showBindCode() {
     const std::string code = ctx_.builder.get_bindcode(currentKey);
     txtOutput->setText(showText(code));
-    chatPreview->showBind(code == clsScheme::notBound ? std::string() : code);
+    if (code == clsScheme::notBound)
+        chatPreview->clear();
+    else
+        chatPreview->showBind(code, clsBindLine::text(currentKey, currentKind, code).size());
 }
 
 // The number a pattern list shows (its leading space ignored); 0 when
