@@ -5,24 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "bindmodel/groupedNumber.h"
 #include "construction/keyPressFilter.h"
 #include "shell/fitCaption.h"
 #include "shell/twips.h"
 #include "styles/designFont.h"
 #include "styles/stylePainter.h"
-
-namespace {
-// 16384 -> "16,384"
-std::string grouped(std::size_t n) {
-    const std::string digits = std::to_string(n);
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-        out += digits[i];
-    }
-    return out;
-}
-}  // namespace
 
 frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmSaveToFile");
@@ -114,10 +102,10 @@ bool frmSaveToFile::confirmSize(const std::string& fileName) {
     const std::size_t size = clsCfgFile::contents(ctx_.builder, fileName, ctx_.clock()).size();
     if (size <= largestRunnableFile) return true;
     return ctx_.platform.messages.show("File Too Large",
-                                       "The file " + fileName + " would be " + grouped(size) +
+                                       "The file " + fileName + " would be " + groupedNumber(size) +
                                            " bytes, but the game's console runs at most " +
-                                           grouped(largestRunnableFile) +
-                                           " bytes in one exec (its command buffer holds " + grouped(consoleBuffer) +
+                                           groupedNumber(largestRunnableFile) +
+                                           " bytes in one exec (its command buffer holds " + groupedNumber(consoleBuffer) +
                                            " bytes, one of them for the line end it adds). A larger file is not "
                                            "run at all.\r\n\r\nSave it anyway?",
                                        msgIcon::Exclamation, msgButtons::YesNo) == msgAnswer::Yes;

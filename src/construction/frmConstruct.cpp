@@ -290,7 +290,11 @@ void frmConstruct::cmdRadioAdd_Click() {
     if (cboRadio->currentIndex() < 0) return;
     const std::string entry = pickedText(cboRadio);
     const std::string value = ctx_.builder.get_value("radio:", entry);
-    ctx_.builder.add_radio_code(currentKey, value, entry);
+    if (!ctx_.builder.add_radio_code(currentKey, value, entry)) {
+        // The radio frame stays: another command can be picked.
+        tellRefusal();
+        return;
+    }
     resetScreen();
 }
 

@@ -92,6 +92,7 @@ private:
     bool askYesNo(const std::string& title, const std::string& text, bool warning = false);
     void showBindOf(const std::string& key);
     void showBindCode();
+    void tellRefusal();
     void placeChatPreview();
     void fillColorRow(int k);
     static std::int16_t pickedNumber(const QComboBox* list);

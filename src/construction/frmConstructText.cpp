@@ -75,8 +75,12 @@ void frmConstruct::cmdTextAdd_Click() {
                                     msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
-    ctx_.builder.add_code(currentKey, text, currentKind, codes, n, std::to_string(switchLength),
-                          chkAddToFront->isChecked());
+    if (!ctx_.builder.add_code(currentKey, text, currentKind, codes, n, std::to_string(switchLength),
+                               chkAddToFront->isChecked())) {
+        // The typed text stays, so nothing is lost.
+        tellRefusal();
+        return;
+    }
     txtText->clear();
     showBindCode();
 }
@@ -109,6 +113,12 @@ void frmConstruct::showBindCode() {
         chatPreview->clear();
     else
         chatPreview->showBind(code, clsBindLine::text(currentKey, currentKind, code).size());
+}
+
+// Why the builder refused the latest add, in a player's words.
+void frmConstruct::tellRefusal() {
+    const clsRefusal r = clsBindLine::refusal(ctx_.builder.get_refusal(), currentKind == clsBindLine::radioKind);
+    ctx_.platform.messages.show(r.title, r.text, msgIcon::Exclamation, msgButtons::Ok);
 }
 
 // The number a pattern list shows (its leading space ignored); 0 when

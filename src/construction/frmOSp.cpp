@@ -69,7 +69,11 @@ void frmOSp::cmdOk_Click() {
     if (!chosen.empty()) {
         // Two tokens of the same name both give the first one's text.
         const std::string token = ctx_.builder.get_value("osp:", chosen);
-        ctx_.builder.add_osp_code(bindKey, token, bindKind, frontFlag == "True");
+        if (!ctx_.builder.add_osp_code(bindKey, token, bindKind, frontFlag == "True")) {
+            // The bind stays as it was; the player is told why.
+            const clsRefusal r = clsBindLine::refusal(ctx_.builder.get_refusal(), false);
+            ctx_.platform.messages.show(r.title, r.text, msgIcon::Exclamation, msgButtons::Ok);
+        }
     }
     accept();
 }

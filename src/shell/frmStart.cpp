@@ -173,6 +173,22 @@ void frmStart::cmdContinue_Click() {
     hide();
     if (!construct_) construct_ = std::make_unique<frmConstruct>(*ctx_, *help_);
     construct_->show();
+    tellLeftOut(picked.front()->text().toStdString());
+}
+
+// After the hand-over: one message listing the entries the file's reading
+// left out, so the player knows why they are missing from the lists.
+void frmStart::tellLeftOut(const std::string& fileName) {
+    const clsReadReport& report = ctx_->builder.get_left_out();
+    if (report.total() == 0) return;
+    const bool one = report.total() == 1;
+    ctx_->platform.messages.show(
+        "Some Entries Left Out",
+        std::string(one ? "This entry" : "These entries") + " of " + fileName +
+            (one ? " was" : " were") + " left out, because the game would not read " + (one ? "it" : "them") +
+            " as written:\r\n\r\n" + report.listing(shownLeftOut) +
+            "\r\n\r\nEverything else was read. Change these lines in the file with a text editor to use them.",
+        msgIcon::Exclamation, msgButtons::Ok);
 }
 
 void frmStart::cmdCancel_Click() { showIntroLayout(); }

@@ -57,6 +57,8 @@ private:
     void setWindowHeight(int heightTwips);
     void listInputFiles();
     void loadIntroPicture(const QString& path);
+    void tellLeftOut(const std::string& fileName);
+    static constexpr std::size_t shownLeftOut = 10;  // entries listed by name; the rest are counted
 
     std::unique_ptr<clsAppContext> ctx_;
     // Declared before the help window so that the help window, which may be

@@ -55,6 +55,9 @@ const char* const no = notBound;
 const char* const clear = "Clear?: Are you sure you want to CLEAR button: 'F1' of any binds? [Yes No]\n";
 const char* const cancel = "Cancel?: Are you sure you don't want a bind for key: F1 [Yes No]\n";
 const char* const reset = "RESET?: Are you sure you want to DELETE all made binds? [Yes No]\n";
+const char* const tooLong = "Bind Too Long: This radio command would make the bind longer than the 1,023 characters "
+    "the game reads of a line, and the game would run the rest as a command. Pick another radio command, or shorten "
+    "this one in the definition file. (!) [OK]\n";
 const char* const exitQ = "Exit?: Are you sure you want to exit? Any unsaved information will be lost! (!) [Yes No]\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,6 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
         stateCase{"radioAddWithNothingPicked", radioF1 + "cmdRadioAdd", "kkkko-R", radio},
         stateCase{"radioAdd", radioF1 + "Radio:Sniper cmdRadioAdd", "KKKK++", keys, "", "radio:"},
         stateCase{"radioCancel", radioF1 + "cmdRadioCancel", "KKKK++", keys},
+        stateCase{"radioTooLongStays", radioF1 + "Radio:TooLong cmdRadioAdd", "kkkko-R", radio, tooLong},
+        stateCase{"clearRadioYes", radioF1 + "Radio:Sniper cmdRadioAdd yes cmdClear", "KKKK++", keys, clear, no},
         stateCase{"buildingTextAgainKeepsClear", done + "cmdContinue", "kkkko+T", text, "", "say"},
         stateCase{"cancelYes", done + "cmdContinue Colors:1 yes cmdTextCancel", "KKKK++", keys, cancel, no},
         stateCase{"cancelNo", done + "cmdContinue Colors:2 no cmdTextCancel", "kkkko+Tbbbbb", twoColors, cancel, "say"},

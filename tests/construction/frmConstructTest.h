@@ -6,9 +6,9 @@
 #include "construction/frmConstruct.h"
 #include "styles/windowTestContext.h"
 
-inline const char* const constructDefinitions =
+inline const std::string constructDefinitions =
     "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
-    "radio:Sniper<>vsay_team sniper\r\nosp:Health<>#h\r\n";
+    "radio:Sniper<>vsay_team sniper\r\nosp:Health<>#h\r\ncolor:Slash<>/\r\nradio:TooLong<>" + std::string(1016, 'r') + "\r\n";
 inline const char* const notBound = "This key is not bound yet...";
 inline const std::string sayF1 = "Keys:F1 optPublicBind cmdContinue ", radioF1 = "Keys:F1 optRadio cmdContinue ";
 

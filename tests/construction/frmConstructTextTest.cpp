@@ -52,6 +52,28 @@ TEST(frmConstructText, piecesGoToEitherEndAndUndoRemovesTheOneAtTheBack) {
     EXPECT_EQ(t.text("txtKind"), notBound);
 }
 
+// A piece the game would misread is refused with the reason; the typed text and the bind stay as they were.
+TEST(frmConstructText, refusesAPieceTheGameWouldMisreadAndKeepsTheText) {
+    const std::string tooLong = "Bind Too Long: This bind would be longer than the 1,023 characters the game reads of a "
+        "line, and the game would run the rest as a command. The chat shows only 149 characters anyway: shorten the "
+        "text or add it to another key. (!) [OK]\n";
+    const std::string comment = "Piece Not Added: Next to what this bind already holds, this piece would make // or /*, "
+        "which the game reads as the start of a comment: the rest of the bind would be lost. Put a space or another "
+        "character between them, or add the piece at the other end of the bind. (!) [OK]\n";
+    for (const auto& [steps, text, message, output] :
+         {std::tuple{"Color0:Red +hi", QString(1006, 'a'), tooLong, "^1hi"},  // "bind F1 say ^1hi^1aaa..." 1,024 bytes
+          std::tuple{"Color0:Slash", QString("/x"), comment, ""}}) {         // "^//x"
+        SCOPED_TRACE(steps);
+        constructScreen s;
+        s.run(sayF1 + "Colors:1 Switch:1 " + steps);
+        s.addText(text);
+        EXPECT_EQ(s.asked(), message);
+        EXPECT_EQ(s.text("txtText"), text);
+        EXPECT_EQ(s.text("txtOutput"), output);
+        EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), *output ? output : notBound);
+    }
+}
+
 TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayTypedOrPasted) {
     // Pasted or typed; before; input; after; the beeps (for a paste only whether it beeped counts).
     for (const auto& [paste, before, input, after, beeps] :

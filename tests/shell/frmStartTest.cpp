@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "shell/clsAppContext.h"
+#include "construction/frmConstruct.h"
 #include "shell/frmStart.h"
 #include "support/fakePlatform.h"
 
@@ -66,6 +67,35 @@ TEST_F(startScreen, refusesNoChoiceAndNamesAFileThatCannotBeRead) {
     ASSERT_EQ(p.messages.log.size(), 3u);
     EXPECT_NE(p.messages.log[2].text.find(file), std::string::npos) << p.messages.log[2].text;
     EXPECT_TRUE(start->isVisible() && newBindLayout() && !start->constructionScreen());
+}
+
+// After the hand-over, one message lists what the file's reading left out: ten entries, then a count.
+TEST_F(startScreen, listsTheEntriesLeftOutAfterTheHandOver) {
+    std::string bad = "key:F1\r\nosp:A Semi<>$H;kill\r\n";
+    for (int k = 0; k < 11; ++k) bad += "key:F 1\r\n";
+    for (const auto& [defs, message] : {std::pair{std::string("key:F1\r\nosp:Fine<>$H\r\n"), std::string()},
+         {bad, "Some Entries Left Out: These entries of keys.txt were left out, because the game would not read them "
+               "as written:\r\n\r\nline 2: osp:A Semi<>$H;kill \u2013 holds ';', which would end the bind and run the "
+               "rest as a command\r\nline 3: key:F 1 \u2013 holds a blank inside the key name, so the game would not "
+               "read it as one key"}}) {
+        fakePlatform fresh;
+        std::filesystem::create_directories(fresh.programFolder() + "/InputFiles");
+        std::ofstream(fresh.programFolder() + "/InputFiles/keys.txt", std::ios::binary) << defs;
+        frmStart s(fresh.services);
+        s.show();
+        s.findChild<QAction*>("mnuNew")->trigger();
+        s.findChild<QListWidget*>("fileInput")->item(0)->setSelected(true);
+        s.findChild<QPushButton*>("cmdContinue")->click();
+        ASSERT_TRUE(s.constructionScreen() && s.constructionScreen()->isVisible() && !s.isVisible());
+        ASSERT_EQ(fresh.messages.log.size(), message.empty() ? 0u : 1u);
+        if (message.empty()) continue;
+        const auto& m = fresh.messages.log[0];
+        EXPECT_EQ((m.title + ": " + m.text).substr(0, message.size()), message);
+        EXPECT_NE(m.text.find("line 11: key:F 1"), std::string::npos);
+        EXPECT_NE(m.text.find("\r\n... and 2 more\r\n\r\nEverything else was read."), std::string::npos) << m.text;
+        EXPECT_EQ(m.icon, msgIcon::Exclamation);
+        EXPECT_GE(s.constructionScreen()->findChild<QComboBox*>("cboKeys")->findText("F1"), 0);
+    }
 }
 
 // Exit stores the style in use and ends; the close box only ends. (The painting tests open it in a stored style.)
