@@ -1,5 +1,5 @@
 // The definition reader over any bytes, against a plain reading of the line
-// rules: every line form, ending and cut.
+// rules: every line form, ending and cut, and the line each item came from.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,6 +11,7 @@ namespace {
 
 struct texts {
     std::string kind, Description, value;
+    std::size_t line = 0;  // the file's line the item was read from (the last line read)
     bool operator==(const texts&) const = default;
 };
 
@@ -23,10 +24,10 @@ texts reference(const std::string& L) {
         const long length = p - tokenLength - 1;
         if (length < 0) return {};  // the separator stands inside the token's cut
         return {kind, L.substr(static_cast<std::size_t>(tokenLength), static_cast<std::size_t>(length)),
-                L.substr(static_cast<std::size_t>(p + 1))};
+                L.substr(static_cast<std::size_t>(p + 1)), 0};
     };
     if (has("osp:") && p > 0) return cut(4, "osp:");
-    if (has("key:")) return {"key:", L.substr(4), L.substr(4)};
+    if (has("key:")) return {"key:", L.substr(4), L.substr(4), 0};
     if (has("color:") && p > 0) return cut(6, "color:");
     if (has("radio:") && p > 0) return cut(6, "radio:");
     return {};
@@ -36,13 +37,15 @@ std::vector<texts> expectedItems(std::string input) {
     if (input.rfind("\xEF\xBB\xBF", 0) == 0) input.erase(0, 3);
     std::vector<texts> items;
     bool pendingEmpty = false;
-    std::size_t pos = 0;
+    std::size_t pos = 0, number = 0;
     while (pos < input.size()) {
+        ++number;
         const std::size_t lf = input.find('\n', pos);
         std::string line = input.substr(pos, lf == std::string::npos ? std::string::npos : lf - pos);
         if (lf != std::string::npos && !line.empty() && line.back() == '\r') line.pop_back();
         pos = lf == std::string::npos ? input.size() : lf + 1;
         texts t = reference(line);
+        t.line = number;
         if (t.kind.empty()) {
             pendingEmpty = true;
         } else {
@@ -50,7 +53,7 @@ std::vector<texts> expectedItems(std::string input) {
             pendingEmpty = false;
         }
     }
-    if (pendingEmpty) items.push_back({});  // the last call found only unusable lines
+    if (pendingEmpty) items.push_back({"", "", "", number});  // the last call found only unusable lines
     return items;
 }
 
@@ -64,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (reader.has_more()) {
         auto item = reader.getItem();
         if (!item) __builtin_trap();
-        got.push_back({item->kind, item->Description, item->value});
+        got.push_back({item->kind, item->Description, item->value, reader.line_number()});
         if (got.size() > size + 1) __builtin_trap();  // every call uses up at least one line
     }
     reader.close_file();
