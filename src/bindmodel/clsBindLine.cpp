@@ -64,8 +64,8 @@ clsRefusal clsBindLine::refusal(clsLineVerdict verdict, bool radio) {
                     "between them, or add the piece at the other end of the bind."};
         default:
             return {"Piece Not Added",
-                    std::string("This ") + (radio ? "radio command" : "piece") +
-                        " would put a ';', a quote mark or a line break into the bind, and the game would end the "
-                        "bind there and run the rest as a command. It was not added."};
+                    std::string("With this ") + (radio ? "radio command" : "piece") +
+                        " the bind would hold a ';', a quote mark or a line break, where the game would end the "
+                        "bind and run the rest as a command. It was not added."};
     }
 }

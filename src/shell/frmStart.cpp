@@ -187,7 +187,8 @@ void frmStart::tellLeftOut(const std::string& fileName) {
         std::string(one ? "This entry" : "These entries") + " of " + fileName +
             (one ? " was" : " were") + " left out, because the game would not read " + (one ? "it" : "them") +
             " as written:\r\n\r\n" + report.listing(shownLeftOut) +
-            "\r\n\r\nEverything else was read. Change these lines in the file with a text editor to use them.",
+            "\r\n\r\nEverything else was read. Change " + (one ? "this line" : "these lines") +
+            " in the file with a text editor to use " + (one ? "it." : "them."),
         msgIcon::Exclamation, msgButtons::Ok);
 }
 
