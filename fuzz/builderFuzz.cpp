@@ -4,7 +4,8 @@
 // any bytes, undo, clear, reset). Every refused add changes nothing, and
 // every cfg file holds only bind lines that the console reads as one command
 // each: at most 1,023 bytes, no line break, no ';' or comment outside
-// quotes, quotes balanced, and chat lines without any ';' or quote mark.
+// quotes, quotes balanced, a command after the key, and chat lines without
+// any ';' or quote mark.
 #include <unistd.h>
 
 #include <cstddef>
@@ -102,7 +103,8 @@ void checkLine(const std::string& key, const std::string& kind, const std::strin
     const std::string line = clsBindLine::text(key, kind, code);
     check(soundLine(line, kind != "radio:"));
     const std::vector<std::string> w = clsConsoleLexer::words(line);
-    check(w.size() >= 2 && w[0] == "bind" && clsConsoleLexer::words(key) == std::vector<std::string>{w[1]});
+    // "bind KEY" and at least one more word: the line binds, it does not only show the old binding
+    check(w.size() >= 3 && w[0] == "bind" && clsConsoleLexer::words(key) == std::vector<std::string>{w[1]});
 }
 
 // The whole file as exec reads it: the header lines are comments, every bind line is one command.

@@ -35,6 +35,7 @@ clsLineVerdict clsBindLine::check(std::string_view key, std::string_view kind, s
                                (radio && needsQuotes(code) ? 2 : 0);
     if (length > clsConsoleLexer::lineLimit) return clsLineVerdict::tooLong;
     if (!clsConsoleLexer::isOneWord(key)) return clsLineVerdict::badKey;
+    if (radio && clsConsoleLexer::words(code).empty()) return clsLineVerdict::noCommand;
     switch (clsConsoleLexer::firstHazard(text(key, kind, code), radio)) {
         case clsConsoleHazard::none: return clsLineVerdict::fine;
         case clsConsoleHazard::comment: return clsLineVerdict::comment;
@@ -57,6 +58,10 @@ clsRefusal clsBindLine::refusal(clsLineVerdict verdict, bool radio) {
                     "This bind would be longer than the 1,023 characters the game reads of a line, and the game "
                     "would run the rest as a command. The chat shows only 149 characters anyway: shorten the text "
                     "or add it to another key."};
+        case clsLineVerdict::noCommand:
+            return {"Piece Not Added",
+                    "This radio command is empty: the game would keep whatever the key did before. Pick another "
+                    "radio command, or fill this one in in the definition file."};
         case clsLineVerdict::comment:
             return {"Piece Not Added",
                     "Next to what this bind already holds, this piece would make // or /*, which the game reads as "

@@ -14,6 +14,7 @@ enum class clsLineVerdict {
     endsCommand,  // a ';', line break or zero byte would end the bind early
     quote,        // a quote mark in chat text, or one left open
     badKey,       // the key is not one word to the console
+    noCommand,    // a radio command without a word: "bind KEY" alone only shows the old binding
 };
 
 // A message for the player: title and text.
@@ -37,7 +38,7 @@ public:
     // The line for key, kind and code, read by the console's rules: at most
     // 1,023 bytes, one command, the key one word, no comment; a chat line
     // holds no ';' or quote mark at all (a key press would split or regroup
-    // its text).
+    // its text); a radio line has a command.
     static clsLineVerdict check(std::string_view key, std::string_view kind, std::string_view code);
     // What the construction screen says when an add is refused.
     static clsRefusal refusal(clsLineVerdict verdict, bool radio);

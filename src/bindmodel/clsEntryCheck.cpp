@@ -27,6 +27,7 @@ std::optional<clsLeftOutReason> clsEntryCheck::check(const clsItem& item) {
             if (c == '\r' || c == '\n') return clsLeftOutReason::lineBreak;
             if (c == '\0') return clsLeftOutReason::zeroByte;
         }
+        if (clsConsoleLexer::words(v).empty()) return clsLeftOutReason::noCommand;
         return std::nullopt;
     }
     if (const auto hazard = reasonOf(clsConsoleLexer::firstHazard(v, false))) return hazard;

@@ -10,7 +10,7 @@
 //    harmless);
 //  - a colour code and an OSP token are chat text: no ';', '"', "//" or "/*";
 //  - a radio command may hold ';', "//" and "/*" (its bind line quotes it),
-//    but no '"';
+//    but no '"', and must hold a word;
 //  - no value may hold a line break or a zero byte.
 // Every other byte is kept.
 class clsEntryCheck {

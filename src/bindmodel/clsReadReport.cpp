@@ -77,6 +77,7 @@ std::string clsReadReport::reasonText(clsLeftOutReason reason) {
             return "holds '//' or '/*', which the game reads as the start of a comment";
         case clsLeftOutReason::quote: return "holds '\"', which the game takes as quoting, not as text";
         case clsLeftOutReason::groupFull: return "is past the 32,767 entries of one kind the program holds";
+        case clsLeftOutReason::noCommand: return "has no command";
     }
     return {};
 }

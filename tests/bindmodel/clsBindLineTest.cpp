@@ -44,6 +44,7 @@ TEST(clsBindLine, theBuilderRefusesWhatTheConsoleWouldMisread) {
          "bind F1 \"vsay_team medic; say_team need a medic\""},
         {"radio comment quoted", {}, {add::radio, "say a//b"}, V::fine, "bind F1 \"say a//b\""},
         {"radio open quote", {}, {add::radio, "say \"a"}, V::quote, ""},
+        {"radio without a word", {{add::radio, "ui_radio"}}, {add::radio, " /* */"}, V::noCommand, "bind F1 ui_radio"},
         {"radio ; beside quotes", {}, {add::radio, "say \"a\";quit"}, V::endsCommand, ""},
         {"radio line break", {{add::radio, "ui_radio"}}, {add::radio, "a\rquit"}, V::endsCommand, "bind F1 ui_radio"},
         {"colour / before text /", {}, {add::text, "/x", {"/"}}, V::comment, ""},
