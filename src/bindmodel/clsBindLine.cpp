@@ -62,6 +62,9 @@ clsRefusal clsBindLine::refusal(clsLineVerdict verdict, bool radio) {
             return {"Piece Not Added",
                     "This radio command is empty: the game would keep whatever the key did before. Pick another "
                     "radio command, or fill this one in in the definition file."};
+        case clsLineVerdict::notAPiece:
+            return {"Piece Not Added", "A radio bind is one radio command: text and OSP tokens cannot be added to it "
+                                       "as radio commands."};
         case clsLineVerdict::comment:
             return {"Piece Not Added",
                     "Next to what this bind already holds, this piece would make // or /*, which the game reads as "

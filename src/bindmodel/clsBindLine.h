@@ -15,6 +15,7 @@ enum class clsLineVerdict {
     quote,        // a quote mark in chat text, or one left open
     badKey,       // the key is not one word to the console
     noCommand,    // a radio command without a word: "bind KEY" alone only shows the old binding
+    notAPiece,    // a text or OSP piece given the radio kind: a radio bind is one radio command
 };
 
 // A message for the player: title and text.

@@ -114,6 +114,13 @@ bool clsScheme::addPart(const std::string& key, clsBindPart part, const std::str
         refused_ = clsLineVerdict::noSuchKey;
         return false;
     }
+    // A radio bind is its one radio command (add_radio): so undoing a piece
+    // always leaves the start of a line that was checked as chat, and that
+    // is as sound as the whole.
+    if (kind == clsBindLine::radioKind) {
+        refused_ = clsLineVerdict::notAPiece;
+        return false;
+    }
     const std::string code = current->get_code();
     refused_ = clsBindLine::check(key, kind, toFront ? part.codepiece + code : code + part.codepiece);
     if (refused_ != clsLineVerdict::fine) return false;

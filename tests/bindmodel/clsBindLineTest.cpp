@@ -55,6 +55,8 @@ TEST(clsBindLine, theBuilderRefusesWhatTheConsoleWouldMisread) {
         {"chat token quoted", {}, {add::osp, "\"a;b\""}, V::quote, ""},
         {"chat after a radio ;", {{add::radio, "a; b"}}, {add::text, "hi"}, V::endsCommand, "bind F1 \"a; b\""},
         {"unknown key", {}, {add::osp, "$H", {}, false, "say", "F9"}, V::noSuchKey, ""},
+        {"token as a radio command", {{add::radio, "a"}}, {add::osp, "\"", {}, false, "radio:"}, V::notAPiece,
+         "bind F1 a"},
     };
     for (const row& c : cases) {
         SCOPED_TRACE(c.name);
