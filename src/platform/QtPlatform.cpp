@@ -29,7 +29,8 @@ void QtSettingsStore::write(const std::string& app, const std::string& section, 
     settings.sync();
 }
 
-msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons) {
+msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons,
+                             msgAnswer defaultAnswer) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(q(title));
     // Texts name files and typed names: never read them as markup.
@@ -43,7 +44,7 @@ msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, 
     }
     if (buttons == msgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(defaultAnswer == msgAnswer::No ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? msgAnswer::Yes : msgAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);

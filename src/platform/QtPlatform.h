@@ -13,7 +13,7 @@ public:
 class QtMessageBox : public IMessageBox {
 public:
     msgAnswer show(const std::string& title, const std::string& text, msgIcon icon,
-                   msgButtons buttons) override;
+                   msgButtons buttons, msgAnswer defaultAnswer = msgAnswer::Yes) override;
 };
 
 class QtBeep : public IBeep {

@@ -28,11 +28,13 @@ struct fakeMessages : IMessageBox {
         std::string title, text;
         msgIcon icon;
         msgButtons buttons;
+        msgAnswer defaultAnswer;
     };
     std::vector<shown> log;
     std::deque<msgAnswer> answers;  // scripted answers to Yes/No questions; No when none is left
-    msgAnswer show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons) override {
-        log.push_back({title, text, icon, buttons});
+    msgAnswer show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons,
+                   msgAnswer defaultAnswer = msgAnswer::Yes) override {
+        log.push_back({title, text, icon, buttons, defaultAnswer});
         if (buttons == msgButtons::Ok) return msgAnswer::Ok;
         if (answers.empty()) return msgAnswer::No;
         const msgAnswer a = answers.front();
