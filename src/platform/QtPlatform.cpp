@@ -1,11 +1,15 @@
 #include "platform/QtPlatform.h"
 
+#include "appInfo.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -60,6 +64,29 @@ void QtFileBrowser::openFolder(const std::string& folder) {
 
 std::string QtProgramFolder::programFolder() const {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+clsFolderFacts QtProgramFolder::facts() const {
+    const QString program = q(programFolder());
+    // Beside the program the cfg files go into OutputCfgFiles: that folder
+    // must take files if it is there, else the program folder must take it.
+    const QFileInfo output(program + QStringLiteral("/OutputCfgFiles"));
+    clsFolderFacts f;
+    f.programFolder = programFolder();
+    f.programHasInputFiles = QFileInfo(program + QStringLiteral("/InputFiles")).isDir();
+    f.programWritable = output.exists() ? output.isDir() && output.isWritable() : QFileInfo(program).isWritable();
+    f.installDataFolder = QDir::cleanPath(program + QLatin1Char('/') + QLatin1String(appInfo::dataFromProgram)).toStdString();
+    f.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    return f;
+}
+
+clsFolderChoice QtProgramFolder::folders() const {
+    if (!chosen_) {
+        chosen_ = clsFolderChoice::decide(facts());
+        // A folder that cannot be made lists nothing; a save into it reports why.
+        for (const std::string& folder : chosen_->foldersToCreate) QDir().mkpath(q(folder));
+    }
+    return *chosen_;
 }
 
 std::string QtProgramFolder::nativePath(const std::string& path) const {

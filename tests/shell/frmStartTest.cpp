@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "shell/clsAppContext.h"
+#include "construction/frmConstruct.h"
 #include "shell/frmStart.h"
 #include "support/fakePlatform.h"
 
@@ -66,6 +67,38 @@ TEST_F(startScreen, refusesNoChoiceAndNamesAFileThatCannotBeRead) {
     ASSERT_EQ(p.messages.log.size(), 3u);
     EXPECT_NE(p.messages.log[2].text.find(file), std::string::npos) << p.messages.log[2].text;
     EXPECT_TRUE(start->isVisible() && newBindLayout() && !start->constructionScreen());
+}
+
+// Installed: the user's files first, then the shipped ones not shadowed by a file of the same name; the
+// hand-over reads the file listed, and the help names the user's folder.
+TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
+    p.runInstalled();
+    const std::string user = p.folder.choice->userDefinitionFolder, shipped = p.shippedFolder();
+    std::filesystem::create_directories(shipped);
+    for (const auto& [folder, name, keys] : {std::tuple{user, "b.txt", "key:B\r\n"}, {user, "SoF2 default.txt", "key:F9\r\n"},
+                                             {shipped, "a.txt", "key:A\r\n"}, {shipped, "SoF2 default.txt", "key:F1\r\n"}})
+        std::ofstream(folder + "/" + name) << keys;
+    open();
+    act("mnuNew");
+    auto* list = control<QListWidget>("fileInput");
+    QStringList names, tips;
+    for (int i = 0; i < list->count(); ++i) names << list->item(i)->text(), tips << list->item(i)->toolTip();
+    EXPECT_EQ(names, QStringList({"b.txt", "SoF2 default.txt", "a.txt"}));
+    EXPECT_EQ(tips.last().toStdString(), shipped + "/a.txt");
+
+    list->item(1)->setSelected(true);
+    act("cmdContinue");
+    ASSERT_TRUE(start->constructionScreen());
+    auto* keys = start->constructionScreen()->findChild<QComboBox*>("cboKeys");
+    EXPECT_TRUE(keys->count() == 1 && keys->itemText(0) == "F9");
+
+    QString help;
+    QTimer::singleShot(0, [&] {
+        help = QApplication::activeModalWidget()->findChild<QPlainTextEdit*>("txtHelp")->toPlainText();
+        QApplication::activeModalWidget()->close();
+    });
+    act("mnuHelp");
+    EXPECT_TRUE(help.contains(QString::fromStdString(" In the folder " + user + " these files"))) << help.toStdString();
 }
 
 // Exit stores the style in use and ends; the close box only ends. (The painting tests open it in a stored style.)

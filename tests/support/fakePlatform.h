@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,8 +56,10 @@ struct fakeFileBrowser : IFileBrowser {
 
 struct fakeFolder : IProgramFolder {
     std::string path;
+    std::optional<clsFolderChoice> choice;  // none: everything beside the program
     std::string programFolder() const override { return path; }
     std::string nativePath(const std::string& p) const override { return p; }
+    clsFolderChoice folders() const override { return choice ? *choice : IProgramFolder::folders(); }
 };
 
 struct fakeExit : IProgramExit {
@@ -78,4 +81,15 @@ struct fakePlatform {
 
     fakePlatform() { folder.path = QDir(dir.path()).absolutePath().toStdString(); }
     std::string programFolder() const { return folder.path; }
+
+    // Runs as an installed program: the program in bin/ with nothing beside
+    // it, the shipped files in share/brenvolt/, the user's in home/ (whose
+    // InputFiles is made, as at a real start).
+    void runInstalled() {
+        const std::string root = folder.path;
+        folder.path = root + "/bin";
+        folder.choice = clsFolderChoice::decide({folder.path, false, true, root + "/share/brenvolt", root + "/home"});
+        for (const std::string& f : folder.choice->foldersToCreate) QDir().mkpath(QString::fromStdString(f));
+    }
+    std::string shippedFolder() const { return folder.choice->definitionFolders.back(); }
 };
