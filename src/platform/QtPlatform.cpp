@@ -1,7 +1,5 @@
 #include "platform/QtPlatform.h"
 
-#include "appInfo.h"
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -11,6 +9,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include "appInfo.h"
 
 namespace {
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }

@@ -38,9 +38,8 @@ public:
     std::string nativePath(const std::string& path) const override;
     clsFolderChoice folders() const override;
 
-    clsFolderFacts facts() const;
-
 private:
+    clsFolderFacts facts() const;
     mutable std::optional<clsFolderChoice> chosen_;
 };
 

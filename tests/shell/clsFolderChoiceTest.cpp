@@ -35,8 +35,6 @@ const folderCase folderCases[] = {
     {"trailingSeparatorsDropped", {"/opt/b/", false, false, "/opt/share/brenvolt/", home + "/"},
      clsRunMode::installed, {home + "/InputFiles", "/opt/share/brenvolt/InputFiles"}, home + "/InputFiles",
      "/opt/share/brenvolt/Stuff", home + "/OutputCfgFiles", {home + "/InputFiles"}},
-    {"programInTheRoot", {"/", true, true, "/share/brenvolt", home}, clsRunMode::portable, {"/InputFiles"},
-     "/InputFiles", "/Stuff", "/OutputCfgFiles", {}},
     {"aFolderListedOnceWhenBothAreTheSame", {home, true, false, "/usr/share/brenvolt", home}, clsRunMode::installed,
      {home + "/InputFiles"}, home + "/InputFiles", home + "/Stuff", home + "/OutputCfgFiles", {home + "/InputFiles"}},
 };
