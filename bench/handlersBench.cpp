@@ -27,7 +27,7 @@ namespace {
 
 // The test seams, except that every question is answered Yes.
 struct yesMessages : IMessageBox {
-    msgAnswer show(const std::string&, const std::string&, msgIcon, msgButtons buttons) override {
+    msgAnswer show(const std::string&, const std::string&, msgIcon, msgButtons buttons, msgAnswer) override {
         return buttons == msgButtons::Ok ? msgAnswer::Ok : msgAnswer::Yes;
     }
 };

@@ -1,15 +1,31 @@
 #include <QApplication>
+#include <QIcon>
+#include <memory>
 
+#include "appInfo.h"
 #include "platform/QtPlatform.h"
+#include "shell/commandLine.h"
 #include "shell/frmStart.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // The name also names the per-user data folder (~/.local/share/brenvolt).
+    QCoreApplication::setApplicationName(QString::fromLatin1(appInfo::name));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(appInfo::version));
+    const std::unique_ptr<QCoreApplication> app = commandLine::answersInTerminal(argc, argv)
+                                                      ? std::make_unique<QCoreApplication>(argc, argv)
+                                                      : std::make_unique<QApplication>(argc, argv);
+    const commandLine options(*app);
+    QtPlatform platform;
+    if (options.listDefinitions()) return commandLine::printDefinitions(platform.folder);
+
     // Windows are hidden and shown rather than closed; the program ends only
     // when a screen ends it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QtPlatform platform;
     frmStart start(platform.services);
+    // The desktop ties the windows to the menu entry and its icon; the
+    // icon's built-in copy serves where none is installed.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(appInfo::id));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     start.show();
     return QApplication::exec();
 }

@@ -27,11 +27,19 @@ void act(QWidget* window, const QString& step) {
 }
 
 // The typical request through the real windows and the shipped definitions: F1, "hi" in Red and Blue, pattern 1.
-TEST(endToEnd, theTypicalRequestEndsWithTheColouredBindLine) {
+// Installed, a file of the user's with the shipped file's name is the one read (its Blue is ^5), and the cfg
+// file lands in the user's folder.
+class endToEnd : public testing::TestWithParam<bool> {};
+
+TEST_P(endToEnd, theTypicalRequestEndsWithTheColouredBindLine) {
+    const bool installed = GetParam();
     fakePlatform p;
-    std::filesystem::create_directories(p.programFolder() + "/InputFiles");
-    std::filesystem::copy(std::filesystem::path(__FILE__).parent_path() / "../InputFiles/SoF2 default.txt",
-                          p.programFolder() + "/InputFiles");
+    if (installed) p.runInstalled();
+    const std::string shipped = installed ? p.shippedFolder() : p.programFolder() + "/InputFiles";
+    std::filesystem::create_directories(shipped);
+    std::filesystem::copy(std::filesystem::path(__FILE__).parent_path() / "../InputFiles/SoF2 default.txt", shipped);
+    if (installed)
+        std::ofstream(p.folder.choice->userDefinitionFolder + "/SoF2 default.txt") << "key:F1\ncolor:Red<>1\ncolor:Blue<>5\n";
     frmStart start(p.services);
     start.context().clock = [] { return clsDateTime{2003, 7, 14, 21, 5, 33}; };
     start.show();
@@ -56,13 +64,20 @@ TEST(endToEnd, theTypicalRequestEndsWithTheColouredBindLine) {
     construct->findChild<QAction*>("mnuSave")->trigger();
     ASSERT_TRUE(saveDialogSeen);
 
-    std::ifstream in(p.programFolder() + "/OutputCfgFiles/test.cfg", std::ios::binary);
+    const std::string out = installed ? p.folder.choice->outputFolder : p.programFolder() + "/OutputCfgFiles";
+    EXPECT_EQ(p.fileBrowser.opened, std::vector{out + "/"});
+    ASSERT_FALSE(p.messages.log.empty());
+    EXPECT_NE(p.messages.log.back().text.find("can be found at: " + out + "\r\n"), std::string::npos);
+    std::ifstream in(out + "/test.cfg", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
               "// Description: Cfg file with text/radio binds for Soldier of Fortune 2\r\n"
               "// Created with: Brenvolt Beta 0.98\r\n// Creation Date: 07-14-2003\r\n// Creation Time: 21:05:33\r\n"
               "// Info: Place this file in the program files\\sof2\\base\\mp folder and in console type: "
               "'exec test.cfg'\r\n//\r\n// Thanx for using my program,\r\n// Tarvelin\r\n\r\n"
-              "bind F1 say ^1h^4i\r\n");
+              "bind F1 say ^1h^" + std::string(installed ? "5" : "4") + "i\r\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(bothWays, endToEnd, testing::Bool(),
+                         [](const auto& info) { return info.param ? "installed" : "portable"; });
 
 }  // namespace

@@ -9,6 +9,7 @@ enum class msgAnswer { Ok, Yes, No };
 class IMessageBox {
 public:
     virtual ~IMessageBox() = default;
+    // For Yes/No, defaultAnswer is the button that Enter presses.
     virtual msgAnswer show(const std::string& title, const std::string& text, msgIcon icon,
-                           msgButtons buttons) = 0;
+                           msgButtons buttons, msgAnswer defaultAnswer = msgAnswer::Yes) = 0;
 };

@@ -1,11 +1,17 @@
 #pragma once
 #include <string>
 
-// Where the program lives. Paths use "/" inside the program; nativePath
-// writes one with the platform's separators for showing to the user.
+#include "shell/clsFolderChoice.h"
+
+// Where the program lives and which folders it reads and writes. Paths use
+// "/" inside the program; nativePath writes one with the platform's
+// separators for showing to the user.
 class IProgramFolder {
 public:
     virtual ~IProgramFolder() = default;
     virtual std::string programFolder() const = 0;  // no trailing separator
     virtual std::string nativePath(const std::string& path) const = 0;
+    // The folders chosen for this run; everything beside the program unless
+    // an implementation knows better.
+    virtual clsFolderChoice folders() const { return clsFolderChoice::portable(programFolder()); }
 };

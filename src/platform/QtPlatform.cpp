@@ -4,9 +4,13 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
+
+#include "appInfo.h"
 
 namespace {
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -29,7 +33,8 @@ void QtSettingsStore::write(const std::string& app, const std::string& section, 
     settings.sync();
 }
 
-msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons) {
+msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons,
+                             msgAnswer defaultAnswer) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(q(title));
     // Texts name files and typed names: never read them as markup.
@@ -43,7 +48,7 @@ msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, 
     }
     if (buttons == msgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(defaultAnswer == msgAnswer::No ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? msgAnswer::Yes : msgAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
@@ -59,6 +64,29 @@ void QtFileBrowser::openFolder(const std::string& folder) {
 
 std::string QtProgramFolder::programFolder() const {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+clsFolderFacts QtProgramFolder::facts() const {
+    const QString program = q(programFolder());
+    // Beside the program the cfg files go into OutputCfgFiles: that folder
+    // must take files if it is there, else the program folder must take it.
+    const QFileInfo output(program + QStringLiteral("/OutputCfgFiles"));
+    clsFolderFacts f;
+    f.programFolder = programFolder();
+    f.programHasInputFiles = QFileInfo(program + QStringLiteral("/InputFiles")).isDir();
+    f.programWritable = output.exists() ? output.isDir() && output.isWritable() : QFileInfo(program).isWritable();
+    f.installDataFolder = QDir::cleanPath(program + QLatin1Char('/') + QLatin1String(appInfo::dataFromProgram)).toStdString();
+    f.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    return f;
+}
+
+clsFolderChoice QtProgramFolder::folders() const {
+    if (!chosen_) {
+        chosen_ = clsFolderChoice::decide(facts());
+        // A folder that cannot be made lists nothing; a save into it reports why.
+        for (const std::string& folder : chosen_->foldersToCreate) QDir().mkpath(q(folder));
+    }
+    return *chosen_;
 }
 
 std::string QtProgramFolder::nativePath(const std::string& path) const {

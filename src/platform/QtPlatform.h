@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 #include "platform/platformServices.h"
 
 // The Qt implementation of every seam, for the real program.
@@ -13,7 +15,7 @@ public:
 class QtMessageBox : public IMessageBox {
 public:
     msgAnswer show(const std::string& title, const std::string& text, msgIcon icon,
-                   msgButtons buttons) override;
+                   msgButtons buttons, msgAnswer defaultAnswer = msgAnswer::Yes) override;
 };
 
 class QtBeep : public IBeep {
@@ -26,10 +28,19 @@ public:
     void openFolder(const std::string& folder) override;
 };
 
+// The folder of the running executable. The folders of the run are chosen
+// the first time they are asked for, from what is found around the program
+// folder, and stay for the whole run; the per-user folders of an installed
+// program are made then.
 class QtProgramFolder : public IProgramFolder {
 public:
     std::string programFolder() const override;
     std::string nativePath(const std::string& path) const override;
+    clsFolderChoice folders() const override;
+
+private:
+    clsFolderFacts facts() const;
+    mutable std::optional<clsFolderChoice> chosen_;
 };
 
 class QtProgramExit : public IProgramExit {

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "bindmodel/clsCfgBuilder.h"
 #include "cfgoutput/clsCfgFile.h"
@@ -22,8 +23,11 @@ struct clsAppContext {
     std::string currentColorStyle = clsColorStyleManager::defaultStyle;
     std::function<clsDateTime()> clock = &clsDateTime::now;
 
-    // Folders beside the program ("/" separated, no trailing separator).
-    std::string inputFolder() const { return platform.folder.programFolder() + "/InputFiles"; }
-    std::string outputFolder() const { return platform.folder.programFolder() + "/OutputCfgFiles"; }
-    std::string stuffFolder() const { return platform.folder.programFolder() + "/Stuff"; }
+    // The folders of the run ("/" separated, no trailing separator): beside
+    // the program, or for an installed program the shipped and the user's own.
+    std::vector<std::string> definitionFolders() const { return platform.folder.folders().definitionFolders; }
+    // Where the user keeps their own definition files.
+    std::string inputFolder() const { return platform.folder.folders().userDefinitionFolder; }
+    std::string outputFolder() const { return platform.folder.folders().outputFolder; }
+    std::string stuffFolder() const { return platform.folder.folders().pictureFolder; }
 };

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
@@ -15,6 +14,7 @@
 #include "construction/frmConstruct.h"
 #include "help/helpWindowHolder.h"
 #include "shell/clsAppContext.h"
+#include "shell/definitionFiles.h"
 #include "shell/fitCaption.h"
 #include "shell/twips.h"
 #include "styles/designFont.h"
@@ -144,11 +144,9 @@ void frmStart::mnuNew_Click() {
     picIntro->hide();
 }
 
-// The ordinary files of the input folder by name; a missing folder lists none.
+// The ordinary files of the definition folders by name; a missing folder lists none.
 void frmStart::listInputFiles() {
-    fileInput->clear();
-    const QDir folder(fromUtf8(ctx_->inputFolder()));
-    fileInput->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    fillDefinitionList(fileInput, definitionFiles(ctx_->definitionFolders()), ctx_->platform.folder);
 }
 
 void frmStart::cmdContinue_Click() {
@@ -158,7 +156,7 @@ void frmStart::cmdContinue_Click() {
                                      msgButtons::Ok);
         return;
     }
-    const QString path = fromUtf8(ctx_->inputFolder()) + QLatin1Char('/') + picked.front()->text();
+    const QString path = fromUtf8(definitionPath(picked.front()));
     if (!ctx_->builder.read_info(QFile::encodeName(path).toStdString())) {
         // The file vanished or cannot be read since the list was filled.
         ctx_->platform.messages.show(

@@ -69,6 +69,37 @@ TEST_F(startScreen, refusesNoChoiceAndNamesAFileThatCannotBeRead) {
     EXPECT_TRUE(start->isVisible() && newBindLayout() && !start->constructionScreen());
 }
 
+// Installed: the user's files first, then the shipped ones not shadowed by a file of the same name; the
+// hand-over reads the file listed, and the help names the user's folder.
+TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
+    p.runInstalled();
+    const std::string user = p.folder.choice->userDefinitionFolder, shipped = p.shippedFolder();
+    std::filesystem::create_directories(shipped);
+    for (const auto& [folder, name, keys] : {std::tuple{user, "b.txt", "key:B\r\n"}, {user, "SoF2 default.txt", "key:F9\r\n"},
+                                             {shipped, "a.txt", "key:A\r\n"}, {shipped, "SoF2 default.txt", "key:F1\r\n"}})
+        std::ofstream(folder + "/" + name) << keys;
+    open();
+    act("mnuNew");
+    auto* list = control<QListWidget>("fileInput");
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+    EXPECT_EQ(names, QStringList({"b.txt", "SoF2 default.txt", "a.txt"}));
+
+    list->item(1)->setSelected(true);
+    act("cmdContinue");
+    ASSERT_TRUE(start->constructionScreen());
+    auto* keys = start->constructionScreen()->findChild<QComboBox*>("cboKeys");
+    EXPECT_TRUE(keys->count() == 1 && keys->itemText(0) == "F9");
+
+    QString help;
+    QTimer::singleShot(0, [&] {
+        help = QApplication::activeModalWidget()->findChild<QPlainTextEdit*>("txtHelp")->toPlainText();
+        QApplication::activeModalWidget()->close();
+    });
+    act("mnuHelp");
+    EXPECT_TRUE(help.contains(QString::fromStdString(" In the folder " + user + " these files"))) << help.toStdString();
+}
+
 // After the hand-over, one message lists what the file's reading left out: ten entries, then a count.
 TEST_F(startScreen, listsTheEntriesLeftOutAfterTheHandOver) {
     std::string bad = "key:F1\r\nosp:A Semi<>$H;kill\r\n";

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,13 @@ struct fakeMessages : IMessageBox {
         std::string title, text;
         msgIcon icon;
         msgButtons buttons;
+        msgAnswer defaultAnswer;
     };
     std::vector<shown> log;
     std::deque<msgAnswer> answers;  // scripted answers to Yes/No questions; No when none is left
-    msgAnswer show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons) override {
-        log.push_back({title, text, icon, buttons});
+    msgAnswer show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons,
+                   msgAnswer defaultAnswer = msgAnswer::Yes) override {
+        log.push_back({title, text, icon, buttons, defaultAnswer});
         if (buttons == msgButtons::Ok) return msgAnswer::Ok;
         if (answers.empty()) return msgAnswer::No;
         const msgAnswer a = answers.front();
@@ -53,8 +56,10 @@ struct fakeFileBrowser : IFileBrowser {
 
 struct fakeFolder : IProgramFolder {
     std::string path;
+    std::optional<clsFolderChoice> choice;  // none: everything beside the program
     std::string programFolder() const override { return path; }
     std::string nativePath(const std::string& p) const override { return p; }
+    clsFolderChoice folders() const override { return choice ? *choice : IProgramFolder::folders(); }
 };
 
 struct fakeExit : IProgramExit {
@@ -76,4 +81,15 @@ struct fakePlatform {
 
     fakePlatform() { folder.path = QDir(dir.path()).absolutePath().toStdString(); }
     std::string programFolder() const { return folder.path; }
+
+    // Runs as an installed program: the program in bin/ with nothing beside
+    // it, the shipped files in share/brenvolt/, the user's in home/ (whose
+    // InputFiles is made, as at a real start).
+    void runInstalled() {
+        const std::string root = folder.path;
+        folder.path = root + "/bin";
+        folder.choice = clsFolderChoice::decide({folder.path, false, true, root + "/share/brenvolt", root + "/home"});
+        for (const std::string& f : folder.choice->foldersToCreate) QDir().mkpath(QString::fromStdString(f));
+    }
+    std::string shippedFolder() const { return folder.choice->definitionFolders.back(); }
 };
