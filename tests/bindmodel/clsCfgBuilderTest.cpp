@@ -103,6 +103,10 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
     EXPECT_EQ(report.listing(10), "line 2: osp:Long<>;" + std::string(48, 'x') +
               "\u2026 \u2013 holds ';', which would end the bind and run the rest as a command");
 
+    clsCfgBuilder shipped;  // the shipped definitions hold nothing the game would misread
+    ASSERT_TRUE(shipped.read_info((std::filesystem::path(__FILE__).parent_path() / "../../InputFiles/SoF2 default.txt").string()));
+    EXPECT_EQ(shipped.get_left_out().total(), 0u) << shipped.get_left_out().listing(10);
+
     std::string full;  // past 32,767 keys: counted, not kept
     for (int k = 0; k < 32769; ++k) full += "key:K" + std::to_string(k) + "\n";
     clsCfgBuilder big;
