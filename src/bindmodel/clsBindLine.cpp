@@ -3,11 +3,10 @@
 #include "bindmodel/clsConsoleLexer.h"
 #include "bindmodel/clsbind.h"
 
-std::string clsBindLine::text(std::string_view key, std::string_view kind, std::string_view code) {
-    const bool radio = kind == radioKind;
-    const bool quoted = radio && needsQuotes(code);
-    std::string line;
-    line.reserve(5 + key.size() + 1 + (radio ? 0 : kind.size() + 1) + code.size() + (quoted ? 2 : 0));
+namespace {
+
+// "bind KEY " and, but for a radio bind, "KIND ".
+void appendStart(std::string& line, std::string_view key, std::string_view kind, bool radio) {
     line += "bind ";
     line += key;
     line += ' ';
@@ -15,13 +14,43 @@ std::string clsBindLine::text(std::string_view key, std::string_view kind, std::
         line += kind;
         line += ' ';
     }
+}
+
+}  // namespace
+
+std::string clsBindLine::text(std::string_view key, std::string_view kind, std::string_view code) {
+    const bool radio = kind == radioKind;
+    const bool quoted = radio && needsQuotes(code);
+    std::string line;
+    line.reserve(5 + key.size() + 1 + (radio ? 0 : kind.size() + 1) + code.size() + (quoted ? 2 : 0));
+    appendStart(line, key, kind, radio);
     if (quoted) line += '"';
     line += code;
     if (quoted) line += '"';
     return line;
 }
 
-std::string clsBindLine::text(const clsbind& bind) { return text(bind.key, bind.kind, bind.get_code()); }
+std::string clsBindLine::text(const clsbind& bind) {
+    std::string line;
+    append(line, bind);
+    return line;
+}
+
+// A chat line goes straight from the bind's parts; a radio bind is one
+// command, which decides its quotes.
+void clsBindLine::append(std::string& out, const clsbind& bind) {
+    if (bind.kind == radioKind) {
+        out += text(bind.key, bind.kind, bind.get_code());
+        return;
+    }
+    appendStart(out, bind.key, bind.kind, false);
+    bind.appendCode(out);
+}
+
+std::size_t clsBindLine::length(const clsbind& bind) {
+    if (bind.kind == radioKind) return text(bind).size();
+    return 5 + bind.key.size() + 1 + bind.kind.size() + 1 + bind.codeLength();
+}
 
 bool clsBindLine::needsQuotes(std::string_view radioCode) {
     const auto holds = [radioCode](std::string_view what) { return radioCode.find(what) != std::string_view::npos; };

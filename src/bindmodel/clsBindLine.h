@@ -34,6 +34,10 @@ public:
 
     static std::string text(std::string_view key, std::string_view kind, std::string_view code);
     static std::string text(const clsbind& bind);
+    // The same line appended to out, and its length, without copying a chat
+    // bind's text (for writing a whole file).
+    static void append(std::string& out, const clsbind& bind);
+    static std::size_t length(const clsbind& bind);
     // A radio command that needs quotes around it (and can take them).
     static bool needsQuotes(std::string_view radioCode);
     // The line for key, kind and code, read by the console's rules: at most

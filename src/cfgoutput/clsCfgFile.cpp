@@ -83,14 +83,24 @@ std::vector<std::string> clsCfgFile::headerLines(const std::string& fileName, co
 }
 
 std::string clsCfgFile::contents(clsCfgBuilder& builder, const std::string& fileName, const clsDateTime& when) {
+    std::vector<const clsbind*> bound;
+    builder.go_to_first_bind();
+    for (const clsbind* b = &builder.get_next_bind(); !b->key.empty(); b = &builder.get_next_bind())
+        bound.push_back(b);
+
+    const std::vector<std::string> header = headerLines(fileName, when);
+    std::size_t size = 0;
+    for (const std::string& line : header) size += line.size() + lineEnd.size();
+    for (const clsbind* b : bound) size += clsBindLine::length(*b) + lineEnd.size();
+
     std::string bytes;
-    for (const std::string& line : headerLines(fileName, when)) {
+    bytes.reserve(size);
+    for (const std::string& line : header) {
         bytes += line;
         bytes += lineEnd;
     }
-    builder.go_to_first_bind();
-    for (const clsbind* b = &builder.get_next_bind(); !b->key.empty(); b = &builder.get_next_bind()) {
-        bytes += clsBindLine::text(*b);
+    for (const clsbind* b : bound) {
+        clsBindLine::append(bytes, *b);
         bytes += lineEnd;
     }
     return bytes;
