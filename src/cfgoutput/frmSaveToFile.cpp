@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "construction/keyPressFilter.h"
-#include "shell/fitCaption.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
+#include "widgets/fitCaption.h"
+#include "widgets/twips.h"
+#include "widgets/designFont.h"
 #include "styles/stylePainter.h"
 
 namespace {

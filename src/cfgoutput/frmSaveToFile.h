@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "shell/clsAppContext.h"
+#include "widgets/clsAppContext.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,6 +1,6 @@
 #include "construction/frmConstruct.h"
 #include "construction/chatPreviewBar.h"
-#include "shell/fitCaption.h"
+#include "widgets/fitCaption.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,8 +17,8 @@
 
 #include "cfgoutput/frmSaveToFile.h"
 #include "construction/frmReview.h"
-#include "shell/qtListControl.h"
-#include "shell/twips.h"
+#include "widgets/qtListControl.h"
+#include "widgets/twips.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "help/helpWindowHolder.h"
-#include "shell/clsAppContext.h"
+#include "widgets/clsAppContext.h"
 
 class QAction;
 class QCheckBox;

@@ -13,7 +13,7 @@
 #include "construction/frmConstruct.h"
 #include "construction/chatPreviewBar.h"
 #include "construction/keyPressFilter.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 namespace {
 

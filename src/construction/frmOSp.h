@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <string>
 
-#include "shell/clsAppContext.h"
+#include "widgets/clsAppContext.h"
 
 class QComboBox;
 class QLabel;

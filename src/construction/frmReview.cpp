@@ -5,9 +5,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "shell/qtListControl.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
+#include "widgets/qtListControl.h"
+#include "widgets/twips.h"
+#include "widgets/designFont.h"
 #include "styles/stylePainter.h"
 
 namespace {

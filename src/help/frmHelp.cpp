@@ -5,8 +5,8 @@
 
 #include "construction/keyPressFilter.h"
 #include "help/clsHelpText.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
+#include "widgets/twips.h"
+#include "widgets/designFont.h"
 #include "styles/stylePainter.h"
 
 frmHelp::frmHelp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "shell/clsAppContext.h"
+#include "widgets/clsAppContext.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -13,11 +13,11 @@
 
 #include "construction/frmConstruct.h"
 #include "help/helpWindowHolder.h"
-#include "shell/clsAppContext.h"
 #include "shell/definitionFiles.h"
-#include "shell/fitCaption.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
+#include "widgets/clsAppContext.h"
+#include "widgets/fitCaption.h"
+#include "widgets/twips.h"
+#include "widgets/designFont.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
 

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/qtListControl.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
+#include "widgets/qtListControl.h"
+#include "widgets/twips.h"
+#include "widgets/designFont.h"
 #include "styles/stylePainter.h"
 
 frmColorStyle::frmColorStyle(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {

@@ -1,6 +1,6 @@
 #include "construction/frmConstructTest.h"
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 namespace {
 
