@@ -30,6 +30,8 @@ struct ending {
     const char *typed = "test", *nameAfter = "test";
 };
 
+void PrintTo(const ending& e, std::ostream* out) { *out << e.name; }
+
 // The save dialog over a stand-in construction screen, with a radio bind on R.
 class saveEndings : public testing::TestWithParam<ending> {
 protected:

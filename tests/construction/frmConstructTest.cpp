@@ -27,6 +27,8 @@ struct stateCase {  // the steps (F2 holds a radio bind before), the one questio
     int ends = 0;  // Yes to Exit ends the program and stores the style in use
 };
 
+void PrintTo(const stateCase& c, std::ostream* out) { *out << c.name; }
+
 class frmConstructStates : public testing::TestWithParam<stateCase> {};
 
 TEST_P(frmConstructStates, showAndEnableExactlyTheirControlsAtTheirHeight) {
