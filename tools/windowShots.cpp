@@ -88,8 +88,15 @@ void click(QWidget* w, const char* name) {
     if (auto* b = find<QAbstractButton>(w, name)) b->click();
 }
 
-// Runs `act` on the modal window that `open` brings up, inside its loop.
-void onModal(const std::function<void()>& open, const std::function<void(QWidget*)>& act) {
+void trigger(QWidget* w, const char* action) {
+    if (auto* a = find<QAction>(w, action)) a->trigger();
+}
+
+// Opens a modal dialog with the window's menu item or button, grabs it, lets
+// `more` change it (and grab it again) and closes it with one of its buttons,
+// all inside the dialog's own loop.
+void shootDialog(QWidget* window, const char* opener, const QString& name, const char* closeWith,
+                 const std::function<void(QWidget*)>& more = {}) {
     bool seen = false;
     QTimer::singleShot(0, [&] {
         QWidget* m = QApplication::activeModalWidget();
@@ -99,18 +106,19 @@ void onModal(const std::function<void()>& open, const std::function<void(QWidget
         }
         if (!m) return;
         seen = true;
-        act(m);
+        shoot(m, name);
+        if (more) more(m);
+        click(m, closeWith);
         if (m->isVisible()) m->close();
     });
-    open();
+    if (window->findChild<QAction*>(opener))
+        trigger(window, opener);
+    else
+        click(window, opener);
     if (!seen) {
-        std::cerr << "no modal window came up\n";
+        std::cerr << "no modal window came up for " << opener << '\n';
         ++failures;
     }
-}
-
-void trigger(QWidget* w, const char* action) {
-    if (auto* a = find<QAction>(w, action)) a->trigger();
 }
 
 void shootStyle(const QString& style) {
@@ -135,14 +143,8 @@ void shootStyle(const QString& style) {
     shootMenu(&start, "mnuExtra", "start_menuExtra_" + s);
     trigger(&start, "mnuNew");
     shoot(&start, "start_newBind_" + s);
-    onModal([&] { trigger(&start, "mnuColorStyle"); }, [&](QWidget* m) {
-        shoot(m, "colorStyle_fromStart_" + s);
-        click(m, "cmdCancel");
-    });
-    onModal([&] { trigger(&start, "mnuHelp"); }, [&](QWidget* m) {
-        shoot(m, "help_" + s);
-        click(m, "cmdOk");
-    });
+    shootDialog(&start, "mnuColorStyle", "colorStyle_fromStart_" + s, "cmdCancel");
+    shootDialog(&start, "mnuHelp", "help_" + s, "cmdOk");
     auto* files = find<QListWidget>(&start, "fileInput");
     if (!files) return;
     const auto found = files->findItems("small.txt", Qt::MatchExactly);
@@ -174,11 +176,9 @@ void shootStyle(const QString& style) {
     pick(c, "cboColor2", "Green");
     click(c, "cmdTextAdd");
     shoot(c, "construct_textAdded_" + s);
-    onModal([&] { click(c, "cmdTextOsp"); }, [&](QWidget* m) {
-        shoot(m, "osp_" + s);
+    shootDialog(c, "cmdTextOsp", "osp_" + s, "cmdOk", [&](QWidget* m) {
         pick(m, "cboOsp", "Health");
         shoot(m, "osp_picked_" + s);
-        click(m, "cmdOk");
     });
     shoot(c, "construct_textOsp_" + s);
     pick(c, "cboColors", "8");
@@ -192,25 +192,15 @@ void shootStyle(const QString& style) {
     pick(c, "cboRadio", "Sniper");
     click(c, "cmdRadioAdd");
     shoot(c, "construct_radioAdded_" + s);
-    onModal([&] { trigger(c, "mnuReview"); }, [&](QWidget* m) {
-        shoot(m, "review_" + s);
-        click(m, "cmdOk");
-    });
-    onModal([&] { trigger(c, "mnuColorStyle"); }, [&](QWidget* m) {
-        shoot(m, "colorStyle_" + s);
+    shootDialog(c, "mnuReview", "review_" + s, "cmdOk");
+    shootDialog(c, "mnuColorStyle", "colorStyle_" + s, "cmdCancel", [&](QWidget* m) {
         pick(m, "cboColorStyle", "Greek");
         shoot(m, "colorStyle_preview_" + s);
-        click(m, "cmdCancel");
     });
-    onModal([&] { trigger(c, "mnuHelp"); }, [&](QWidget* m) {
-        shoot(m, "help_again_" + s);
-        click(m, "cmdOk");
-    });
-    onModal([&] { trigger(c, "mnuSave"); }, [&](QWidget* m) {
-        shoot(m, "save_" + s);
+    shootDialog(c, "mnuHelp", "help_again_" + s, "cmdOk");
+    shootDialog(c, "mnuSave", "save_" + s, "cmdBack", [&](QWidget* m) {
         QTest::keyClicks(find<QLineEdit>(m, "txtFilename"), "mybinds");
         shoot(m, "save_named_" + s);
-        click(m, "cmdBack");
     });
     shoot(c, "construct_back_" + s);
     p.exit.ends = 1;  // nothing asks on the way out
