@@ -20,7 +20,7 @@
 #include "construction/frmConstruct.h"
 #include "help/helpWindowHolder.h"
 #include "platform/platformServices.h"
-#include "shell/clsAppContext.h"
+#include "widgets/clsAppContext.h"
 #include "support/fakePlatform.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "construction/frmConstruct.h"
-#include "shell/clsAppContext.h"
+#include "widgets/clsAppContext.h"
 #include "shell/frmStart.h"
 #include "support/fakePlatform.h"
 

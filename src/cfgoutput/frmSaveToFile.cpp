@@ -1,35 +1,17 @@
 #include "cfgoutput/frmSaveToFile.h"
 
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include "bindmodel/groupedNumber.h"
 #include "construction/keyPressFilter.h"
-#include "shell/fitCaption.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
 #include "styles/stylePainter.h"
+#include "widgets/designFont.h"
+#include "widgets/fitCaption.h"
 
 frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setObjectName("frmSaveToFile");
-    setFixedSize(twips(5160), twips(1425));
-
-    // Made in tab order: "Save and Quit" comes first and holds the focus.
-    cmdSave = new QPushButton(QStringLiteral("Save and Quit"), this);
-    cmdSave->setObjectName("cmdSave");
-    cmdSave->setGeometry(twipsRect(1680, 840, 1215, 375));
+    setupUi(this);
     connect(cmdSave, &QPushButton::clicked, this, &frmSaveToFile::cmdSave_Click);
-
-    cmdBack = new QPushButton(QStringLiteral("Back"), this);
-    cmdBack->setObjectName("cmdBack");
-    cmdBack->setGeometry(twipsRect(3120, 840, 1215, 375));
     connect(cmdBack, &QPushButton::clicked, this, &frmSaveToFile::cmdBack_Click);
-
-    txtFilename = new QLineEdit(this);
-    txtFilename->setObjectName("txtFilename");
-    txtFilename->setGeometry(twipsRect(1320, 360, 3615, 285));
     // Letters and digits only: the program adds ".cfg", and the file always
     // lands in the output folder.
     const clsInputHandler& filters = ctx_.inputHandler;
@@ -39,13 +21,8 @@ frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(pare
                        },
                        [&filters](std::string_view text) { return filters.cleanFileName(text); }});
 
-    lblFilename = new QLabel(QStringLiteral("Filename:"), this);
-    lblFilename->setObjectName("lblFilename");
-    lblFilename->setGeometry(twipsRect(360, 400, 825, 195));
-
     useDesignFont(this);
-    setTabOrder(cmdSave, cmdBack);
-    setTabOrder(cmdBack, txtFilename);
+    // "Save and Quit" comes first in the tab order and holds the focus.
     cmdSave->setFocus();
     Form_Load();
 }

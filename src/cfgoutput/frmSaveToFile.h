@@ -3,16 +3,14 @@
 #include <cstddef>
 #include <string>
 
-#include "shell/clsAppContext.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "ui_frmSaveToFile.h"
+#include "widgets/clsAppContext.h"
 
 // The save dialog: takes a file name, writes the cfg file into the output
 // folder beside the program, tells the user how to load it, opens the folder
 // and ends the program. Back returns to the construction screen (its parent).
-class frmSaveToFile : public QDialog {
+// Its controls are designed in frmSaveToFile.ui.
+class frmSaveToFile : public QDialog, private Ui::frmSaveToFile {
     Q_OBJECT
 public:
     // The game's console reads a whole cfg file into its 16,384-byte command
@@ -38,8 +36,4 @@ private:
     void showSaved(const std::string& fileName);
 
     clsAppContext& ctx_;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdBack = nullptr;
-    QLineEdit* txtFilename = nullptr;
-    QLabel* lblFilename = nullptr;
 };

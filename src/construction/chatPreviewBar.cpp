@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "construction/clsChatPreview.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "construction/frmConstruct.h"
 #include "construction/chatPreviewBar.h"
-#include "shell/fitCaption.h"
+#include "widgets/fitCaption.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,10 +17,11 @@
 
 #include "cfgoutput/frmSaveToFile.h"
 #include "construction/frmReview.h"
-#include "shell/qtListControl.h"
-#include "shell/twips.h"
+#include "construction/keyPressFilter.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
+#include "widgets/qtListControl.h"
+#include "widgets/twips.h"
 
 namespace {
 
@@ -29,6 +30,16 @@ constexpr int clientWidth = 9300;
 // What the original platform's caption, menu bar and borders take of a
 // window height.
 constexpr int windowFrame = 780;
+
+// The layout is measured for an 8 point sans serif face (11 pixels at 15
+// twips a pixel); a wider default face would cut the captions. Set on every
+// control, since a painted control does not take its parent's face.
+QFont controlFace(QFont face) {
+    face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans")});
+    face.setPixelSize(11);
+    return face;
+}
 
 // The key list's entries: the keys' bytes, shown decoded. A definition file
 // may list tens of thousands of keys; keeping the bytes and decoding only
@@ -88,9 +99,8 @@ private:
 
 frmConstruct::frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), help_(help) {
-    setObjectName(QStringLiteral("frmConstruct"));
-    setWindowTitle(QStringLiteral("Make-a-Bind"));
-    createControls();
+    setupUi(this);
+    completeDesign();
 
     connect(cboKeys, &QComboBox::activated, this, [this] { cboKeys_Click(); });
     connect(optPublicBind, &QRadioButton::clicked, this, [this] { optPublicBind_Click(); });
@@ -118,6 +128,44 @@ frmConstruct::frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* 
 }
 
 frmConstruct::~frmConstruct() = default;
+
+void frmConstruct::completeDesign() {
+    lblColor[0] = lblColor0;
+    cboColor[0] = cboColor0;
+    // Typed, pasted and dropped text alike: letters, digits, space and the
+    // chat punctuation, never ";" nor the start of a console comment.
+    const clsInputHandler& filters = ctx_.inputHandler;
+    filterBox(txtText, ctx_.platform.beep,
+              boxRules{[&filters](char c, std::string_view before, std::string_view after) {
+                           return filters.chatCharFits(c, before, after);
+                       },
+                       [&filters](std::string_view text) { return filters.cleanChatText(text); }});
+    chatPreview = new chatPreviewBar(centralWidget());
+    chatPreview->hide();
+    QWidget* client = centralWidget();
+    client->setFont(controlFace(client->font()));
+    for (QWidget* w : client->findChildren<QWidget*>()) w->setFont(controlFace(w->font()));
+}
+
+// Colour row k as a copy of row 0: same kinds, caption, faces, place and
+// size (set-up moves it down), joined to the tab order after row k-1.
+void frmConstruct::createColorRow(int k) {
+    const QString row = QString::number(k);
+    lblColor[k] = new QLabel(fraTextBind);
+    lblColor[k]->setObjectName(QStringLiteral("lblColor") + row);
+    lblColor[k]->setTextFormat(lblColor[0]->textFormat());
+    lblColor[k]->setText(lblColor[0]->text());
+    const QRect label0 = twipsOf(lblColor[0]);
+    place(lblColor[k], label0.x(), label0.y(), label0.width(), label0.height());
+    cboColor[k] = new QComboBox(fraTextBind);
+    cboColor[k]->setObjectName(QStringLiteral("cboColor") + row);
+    cboColor[k]->setSizeAdjustPolicy(cboColor[0]->sizeAdjustPolicy());
+    const QRect combo0 = twipsOf(cboColor[0]);
+    place(cboColor[k], combo0.x(), combo0.y(), combo0.width(), combo0.height());
+    QWidget::setTabOrder(cboColor[k - 1], cboColor[k]);
+    lblColor[k]->setFont(lblColor[0]->font());
+    cboColor[k]->setFont(cboColor[0]->font());
+}
 
 // ---- Load and the screen's states -----------------------------------------
 
@@ -385,16 +433,21 @@ void frmConstruct::place(QWidget* w, int left, int t, int width, int h) {
     w->setGeometry(twipsRect(left, t, width, h));
 }
 
-int frmConstruct::topOf(const QWidget* w) const { return twipsLayout_.value(w).y(); }
-int frmConstruct::heightOf(const QWidget* w) const { return twipsLayout_.value(w).height(); }
+QRect frmConstruct::twipsOf(const QWidget* w) const {
+    const auto placed = twipsLayout_.constFind(w);
+    return placed != twipsLayout_.cend() ? *placed : pixelsToTwips(w->geometry());
+}
+
+int frmConstruct::topOf(const QWidget* w) const { return twipsOf(w).y(); }
+int frmConstruct::heightOf(const QWidget* w) const { return twipsOf(w).height(); }
 
 void frmConstruct::setTopOf(QWidget* w, int t) {
-    const QRect r = twipsLayout_.value(w);
+    const QRect r = twipsOf(w);
     place(w, r.x(), t, r.width(), r.height());
 }
 
 void frmConstruct::setHeightOf(QWidget* w, int h) {
-    const QRect r = twipsLayout_.value(w);
+    const QRect r = twipsOf(w);
     place(w, r.x(), r.y(), r.width(), h);
 }
 

@@ -7,17 +7,9 @@
 #include <string>
 
 #include "help/helpWindowHolder.h"
-#include "shell/clsAppContext.h"
+#include "ui_frmConstruct.h"
+#include "widgets/clsAppContext.h"
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QRadioButton;
 class chatPreviewBar;
 
 // The working window: pick a key and a bind type, then build the key's chat
@@ -27,10 +19,12 @@ class chatPreviewBar;
 // (fraTextBind shown) and building radio (fraRadio shown). Every bind lives
 // in the builder; this window only reads and changes it through ctx.builder.
 //
-// Control names are the object names. The eight colour rows are
+// Control names are the object names; the controls, menus and tab order are
+// designed in frmConstruct.ui. The eight colour rows are
 // "cboColor0".."cboColor7" and "lblColor0".."lblColor7" (row k is captioned
-// "Pattern Color # k+1:"): Qt needs a unique name per control.
-class frmConstruct : public QMainWindow {
+// "Pattern Color # k+1:"): Qt needs a unique name per control. The form holds
+// row 0; set-up makes rows 1 to 7 as its copies.
+class frmConstruct : public QMainWindow, private Ui::frmConstruct {
     Q_OBJECT
 public:
     frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* parent = nullptr);
@@ -44,11 +38,9 @@ protected:
 private:
     static constexpr int colorRows = 8;
 
-    // Design-time controls (frmConstructDesign.cpp).
-    void createControls();
-    void createMenus();
-    void createTextFrame();
-    void setupTabOrder();
+    // What the form leaves to the code: faces, the text line's filter, the
+    // chat preview strip and the copies of colour row 0.
+    void completeDesign();
     void createColorRow(int k);
 
     // Load and the screen's states.
@@ -100,8 +92,10 @@ private:
     bool anyBindTypePicked() const;
 
     // Layout in twips, kept per control so that the run-time rules read as
-    // "top of this = top of that + height of that + 150".
+    // "top of this = top of that + height of that + 150". A control the
+    // screen has not placed yet stands where the form put it.
     void place(QWidget* w, int left, int top, int width, int height);
+    QRect twipsOf(const QWidget* w) const;
     int topOf(const QWidget* w) const;
     int heightOf(const QWidget* w) const;
     void setTopOf(QWidget* w, int t);
@@ -123,56 +117,9 @@ private:
 
     QHash<const QWidget*, QRect> twipsLayout_;
 
-    // Menus.
-    QMenu* mnuFile = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* mnuReset = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuExtra = nullptr;
-    QAction* mnuReview = nullptr;
-    QAction* mnuColorStyle = nullptr;
-    QAction* mnuHelp = nullptr;
-
-    // Key selection.
-    QGroupBox* fraSelect = nullptr;
-    QLabel* lblKeys = nullptr;
-    QComboBox* cboKeys = nullptr;
-    QLabel* lblKind = nullptr;
-    QLineEdit* txtKind = nullptr;
-    QLabel* lblDesc = nullptr;
-    QLineEdit* txtDesc = nullptr;
-    QGroupBox* fraBindType = nullptr;
-    QRadioButton* optPublicBind = nullptr;
-    QRadioButton* optTeamBind = nullptr;
-    QRadioButton* optRadio = nullptr;
-    QPushButton* cmdClear = nullptr;
-    QPushButton* cmdContinue = nullptr;
-
-    // The text frame.
-    QGroupBox* fraTextBind = nullptr;
-    QLabel* lblText = nullptr;
-    QLineEdit* txtText = nullptr;
-    QLabel* lblColors = nullptr;
-    QComboBox* cboColors = nullptr;
-    QLabel* lblSwitch = nullptr;
-    QComboBox* cboSwitch = nullptr;
-    QCheckBox* chkAddToFront = nullptr;
+    // Colour row 0 (lblColor0, cboColor0) and set-up's copies of it.
     std::array<QLabel*, colorRows> lblColor{};
     std::array<QComboBox*, colorRows> cboColor{};
-    QLabel* lblOutput = nullptr;
-    QLineEdit* txtOutput = nullptr;
-    QPushButton* cmdTextAdd = nullptr;
-    QPushButton* cmdTextUndo = nullptr;
-    QPushButton* cmdTextDone = nullptr;
-    QPushButton* cmdTextCancel = nullptr;
-    QPushButton* cmdTextOsp = nullptr;
     // Under the text frame: the chat line as the game will show it.
     chatPreviewBar* chatPreview = nullptr;
-
-    // The radio frame.
-    QGroupBox* fraRadio = nullptr;
-    QLabel* lblRadio = nullptr;
-    QComboBox* cboRadio = nullptr;
-    QPushButton* cmdRadioAdd = nullptr;
-    QPushButton* cmdRadioCancel = nullptr;
 };

@@ -14,7 +14,7 @@
 #include "construction/chatPreviewBar.h"
 #include "construction/frmOSp.h"
 #include "construction/keyPressFilter.h"
-#include "shell/qtListControl.h"
+#include "widgets/qtListControl.h"
 
 namespace {
 const std::string missingTitle = "Missing Information";

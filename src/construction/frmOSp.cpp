@@ -1,41 +1,14 @@
 #include "construction/frmOSp.h"
 
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
 
-#include "shell/qtListControl.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
 #include "styles/stylePainter.h"
-
-namespace {
-template <typename W>
-W* place(QWidget* parent, const char* name, QRect where) {
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(where);
-    return w;
-}
-}  // namespace
+#include "widgets/designFont.h"
+#include "widgets/qtListControl.h"
 
 frmOSp::frmOSp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setObjectName("frmOSp");
-    setWindowTitle(QStringLiteral("             Select An OSP Command"));
-    setFixedSize(twips(5145), twips(1815));
-
-    lblOsp = place<QLabel>(this, "lblOsp", twipsRect(240, 240, 2175, 195));
-    lblOsp->setText(QStringLiteral("Select an OSP command:"));
-    cboOsp = place<QComboBox>(this, "cboOsp", twipsRect(240, 480, 4695, 315));
-    cmdOk = place<QPushButton>(this, "cmdOk", twipsRect(960, 1200, 1215, 375));
-    cmdOk->setText(QStringLiteral("OK"));
-    cmdCancel = place<QPushButton>(this, "cmdCancel", twipsRect(3000, 1200, 1215, 375));
-    cmdCancel->setText(QStringLiteral("Cancel"));
-
+    setupUi(this);
     useDesignFont(this);
-    setTabOrder(cboOsp, cmdOk);
-    setTabOrder(cmdOk, cmdCancel);
     cboOsp->setFocus();
 
     connect(cmdOk, &QPushButton::clicked, this, &frmOSp::cmdOk_Click);

@@ -2,15 +2,13 @@
 #include <QDialog>
 #include <string>
 
-#include "shell/clsAppContext.h"
-
-class QComboBox;
-class QLabel;
-class QPushButton;
+#include "ui_frmOSp.h"
+#include "widgets/clsAppContext.h"
 
 // Picks one OSP token and adds its text to the bind being built, at its
-// front or its back. A fresh dialog is made for every opening.
-class frmOSp : public QDialog {
+// front or its back. A fresh dialog is made for every opening. Its controls
+// are designed in frmOSp.ui.
+class frmOSp : public QDialog, private Ui::frmOSp {
     Q_OBJECT
 public:
     frmOSp(clsAppContext& ctx, QWidget* parent = nullptr);
@@ -32,9 +30,4 @@ private:
     std::string bindKey;
     std::string bindKind;
     std::string frontFlag;
-
-    QLabel* lblOsp;
-    QComboBox* cboOsp;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancel;
 };

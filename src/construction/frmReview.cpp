@@ -2,18 +2,16 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QListWidget>
-#include <QPushButton>
 
-#include "shell/qtListControl.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
 #include "styles/stylePainter.h"
+#include "widgets/designFont.h"
+#include "widgets/qtListControl.h"
 
 namespace {
 // The listing pads its columns with blanks, so it needs a fixed-pitch font:
-// Courier New (or what the platform puts in its place) when its letters are
-// all equally wide, else the platform's own fixed-pitch font.
+// Courier New (or what the platform puts in its place) at 9.75 points, which
+// a form cannot say, when its letters are all equally wide, else the
+// platform's own fixed-pitch font.
 bool equallyWide(const QFont& f) {
     const QFontMetrics m(f);
     const int w = m.horizontalAdvance(QStringLiteral("WWWWWWWWWW"));
@@ -33,25 +31,10 @@ QFont listingFont() {
 }  // namespace
 
 frmReview::frmReview(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setObjectName("frmReview");
-    setWindowTitle(QStringLiteral("Binds Review"));
-    setFixedSize(twips(9270), twips(3930));
-
-    lstReview = new QListWidget(this);
-    lstReview->setObjectName("lstReview");
-    lstReview->setGeometry(twipsRect(120, 120, 9015, 3180));
+    setupUi(this);
     lstReview->setFont(listingFont());
-    lstReview->setWordWrap(false);
-    lstReview->setUniformItemSizes(true);
-    lstReview->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-
-    cmdOk = new QPushButton(QStringLiteral("Ok"), this);
-    cmdOk->setObjectName("cmdOk");
-    cmdOk->setGeometry(twipsRect(120, 3360, 9015, 495));
-    cmdOk->setFont(designFont(12, /*bold=*/true));
-
+    cmdOk->setFont(designFont(cmdOk->font()));
     useDesignFont(this);
-    setTabOrder(lstReview, cmdOk);
     lstReview->setFocus();
     connect(cmdOk, &QPushButton::clicked, this, &frmReview::cmdOk_Click);
 

@@ -1,15 +1,13 @@
 #pragma once
 #include <QDialog>
 
-#include "shell/clsAppContext.h"
-
-class QListWidget;
-class QPushButton;
+#include "ui_frmReview.h"
+#include "widgets/clsAppContext.h"
 
 // Shows every bound key with its kind and plain text, as the builder lists
 // them. A fresh window is made for every opening, so it shows the binds as
-// they are at that moment.
-class frmReview : public QDialog {
+// they are at that moment. Its controls are designed in frmReview.ui.
+class frmReview : public QDialog, private Ui::frmReview {
     Q_OBJECT
 public:
     frmReview(clsAppContext& ctx, QWidget* parent = nullptr);
@@ -20,6 +18,4 @@ private:
     void cmdOk_Click();
 
     clsAppContext& ctx_;
-    QListWidget* lstReview;
-    QPushButton* cmdOk;
 };

@@ -1,14 +1,13 @@
 #pragma once
 #include <QDialog>
 
-#include "shell/clsAppContext.h"
-
-class QPlainTextEdit;
-class QPushButton;
+#include "ui_frmHelp.h"
+#include "widgets/clsAppContext.h"
 
 // The read-only help page. Its text and colours are set once, when it is
 // made; afterwards it is only hidden and shown again (see helpWindowHolder).
-class frmHelp : public QDialog {
+// Its controls are designed in frmHelp.ui.
+class frmHelp : public QDialog, private Ui::frmHelp {
     Q_OBJECT
 public:
     frmHelp(clsAppContext& ctx, QWidget* parent = nullptr);
@@ -20,6 +19,4 @@ private:
     void cmdOk_Click();
 
     clsAppContext& ctx_;
-    QPlainTextEdit* txtHelp;
-    QPushButton* cmdOk;
 };

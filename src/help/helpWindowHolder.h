@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "shell/clsAppContext.h"
+#include "widgets/clsAppContext.h"
 
 class QWidget;
 class frmHelp;

@@ -1,25 +1,19 @@
 #include "shell/frmStart.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QFile>
-#include <QLabel>
 #include <QLayout>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPixmap>
-#include <QPushButton>
 
 #include "construction/frmConstruct.h"
 #include "help/helpWindowHolder.h"
-#include "shell/clsAppContext.h"
 #include "shell/definitionFiles.h"
-#include "shell/fitCaption.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
+#include "widgets/clsAppContext.h"
+#include "widgets/designFont.h"
+#include "widgets/fitCaption.h"
+#include "widgets/twips.h"
 
 // The built-in pictures live in this static library: make sure the linker
 // keeps them and Qt knows them.
@@ -31,10 +25,19 @@ QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), stat
 
 frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(parent) {
     loadBuiltInResources();
-    setObjectName("frmStart");
-    setWindowTitle(" ");
-    buildControls();
-    buildMenus();
+    setupUi(this);
+    // The window keeps the size of its client area plus the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The face the controls were laid out for, set on each control: a
+    // painted control does not take its parent's.
+    useDesignFont(centralWidget());
+    connect(cmdContinue, &QPushButton::clicked, this, &frmStart::cmdContinue_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
+    connect(mnuNew, &QAction::triggered, this, &frmStart::mnuNew_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmStart::mnuExit_Click);
+    connect(mnuColorStyle, &QAction::triggered, this, &frmStart::mnuColorStyle_Click);
+    connect(mnuHelp, &QAction::triggered, this, &frmStart::mnuHelp_Click);
+    // mnuLoad stays greyed for the whole run: nothing makes it available.
     // The program-wide objects: the bind builder, the key-press filters and
     // the colour style catalogue, made in this order.
     ctx_ = std::make_unique<clsAppContext>(services);
@@ -46,70 +49,6 @@ frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(pa
 frmStart::~frmStart() {
     help_.reset();
     construct_.reset();
-}
-
-void frmStart::buildControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName("frmStartClient");
-    setCentralWidget(client);
-    // The window keeps the size of its client area plus the menu bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    // The picture fills the client area, beneath everything else.
-    picIntro = new QLabel(client);
-    picIntro->setObjectName("picIntro");
-    picIntro->setGeometry(twipsRect(0, 0, 4335, 5655));
-    picIntro->setScaledContents(true);
-    picIntro->lower();
-
-    lblInput = new QLabel(QStringLiteral("Select Input File:"), client);
-    lblInput->setObjectName("lblInput");
-    lblInput->setGeometry(twipsRect(600, 240, 1470, 195));
-
-    fileInput = new QListWidget(client);
-    fileInput->setObjectName("fileInput");
-    fileInput->setGeometry(twipsRect(600, 600, 3135, 2625));
-    fileInput->setSelectionMode(QAbstractItemView::SingleSelection);
-
-    cmdContinue = new QPushButton(client);
-    cmdContinue->setObjectName("cmdContinue");
-    cmdContinue->setGeometry(twipsRect(480, 3360, 1575, 375));
-    connect(cmdContinue, &QPushButton::clicked, this, &frmStart::cmdContinue_Click);
-
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), client);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twipsRect(2280, 3360, 1575, 375));
-    connect(cmdCancel, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
-
-    // The face the controls were laid out for, set on each control: a
-    // painted control does not take its parent's.
-    for (QWidget* control : std::initializer_list<QWidget*>{lblInput, fileInput, cmdContinue, cmdCancel})
-        control->setFont(designFont());
-}
-
-void frmStart::buildMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName("menuBar");
-
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName("mnuFile");
-    mnuNew = mnuFile->addAction(QStringLiteral("&New Bind"), this, &frmStart::mnuNew_Click);
-    mnuNew->setObjectName("mnuNew");
-    // Shown greyed for the whole run: nothing makes it available.
-    mnuLoad = mnuFile->addAction(QStringLiteral("&Continue with Earlier Bind"));
-    mnuLoad->setObjectName("mnuLoad");
-    mnuLoad->setEnabled(false);
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmStart::mnuExit_Click);
-    mnuExit->setObjectName("mnuExit");
-
-    mnuExtra = bar->addMenu(QStringLiteral("E&xtra"));
-    mnuExtra->setObjectName("mnuExtra");
-    mnuColorStyle = mnuExtra->addAction(QStringLiteral("&Color Style"), this, &frmStart::mnuColorStyle_Click);
-    mnuColorStyle->setObjectName("mnuColorStyle");
-
-    // A top-level item that acts when chosen.
-    mnuHelp = bar->addAction(QStringLiteral("&Help"), this, &frmStart::mnuHelp_Click);
-    mnuHelp->setObjectName("mnuHelp");
 }
 
 // Start-up, before the screen is first shown.

@@ -4,21 +4,18 @@
 #include <string>
 
 #include "platform/platformServices.h"
+#include "ui_frmStart.h"
 
-class QAction;
 class QCloseEvent;
-class QLabel;
-class QListWidget;
-class QMenu;
-class QPushButton;
 struct clsAppContext;
 class frmConstruct;
 class helpWindowHolder;
 
 // The start screen: makes the program-wide objects, shows the intro picture,
 // lets the user pick an input definition file and hands over to the
-// construction screen, which it keeps for the rest of the run.
-class frmStart : public QMainWindow {
+// construction screen, which it keeps for the rest of the run. Its controls
+// and menus are designed in frmStart.ui.
+class frmStart : public QMainWindow, private Ui::frmStart {
     Q_OBJECT
 public:
     // Whole-window heights (caption and menu bar included) of the two
@@ -40,8 +37,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildControls();
-    void buildMenus();
     void Form_Load();
 
     void mnuNew_Click();
@@ -65,18 +60,4 @@ private:
     // a child of the construction screen, goes first.
     std::unique_ptr<frmConstruct> construct_;
     std::unique_ptr<helpWindowHolder> help_;
-
-    QLabel* picIntro = nullptr;
-    QLabel* lblInput = nullptr;
-    QListWidget* fileInput = nullptr;
-    QPushButton* cmdContinue = nullptr;
-    QPushButton* cmdCancel = nullptr;
-
-    QMenu* mnuFile = nullptr;
-    QAction* mnuNew = nullptr;
-    QAction* mnuLoad = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuExtra = nullptr;
-    QAction* mnuColorStyle = nullptr;
-    QAction* mnuHelp = nullptr;
 };

@@ -1,40 +1,12 @@
 #include "styles/frmColorStyle.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-
-#include "shell/qtListControl.h"
-#include "shell/twips.h"
-#include "styles/designFont.h"
 #include "styles/stylePainter.h"
+#include "widgets/designFont.h"
+#include "widgets/qtListControl.h"
 
 frmColorStyle::frmColorStyle(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setObjectName("frmColorStyle");
-    setWindowTitle(QStringLiteral("Change Color Style"));
-    setFixedSize(twips(5265), twips(1500));
-
-    cboColorStyle = new QComboBox(this);
-    cboColorStyle->setObjectName("cboColorStyle");
-    cboColorStyle->setGeometry(twipsRect(1200, 360, 3735, 315));
-    // All 33 names at once, without a scroll bar where the screen allows.
-    cboColorStyle->setMaxVisibleItems(33);
-
-    lblcolorstyle = new QLabel(QStringLiteral("Color Style:"), this);
-    lblcolorstyle->setObjectName("lblcolorstyle");
-    lblcolorstyle->setGeometry(twipsRect(120, 400, 990, 195));
-
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName("cmdOk");
-    cmdOk->setGeometry(twipsRect(1680, 960, 1215, 375));
-
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(twipsRect(3120, 960, 1215, 375));
-
+    setupUi(this);
     useDesignFont(this);
-    setTabOrder(cboColorStyle, cmdOk);
-    setTabOrder(cmdOk, cmdCancel);
     cboColorStyle->setFocus();
 
     connect(cboColorStyle, &QComboBox::activated, this, &frmColorStyle::cboColorStyle_Click);

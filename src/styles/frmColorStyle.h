@@ -2,17 +2,16 @@
 #include <QDialog>
 #include <string>
 
-#include "shell/clsAppContext.h"
-
-class QComboBox;
-class QLabel;
-class QPushButton;
+#include "ui_frmColorStyle.h"
+#include "widgets/clsAppContext.h"
 
 // Lets the user pick a colour style: a pick repaints this dialog alone as a
 // preview; OK makes the last pick the program's style, Cancel keeps the old
 // one. The opener repaints itself afterwards. A fresh dialog is made for
-// every opening.
-class frmColorStyle : public QDialog {
+// every opening. Its controls are designed in frmColorStyle.ui, where the
+// style list opens with all 33 names, without a scroll bar where the screen
+// allows.
+class frmColorStyle : public QDialog, private Ui::frmColorStyle {
     Q_OBJECT
 public:
     frmColorStyle(clsAppContext& ctx, QWidget* parent = nullptr);
@@ -26,9 +25,4 @@ private:
 
     clsAppContext& ctx_;
     std::string pendingStyle;  // picked, not yet confirmed
-
-    QComboBox* cboColorStyle;
-    QLabel* lblcolorstyle;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancel;
 };

@@ -30,6 +30,8 @@ struct ending {
     const char *typed = "test", *nameAfter = "test";
 };
 
+void PrintTo(const ending& e, std::ostream* out) { *out << e.name; }
+
 std::string keysAndRadio() {
     std::string defs = "key:R\r\nradio:Sniper<>vsay_team sniper\r\n";
     for (int k = 0; k < 20; ++k) defs += "key:P" + std::to_string(k) + "\r\n";

@@ -1,6 +1,6 @@
 #include "construction/frmConstructTest.h"
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 namespace {
 
@@ -26,6 +26,8 @@ struct stateCase {  // the steps (F2 holds a radio bind before), the one questio
     const char *asked = "", *f1 = notBound, *f2 = "radio:";
     int ends = 0;  // Yes to Exit ends the program and stores the style in use
 };
+
+void PrintTo(const stateCase& c, std::ostream* out) { *out << c.name; }
 
 class frmConstructStates : public testing::TestWithParam<stateCase> {};
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/clsAppContext.h"
+#include "widgets/clsAppContext.h"
 #include "construction/frmConstruct.h"
 #include "shell/frmStart.h"
 #include "support/fakePlatform.h"

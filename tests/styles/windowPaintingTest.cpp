@@ -21,6 +21,7 @@ struct styleCase {
     std::uint32_t button, label, box, form;  // 00BBGGRR
 } const styles[] = {{"Windows", face, 0x000000, 0xFFFFFF, face}, {"Dracula", 0x0000FF, 0xFFFFFF, 0xC0C0C0, 0x000000},
                     {"Greek", 0xFF0000, 0xFF0000, 0xFFC0C0, 0xFFFFFF}, {"No Such Style", face, 0, 0xFFFFFF, face}};
+void PrintTo(const styleCase& s, std::ostream* out) { *out << s.name; }
 
 template <typename W> QWidget* dialog(windowTestContext& t, helpWindowHolder&, QWidget* o) { return new W(t.ctx, o); }
 QWidget* construction(windowTestContext& t, helpWindowHolder& help, QWidget*) { return new frmConstruct(t.ctx, help); }
@@ -47,6 +48,7 @@ struct windowCase {
     {"colorStyle", dialog<frmColorStyle>, {"cmdOk"}, {"lblcolorstyle"}, {"cboColorStyle"}, {}, {}},
     {"help", dialog<frmHelp>, {"cmdOk"}, {}, {"txtHelp"}, {}, {}},
 };
+void PrintTo(const windowCase& w, std::ostream* out) { *out << w.name; }
 
 class windowPainting : public testing::TestWithParam<std::tuple<windowCase, styleCase>> {};
 
@@ -85,6 +87,10 @@ TEST_P(windowPainting, showsTheStylesColoursAndWholeCaptions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(allWindows, windowPainting, testing::Combine(testing::ValuesIn(windows), testing::ValuesIn(styles)),
-                         [](const auto& i) { return std::get<0>(i.param).name + std::to_string(i.index % 4); });
+                         [](const auto& i) {  // "save_Greek"
+                             std::string style = std::get<1>(i.param).name;
+                             std::erase(style, ' ');
+                             return std::get<0>(i.param).name + ("_" + style);
+                         });
 
 }  // namespace

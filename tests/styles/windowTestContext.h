@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <fstream>
 
-#include "shell/clsAppContext.h"
+#include "widgets/clsAppContext.h"
 #include "styles/paintProbe.h"
 #include "support/fakePlatform.h"
 

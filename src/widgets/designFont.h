@@ -16,11 +16,16 @@ inline QFont designFont(int pointSize = 8, bool bold = false) {
     return f;
 }
 
-// Gives the window and each of its controls that has no font of its own the
-// design font. Each control gets it itself: a painted opener's style sheet
-// would otherwise hand the controls the platform's font again.
+// The design font at the size and weight a form gives a control: a form
+// names one face, which the platform may not have.
+inline QFont designFont(const QFont& formFont) { return designFont(formFont.pointSize(), formFont.bold()); }
+
+// Gives the window (or a main window's client area) and each of its controls
+// that has no font of its own the design font at the size the form gives the
+// window. Each control gets it itself: a painted opener's style sheet would
+// otherwise hand the controls the platform's font again.
 inline void useDesignFont(QWidget* window) {
-    const QFont f = designFont();
+    const QFont f = designFont(window->font());
     window->setFont(f);
     for (QWidget* w : window->findChildren<QWidget*>())
         if (!w->testAttribute(Qt::WA_SetFont)) w->setFont(f);

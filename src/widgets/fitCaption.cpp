@@ -1,4 +1,4 @@
-#include "shell/fitCaption.h"
+#include "widgets/fitCaption.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "shell/qtListControl.h"
+#include "widgets/qtListControl.h"
 
 QString showText(const std::string& bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));

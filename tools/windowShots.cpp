@@ -1,0 +1,229 @@
+// Grabs every window of the program in each of its states and colour styles
+// into PNG files, for comparing the look of two builds pixel for pixel:
+//
+//   Xvfb :92 -screen 0 1280x1024x24 &  DISPLAY=:92 openbox &
+//   DISPLAY=:92 QT_QPA_PLATFORM=xcb build/tools/windowShots OUTDIR [STYLE...]
+//   compare -metric AE before/x.png after/x.png null:   (0: identical)
+//
+// The windows are opened the way a user opens them, through the start
+// screen's and the construction screen's menus and buttons, over fake seams
+// (no message box, settings or program end of the user's). Each picture is
+// the window's own contents (QWidget::grab), without the window manager's
+// frame. Styles default to "Windows" and "Dracula".
+#include <QtTest>
+#include <QtWidgets>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+
+#include "construction/frmConstruct.h"
+#include "shell/frmStart.h"
+#include "support/fakePlatform.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+QString outDir;
+int failures = 0;
+
+void settle(QWidget* w) {
+    if (!QTest::qWaitForWindowExposed(w)) std::cerr << "not exposed: " << w->objectName().toStdString() << '\n';
+    if (!QTest::qWaitForWindowActive(w)) std::cerr << "not active: " << w->objectName().toStdString() << '\n';
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QTest::qWait(30);
+    }
+}
+
+void shoot(QWidget* w, const QString& name) {
+    settle(w);
+    const QString file = outDir + '/' + name + ".png";
+    if (!w->grab().save(file)) {
+        std::cerr << "cannot write " << file.toStdString() << '\n';
+        ++failures;
+    }
+    std::cout << file.toStdString() << '\n';
+}
+
+template <typename T> T* find(QWidget* w, const char* name) {
+    T* c = w->findChild<T*>(QString::fromLatin1(name));
+    if (!c) {
+        std::cerr << "no control " << name << " in " << w->objectName().toStdString() << '\n';
+        ++failures;
+    }
+    return c;
+}
+
+// A menu of the window's bar, opened.
+void shootMenu(QWidget* window, const char* menu, const QString& name) {
+    auto* m = find<QMenu>(window, menu);
+    if (!m) return;
+    m->popup(window->mapToGlobal(QPoint(0, 0)));
+    if (!QTest::qWaitForWindowExposed(m)) std::cerr << "menu not exposed: " << menu << '\n';
+    QTest::qWait(100);
+    const QString file = outDir + '/' + name + ".png";
+    if (!m->grab().save(file)) ++failures;
+    std::cout << file.toStdString() << '\n';
+    m->hide();
+    QTest::qWait(50);
+}
+
+void pick(QWidget* w, const char* box, const QString& entry) {
+    auto* c = find<QComboBox>(w, box);
+    if (!c) return;
+    int i = c->findText(entry);
+    if (i < 0) i = c->findText(' ' + entry);
+    if (i < 0) {
+        std::cerr << "no entry " << entry.toStdString() << " in " << box << '\n';
+        ++failures;
+        return;
+    }
+    c->setCurrentIndex(i);
+    emit c->activated(i);
+}
+
+void click(QWidget* w, const char* name) {
+    if (auto* b = find<QAbstractButton>(w, name)) b->click();
+}
+
+void trigger(QWidget* w, const char* action) {
+    if (auto* a = find<QAction>(w, action)) a->trigger();
+}
+
+// Opens a modal dialog with the window's menu item or button, grabs it, lets
+// `more` change it (and grab it again) and closes it with one of its buttons,
+// all inside the dialog's own loop.
+void shootDialog(QWidget* window, const char* opener, const QString& name, const char* closeWith,
+                 const std::function<void(QWidget*)>& more = {}) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* m = QApplication::activeModalWidget();
+        for (int i = 0; !m && i < 100; ++i) {
+            QTest::qWait(20);
+            m = QApplication::activeModalWidget();
+        }
+        if (!m) return;
+        seen = true;
+        shoot(m, name);
+        if (more) more(m);
+        click(m, closeWith);
+        if (m->isVisible()) m->close();
+    });
+    if (window->findChild<QAction*>(opener))
+        trigger(window, opener);
+    else
+        click(window, opener);
+    if (!seen) {
+        std::cerr << "no modal window came up for " << opener << '\n';
+        ++failures;
+    }
+}
+
+void shootStyle(const QString& style) {
+    fakePlatform p;
+    const fs::path source = fs::path(BRENVOLT_SOURCE_DIR);
+    fs::create_directories(p.programFolder() + "/InputFiles");
+    fs::create_directories(p.programFolder() + "/Stuff");
+    fs::copy(source / "InputFiles/SoF2 default.txt", p.programFolder() + "/InputFiles");
+    {
+        std::ofstream(p.programFolder() + "/InputFiles/small.txt", std::ios::binary)
+            << "key:F1\r\nkey:F2\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\ncolor:Green<>2\r\n"
+               "osp:Health<>#h\r\nosp:Armor<>#a\r\nradio:Sniper<>vsay_team sniper\r\n";
+    }
+    fs::copy(source / "Stuff/front.jpg", p.programFolder() + "/Stuff");
+    p.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"] = style.toStdString();
+    const QString s = QString(style).remove(' ');
+
+    frmStart start(p.services);
+    start.show();
+    shoot(&start, "start_intro_" + s);
+    shootMenu(&start, "mnuFile", "start_menuFile_" + s);
+    shootMenu(&start, "mnuExtra", "start_menuExtra_" + s);
+    trigger(&start, "mnuNew");
+    shoot(&start, "start_newBind_" + s);
+    shootDialog(&start, "mnuColorStyle", "colorStyle_fromStart_" + s, "cmdCancel");
+    shootDialog(&start, "mnuHelp", "help_" + s, "cmdOk");
+    auto* files = find<QListWidget>(&start, "fileInput");
+    if (!files) return;
+    const auto found = files->findItems("small.txt", Qt::MatchExactly);
+    if (found.isEmpty()) return;
+    found.front()->setSelected(true);
+    files->setCurrentItem(found.front());
+    shoot(&start, "start_filePicked_" + s);
+    click(&start, "cmdContinue");
+    QWidget* c = start.constructionScreen();
+    if (!c) {
+        std::cerr << "no construction screen\n";
+        ++failures;
+        return;
+    }
+    shoot(c, "construct_keys_" + s);
+    shootMenu(c, "mnuFile", "construct_menuFile_" + s);
+    shootMenu(c, "mnuExtra", "construct_menuExtra_" + s);
+    pick(c, "cboKeys", "F1");
+    click(c, "optPublicBind");
+    shoot(c, "construct_keyAndType_" + s);
+    click(c, "cmdContinue");
+    shoot(c, "construct_text_" + s);
+    pick(c, "cboColors", "3");
+    pick(c, "cboColor0", "Red");
+    pick(c, "cboColor1", "Blue");
+    pick(c, "cboSwitch", "2");
+    QTest::keyClicks(find<QLineEdit>(c, "txtText"), "hello world");
+    shoot(c, "construct_textThreeColours_" + s);
+    pick(c, "cboColor2", "Green");
+    click(c, "cmdTextAdd");
+    shoot(c, "construct_textAdded_" + s);
+    shootDialog(c, "cmdTextOsp", "osp_" + s, "cmdOk", [&](QWidget* m) {
+        pick(m, "cboOsp", "Health");
+        shoot(m, "osp_picked_" + s);
+    });
+    shoot(c, "construct_textOsp_" + s);
+    pick(c, "cboColors", "8");
+    shoot(c, "construct_textEightColours_" + s);
+    click(c, "cmdTextDone");
+    shoot(c, "construct_done_" + s);
+    pick(c, "cboKeys", "F2");
+    click(c, "optRadio");
+    click(c, "cmdContinue");
+    shoot(c, "construct_radio_" + s);
+    pick(c, "cboRadio", "Sniper");
+    click(c, "cmdRadioAdd");
+    shoot(c, "construct_radioAdded_" + s);
+    shootDialog(c, "mnuReview", "review_" + s, "cmdOk");
+    shootDialog(c, "mnuColorStyle", "colorStyle_" + s, "cmdCancel", [&](QWidget* m) {
+        pick(m, "cboColorStyle", "Greek");
+        shoot(m, "colorStyle_preview_" + s);
+    });
+    shootDialog(c, "mnuHelp", "help_again_" + s, "cmdOk");
+    shootDialog(c, "mnuSave", "save_" + s, "cmdBack", [&](QWidget* m) {
+        QTest::keyClicks(find<QLineEdit>(m, "txtFilename"), "mybinds");
+        shoot(m, "save_named_" + s);
+    });
+    shoot(c, "construct_back_" + s);
+    p.exit.ends = 1;  // nothing asks on the way out
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    // No blinking text cursor and no pointer over a control: the same
+    // picture on every run.
+    QApplication::setCursorFlashTime(0);
+    QCursor::setPos(QGuiApplication::primaryScreen()->geometry().bottomRight());
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::cerr << "usage: windowShots OUTDIR [STYLE...]\n";
+        return 2;
+    }
+    outDir = args[1];
+    QDir().mkpath(outDir);
+    QStringList styles = args.mid(2);
+    if (styles.isEmpty()) styles = {"Windows", "Dracula"};
+    for (const QString& style : styles) shootStyle(style);
+    return failures == 0 ? 0 : 1;
+}
