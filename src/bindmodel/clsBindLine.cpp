@@ -52,9 +52,29 @@ std::size_t clsBindLine::length(const clsbind& bind) {
     return 5 + bind.key.size() + 1 + bind.kind.size() + 1 + bind.codeLength();
 }
 
+namespace {
+
+// True when bind stores text exactly as written: words parted by single
+// spaces, no blank at either end, no other blank byte (a tab, a byte from
+// 0x80 on) anywhere. Any other text the console would store changed.
+bool storedAsWritten(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!clsConsoleLexer::isBlank(text[i])) continue;
+        if (text[i] != ' ' || i == 0 || i + 1 == text.size() || clsConsoleLexer::isBlank(text[i + 1])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// Quotes keep a chain of commands in the bind (';', "//", "/*"), and keep a
+// command as written where bind would re-join its words (a run of spaces, a
+// tab, a byte from 0x80 on, a blank at either end): so the game stores
+// exactly the command the player sees, and a cfg file read back gives it again.
 bool clsBindLine::needsQuotes(std::string_view radioCode) {
     const auto holds = [radioCode](std::string_view what) { return radioCode.find(what) != std::string_view::npos; };
-    return !holds("\"") && (holds(";") || holds("//") || holds("/*"));
+    if (holds("\"") || radioCode.empty()) return false;
+    return holds(";") || holds("//") || holds("/*") || !storedAsWritten(radioCode);
 }
 
 clsLineVerdict clsBindLine::check(std::string_view key, std::string_view kind, std::string_view code) {

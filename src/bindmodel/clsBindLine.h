@@ -26,7 +26,8 @@ struct clsRefusal {
 
 // The cfg line of one key's bind: "bind KEY KIND CODE", or for a radio bind
 // "bind KEY CODE", the code inside double quotes when it holds ';', "//" or
-// "/*" (so the whole chain of commands stays in the bind). The writer writes
+// "/*" (so the whole chain of commands stays in the bind) or blanks that bind
+// would change (so the game stores the command as written). The writer writes
 // exactly this text (and CR LF); the builder measures and checks exactly it.
 class clsBindLine {
 public:
@@ -38,7 +39,8 @@ public:
     // bind's text (for writing a whole file).
     static void append(std::string& out, const clsbind& bind);
     static std::size_t length(const clsbind& bind);
-    // A radio command that needs quotes around it (and can take them).
+    // A radio command that needs quotes around it (and can take them): one
+    // holding ';', "//" or "/*", or one that bind would not store as written.
     static bool needsQuotes(std::string_view radioCode);
     // The line for key, kind and code, read by the console's rules: at most
     // 1,023 bytes, one command, the key one word, no comment; a chat line
