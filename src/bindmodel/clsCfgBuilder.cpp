@@ -1,8 +1,12 @@
 #include "bindmodel/clsCfgBuilder.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
+#include "bindmodel/clsConsoleLexer.h"
 #include "bindmodel/clsEntryCheck.h"
 
 namespace {
@@ -26,9 +30,19 @@ std::int16_t stepFromText(const std::string& text) {
 clsCfgBuilder::clsCfgBuilder() : scheme(std::make_unique<clsScheme>()) {}
 
 void clsCfgBuilder::Reset_Binds() {
+    newScheme();
+    changed();
+}
+
+void clsCfgBuilder::newScheme() {
     scheme = std::make_unique<clsScheme>();
     keyGroup.get_front();
     while (keyGroup.has_next()) scheme->add_new_to_end(keyGroup.get_next().value);
+}
+
+bool clsCfgBuilder::changed(bool really) {
+    if (really && onChange_) onChange_();
+    return really;
 }
 
 bool clsCfgBuilder::read_info(const std::string& filename) {
@@ -84,16 +98,17 @@ clsGroup& clsCfgBuilder::getGroup(const std::string& token) {
 bool clsCfgBuilder::add_code(const std::string& key, const std::string& txt, const std::string& kind,
                              const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
                              const std::string& switchStep, bool toFront) {
-    return scheme->add_bindPart(key, txt, kind, the_colors, amount_of_colors, stepFromText(switchStep), toFront);
+    return changed(
+        scheme->add_bindPart(key, txt, kind, the_colors, amount_of_colors, stepFromText(switchStep), toFront));
 }
 
 bool clsCfgBuilder::add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
                                  bool toFront) {
-    return scheme->add_osp(key, ospCode, the_kind, toFront);
+    return changed(scheme->add_osp(key, ospCode, the_kind, toFront));
 }
 
 bool clsCfgBuilder::add_radio_code(const std::string& key, const std::string& Code, const std::string& Description) {
-    return scheme->add_radio(key, Code, Description);
+    return changed(scheme->add_radio(key, Code, Description));
 }
 
 namespace {
@@ -147,9 +162,15 @@ void clsCfgBuilder::printScheme(clsListControl& list) {
     list.addItem(separator);
 }
 
-void clsCfgBuilder::remove_bind_part(const std::string& key) { scheme->Remove_Latest(key); }
+void clsCfgBuilder::remove_bind_part(const std::string& key) {
+    scheme->Remove_Latest(key);
+    changed();
+}
 
-void clsCfgBuilder::remove_entire_bind(const std::string& key) { scheme->remove_all(key); }
+void clsCfgBuilder::remove_entire_bind(const std::string& key) {
+    scheme->remove_all(key);
+    changed();
+}
 
 std::string clsCfgBuilder::get_bindcode(const std::string& key) { return scheme->get_code(key); }
 
@@ -158,6 +179,110 @@ std::string clsCfgBuilder::get_binddesc(const std::string& key) { return scheme-
 std::string clsCfgBuilder::get_bindKind(const std::string& key) { return scheme->get_kind(key); }
 
 void clsCfgBuilder::go_to_first_bind() { scheme->go_to_first(); }
+
+std::size_t clsCfgBuilder::bound_count() {
+    std::size_t count = 0;
+    scheme->go_to_first();
+    while (!scheme->get_next_non_null().kind.empty()) ++count;
+    return count;
+}
+
+clsOpenResult clsCfgBuilder::open_binds(const std::vector<clsOpenedBind>& binds) {
+    // The loaded keys by spelling and without regard to case (the first of
+    // several that differ only in case), and the radio commands' names.
+    // A loaded key is the word the console reads of it (blanks around a
+    // key name in a definition file are harmless).
+    std::unordered_map<std::string, std::string> spelled;
+    std::unordered_map<std::string, std::string> byFolded;
+    keyGroup.get_front();
+    while (keyGroup.has_next()) {
+        const std::string& key = keyGroup.get_next().value;
+        const std::vector<std::string> word = clsConsoleLexer::words(key);
+        const std::string read = word.size() == 1 ? word.front() : key;
+        spelled.try_emplace(read, key);
+        byFolded.try_emplace(clsConsoleLexer::foldedKey(read), key);
+    }
+    std::unordered_map<std::string, std::string> radioNames;
+    radioGroup.get_front();
+    while (radioGroup.has_next()) {
+        const clsItem& radio = radioGroup.get_next();
+        radioNames.try_emplace(radio.value, radio.Description);
+    }
+
+    // Every bind is checked before anything changes.
+    struct taken {
+        const clsOpenedBind* bind;
+        std::string key;
+    };
+    std::vector<taken> accepted;
+    std::unordered_map<std::string, std::size_t> acceptedAt;  // by key: a later bind of a key replaces it
+    clsOpenResult result;
+    std::size_t room = static_cast<std::size_t>(clsGroup::maxItems - keyGroup.count());
+    for (const clsOpenedBind& b : binds) {
+        std::string key = b.key;
+        const auto exact = spelled.find(key);
+        bool known = exact != spelled.end();
+        if (known) {
+            key = exact->second;
+        } else if (const auto folded = byFolded.find(clsConsoleLexer::foldedKey(key)); folded != byFolded.end()) {
+            key = folded->second;
+            known = true;
+        }
+        clsLineVerdict verdict = clsBindLine::check(key, b.kind, b.code);
+        if (b.kind != "say" && b.kind != "say_team" && b.kind != clsBindLine::radioKind) verdict = clsLineVerdict::notAPiece;
+        // A key the file names in quotes with a blank in it is no key the
+        // console knows, and written without quotes it would be another.
+        if (std::any_of(b.key.begin(), b.key.end(), clsConsoleLexer::isBlank)) verdict = clsLineVerdict::badKey;
+        if (verdict == clsLineVerdict::fine && !known) {
+            if (room == 0) {
+                verdict = clsLineVerdict::noSuchKey;
+            } else {
+                --room;
+                result.addedKeys.push_back(key);
+                spelled.try_emplace(key, key);
+                byFolded.try_emplace(clsConsoleLexer::foldedKey(key), key);
+            }
+        }
+        if (verdict != clsLineVerdict::fine) {
+            result.refused.push_back({b.line, b.key, verdict});
+            continue;
+        }
+        const auto [at, first] = acceptedAt.try_emplace(key, accepted.size());
+        if (first)
+            accepted.push_back({&b, key});
+        else
+            accepted[at->second].bind = &b;
+    }
+    if (accepted.empty()) {
+        result.addedKeys.clear();
+        return result;
+    }
+
+    for (const std::string& key : result.addedKeys) {
+        auto item = std::make_unique<clsItem>();
+        item->Description = key;
+        item->value = key;
+        item->kind = "key:";
+        keyGroup.ADD(std::move(item));
+    }
+    newScheme();
+    for (const taken& t : accepted) {
+        const clsOpenedBind& b = *t.bind;
+        bool added;
+        if (b.kind == clsBindLine::radioKind) {
+            const auto name = radioNames.find(b.code);
+            added = scheme->add_radio(t.key, b.code, name != radioNames.end() ? name->second : b.code);
+        } else {
+            added = scheme->add_piece(t.key, b.description, b.code, b.kind);
+        }
+        if (added)
+            ++result.opened;
+        else
+            result.refused.push_back({b.line, b.key, scheme->refused()});
+    }
+    changed();
+    return result;
+}
 
 void clsCfgBuilder::SaveSettings(ISettingsStore& store, const std::string& currentColorStyle) {
     store.write(settingsApp, settingsSection, settingsKey, currentColorStyle);

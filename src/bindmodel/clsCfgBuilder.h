@@ -1,10 +1,13 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "bindmodel/clsListControl.h"
+#include "bindmodel/clsOpenedBind.h"
 #include "bindmodel/clsReadReport.h"
 #include "bindmodel/clsScheme.h"
 #include "definitions/clsFileReader.h"
@@ -52,11 +55,30 @@ public:
     std::string get_binddesc(const std::string& key);
     std::string get_bindKind(const std::string& key);
     void go_to_first_bind();
+    // The number of bound keys.
+    std::size_t bound_count();
+
+    // Replaces every bind by the given ones (binds read from a cfg file), all
+    // or nothing: a bind whose line the console would not read as it is
+    // kept, or whose key cannot be added, is refused; when none is left,
+    // nothing changes at all. A key matches a loaded key of the same
+    // spelling, else one that differs only in the case of ASCII letters (the
+    // console reads key names either way), and takes the loaded spelling; a
+    // key the definition file does not list is added at the end of the key
+    // list, so Reset keeps it. A radio bind is named by the definition
+    // file's radio command with its code, else by its code.
+    clsOpenResult open_binds(const std::vector<clsOpenedBind>& binds);
+
+    // Called after every change the binds may have taken (an add that was
+    // not refused, undo, clear, reset, open); empty: none.
+    void set_on_change(std::function<void()> onChange) { onChange_ = std::move(onChange); }
     // Stores the style name in use under the settings entry.
     void SaveSettings(ISettingsStore& store, const std::string& currentColorStyle);
 
 private:
     static std::string fitToWidth(const std::string& text, std::int16_t width);
+    void newScheme();
+    bool changed(bool really = true);
 
     clsGroup colorGroup;
     clsGroup radioGroup;
@@ -66,4 +88,5 @@ private:
     clsFileReader reader;
     std::unique_ptr<clsScheme> scheme;
     clsReadReport leftOut;
+    std::function<void()> onChange_;
 };

@@ -114,3 +114,10 @@ bool clsConsoleLexer::isOneWord(std::string_view text) {
         if (isBlank(text[i])) return false;
     return true;
 }
+
+std::string clsConsoleLexer::foldedKey(std::string_view key) {
+    std::string folded(key);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}

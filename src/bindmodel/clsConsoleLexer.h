@@ -56,6 +56,9 @@ public:
     // between them harmless and only a quote left open counts; without, the
     // first quote counts. Line breaks and zero bytes count anywhere.
     static clsConsoleHazard firstHazard(std::string_view text, bool quotesAllowed);
+    // A key name as the console compares it: ASCII letters in lower case
+    // ("F1", "f1" and "F1" name one key).
+    static std::string foldedKey(std::string_view key);
     // True when the console reads text as exactly one word, with no hazard:
     // blanks before and after the word are harmless.
     static bool isOneWord(std::string_view text);

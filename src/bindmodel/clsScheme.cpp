@@ -164,6 +164,14 @@ bool clsScheme::add_osp(const std::string& key, const std::string& ospCode, cons
     return addPart(key, std::move(part), the_kind, toFront);
 }
 
+bool clsScheme::add_piece(const std::string& key, const std::string& Description, const std::string& codepiece,
+                          const std::string& kind) {
+    clsBindPart part;
+    part.Description = Description;
+    part.codepiece = codepiece;
+    return addPart(key, std::move(part), kind, false);
+}
+
 const clsbind& clsScheme::get_next_non_null() {
     clsbind* end = endMarker.get();
     if (current != end) {

@@ -30,6 +30,10 @@ public:
     bool add_radio(const std::string& key, const std::string& Code, const std::string& Description);
     bool add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
                  bool toFront);
+    // A chat piece given as it stands (a bind read back from a cfg file),
+    // added to the back with the same checks as the other pieces.
+    bool add_piece(const std::string& key, const std::string& Description, const std::string& codepiece,
+                   const std::string& kind);
     // Why the latest add was refused; fine when it was not.
     clsLineVerdict refused() const { return refused_; }
     // The next bound bind after the cursor; an empty bind (empty key and kind,

@@ -82,13 +82,15 @@ std::vector<std::string> clsCfgFile::headerLines(const std::string& fileName, co
     };
 }
 
-std::string clsCfgFile::contents(clsCfgBuilder& builder, const std::string& fileName, const clsDateTime& when) {
+std::string clsCfgFile::contents(clsCfgBuilder& builder, const std::string& fileName, const clsDateTime& when,
+                                 const std::vector<std::string>& notes) {
     std::vector<const clsbind*> bound;
     builder.go_to_first_bind();
     for (const clsbind* b = &builder.get_next_bind(); !b->key.empty(); b = &builder.get_next_bind())
         bound.push_back(b);
 
-    const std::vector<std::string> header = headerLines(fileName, when);
+    std::vector<std::string> header = headerLines(fileName, when);
+    header.insert(header.end() - 1, notes.begin(), notes.end());
     std::size_t size = 0;
     for (const std::string& line : header) size += line.size() + lineEnd.size();
     for (const clsbind* b : bound) size += clsBindLine::length(*b) + lineEnd.size();

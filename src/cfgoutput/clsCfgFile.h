@@ -22,8 +22,10 @@ class clsCfgFile {
 public:
     static std::vector<std::string> headerLines(const std::string& fileName, const clsDateTime& when);
     // The whole file's bytes for the builder's bound binds, in key order.
-    static std::string contents(clsCfgBuilder& builder, const std::string& fileName,
-                                const clsDateTime& when);
+    // Notes (comment lines, "// " and all) go between the header and its
+    // empty line.
+    static std::string contents(clsCfgBuilder& builder, const std::string& fileName, const clsDateTime& when,
+                                const std::vector<std::string>& notes = {});
     // Writes bytes to folder/fileName atomically: a temporary file in the
     // folder, flushed and closed, then renamed over the target. Creates the
     // folder (one level) when missing. On failure nothing existing changes

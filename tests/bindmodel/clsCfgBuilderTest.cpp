@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "bindmodel/clsCfgBuilder.h"
 #include "definitions/scratchFolder.h"
 
@@ -132,6 +134,93 @@ TEST(clsCfgBuilder, reviewListing) {
                                    "|KP_ENTER_L|       say|xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|",
                                    "|         R|  say_team|                                          go go go|",
                                    "|         M|    radio:|                                         Follow me|", sep}));
+}
+
+// "KEY kind code (description)" of every bound key, in key order.
+lines boundOf(clsCfgBuilder& b) {
+    lines out;
+    b.go_to_first_bind();
+    for (const clsbind* x = &b.get_next_bind(); !x->key.empty(); x = &b.get_next_bind())
+        out.push_back(x->key + " " + x->kind + " " + x->get_code() + " (" + x->get_desc() + ")");
+    return out;
+}
+
+struct opened {
+    clsCfgBuilder b;
+    int changes = 0;
+    explicit opened(const std::string& defs) {
+        scratchFolder dir;
+        EXPECT_TRUE(b.read_info(dir.write("d.txt", defs)));
+        b.set_on_change([this] { ++changes; });
+    }
+};
+
+// A key matches its spelling, else the loaded key that differs only in case, and takes the loaded spelling;
+// an unknown key goes to the end of the key list and stays there after Reset. A later bind of a key wins.
+TEST(clsCfgBuilderOpen, matchesKeysWithoutRegardToCaseAndAddsUnknownOnes) {
+    opened o("key:F1\nkey:a\nkey:A\nkey:MOUSE1\nradio:Sniper<>vsay_team sniper\n");
+    ASSERT_TRUE(o.b.add_radio_code("a", "x", "X"));
+    const clsOpenResult r = o.b.open_binds({{"f1", "say", "^1hi", "hi", 1},
+                                            {"A", "radio:", "vsay_team sniper", "", 2},
+                                            {"mouse1", "say_team", "x", "x", 3},
+                                            {"NEW", "radio:", "foo; bar", "", 4},
+                                            {"F 1", "say", "z", "z", 5},
+                                            {"new", "say", "y", "y", 6},
+                                            {"F2", "say", std::string(1013, 'l'), "long", 7}});
+    EXPECT_EQ(r.opened, 4u);
+    EXPECT_EQ(r.addedKeys, lines{"NEW"});
+    EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{5, "F 1", clsLineVerdict::badKey}, {7, "F2", clsLineVerdict::tooLong}}));
+    EXPECT_EQ(boundOf(o.b), (lines{"F1 say ^1hi (hi)", "A radio: vsay_team sniper (Sniper)", "MOUSE1 say_team x (x)",
+                                   "NEW say y (y)"}));  // "a" lost its bind: opening replaces every bind
+    EXPECT_EQ(o.changes, 2);  // the radio add and the open
+    o.b.Reset_Binds();
+    EXPECT_EQ(entriesOf(o.b, "key:"), (lines{"F1", "a", "A", "MOUSE1", "NEW"}));
+    EXPECT_EQ(o.b.bound_count(), 0u);
+}
+
+// Nothing the builder can take: the binds, the key list and the change count stay as they were.
+TEST(clsCfgBuilderOpen, changesNothingWhenNoBindCanBeTaken) {
+    opened o("key:F1\n");
+    ASSERT_TRUE(o.b.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
+    for (const std::vector<clsOpenedBind>& binds :
+         {std::vector<clsOpenedBind>{}, {{"F 1", "say", "x", "x", 1}, {"NEW", "radio:", " ", "", 2}, {"B", "", "x", "", 3}}}) {
+        const clsOpenResult r = o.b.open_binds(binds);
+        EXPECT_TRUE(r.opened == 0 && r.addedKeys.empty());
+        EXPECT_EQ(r.refused.size(), binds.size());
+        EXPECT_EQ(boundOf(o.b), lines{"F1 say ^1hi (hi)"});
+        EXPECT_EQ(entriesOf(o.b, "key:"), lines{"F1"});
+        EXPECT_EQ(o.changes, 1);
+    }
+}
+
+// The key list holds 32,767 keys: one more is added, the next is refused.
+TEST(clsCfgBuilderOpen, refusesKeysPastAFullKeyList) {
+    std::string defs;
+    for (int k = 0; k < clsGroup::maxItems - 1; ++k) defs += "key:K" + std::to_string(k) + "\n";
+    opened o(defs);
+    const clsOpenResult r = o.b.open_binds({{"X1", "say", "a", "a", 1}, {"X2", "say", "b", "b", 2}});
+    EXPECT_EQ(r.addedKeys, lines{"X1"});
+    EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{2, "X2", clsLineVerdict::noSuchKey}}));
+    EXPECT_EQ(o.b.bound_count(), 1u);
+}
+
+// Every change of the binds is told, refused adds are not.
+TEST(clsCfgBuilderOpen, tellsEveryChangeOfTheBinds) {
+    opened o("key:F1\nkey:F2\n");
+    const std::vector<std::pair<std::function<void(clsCfgBuilder&)>, int>> steps{
+        {[](clsCfgBuilder& b) { b.add_code("F1", "hi", "say", {"1"}, 1, "1", false); }, 1},
+        {[](clsCfgBuilder& b) { b.add_code("F1", "a;b", "say", {"1"}, 1, "1", false); }, 0},
+        {[](clsCfgBuilder& b) { b.add_osp_code("F1", "#n", "say", true); }, 1},
+        {[](clsCfgBuilder& b) { b.add_radio_code("F2", "ui_radio", "Menu"); }, 1},
+        {[](clsCfgBuilder& b) { b.remove_bind_part("F1"); }, 1},
+        {[](clsCfgBuilder& b) { b.remove_entire_bind("F2"); }, 1},
+        {[](clsCfgBuilder& b) { b.Reset_Binds(); }, 1},
+    };
+    int expected = 0;
+    for (const auto& [step, calls] : steps) {
+        step(o.b);
+        EXPECT_EQ(o.changes, expected += calls);
+    }
 }
 
 }  // namespace

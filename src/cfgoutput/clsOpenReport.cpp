@@ -1,0 +1,104 @@
+#include "cfgoutput/clsOpenReport.h"
+
+#include <map>
+
+#include "bindmodel/clsConsoleLexer.h"
+#include "bindmodel/groupedNumber.h"
+
+namespace {
+
+const std::string paragraph = "\r\n\r\n";
+
+std::string counted(std::size_t n, const std::string& one, const std::string& many) {
+    return groupedNumber(n) + " " + (n == 1 ? one : many);
+}
+
+// Why the builder refused binds of a file, in a player's words.
+std::string refusalReason(clsLineVerdict why) {
+    switch (why) {
+        case clsLineVerdict::badKey: return "the key name is not one word to the game";
+        case clsLineVerdict::tooLong:
+            return "the bind line would be longer than the " + groupedNumber(clsConsoleLexer::lineLimit) +
+                   " characters the game reads of a line";
+        case clsLineVerdict::noSuchKey: return "the key list already holds 32,767 keys";
+        default: return "the game would not read the bind line back as it is written";
+    }
+}
+
+}  // namespace
+
+std::string clsOpenReport::lineList(const std::vector<std::size_t>& lines) {
+    std::string text = lines.size() == 1 ? "line " : "lines ";
+    const std::size_t named = lines.size() > shownLines ? shownLines : lines.size();
+    for (std::size_t k = 0; k < named; ++k) {
+        if (k > 0) text += (k + 1 == named && named == lines.size()) ? " and " : ", ";
+        text += std::to_string(lines[k]);
+    }
+    if (named < lines.size()) text += " and " + groupedNumber(lines.size() - named) + " more";
+    return text;
+}
+
+std::string clsOpenReport::problem(clsImportProblem problem, std::size_t size) {
+    switch (problem) {
+        case clsImportProblem::none: return {};
+        case clsImportProblem::missing: return "it is not there (it may have been moved, renamed or deleted)";
+        case clsImportProblem::notAFile: return "it is a folder or a device, not a file";
+        case clsImportProblem::unreadable: return "it cannot be read (you may not have permission to read it)";
+        case clsImportProblem::binary: return "it holds zero bytes, so it is no text file, and a cfg file is plain text";
+        case clsImportProblem::tooLarge:
+            return "it holds " + groupedNumber(size) + " bytes, more than the 1 MiB that is read (the game runs at "
+                   "most 16,383 bytes of a cfg file)";
+    }
+    return {};
+}
+
+namespace {
+
+std::string refusedText(const clsOpenResult& result) {
+    std::map<std::string, std::vector<std::size_t>> byReason;
+    for (const clsOpenRefusal& r : result.refused) byReason[refusalReason(r.why)].push_back(r.line);
+    std::string text;
+    for (const auto& [reason, lines] : byReason)
+        text += paragraph + counted(lines.size(), "bind was", "binds were") + " left out (" + clsOpenReport::lineList(lines) +
+                "): " + reason + ".";
+    return text;
+}
+
+std::string skippedText(const clsCfgImport& read) {
+    if (read.skipped.empty()) return {};
+    std::vector<std::size_t> lines;
+    for (const clsSkippedCommand& c : read.skipped) lines.push_back(c.line);
+    return paragraph + counted(lines.size(), "other command was", "other commands were") + " skipped (" +
+           clsOpenReport::lineList(lines) + ").";
+}
+
+}  // namespace
+
+std::string clsOpenReport::opened(const std::string& fileName, const clsCfgImport& read,
+                                  const clsOpenResult& result) {
+    std::string text = "Read " + counted(result.opened, "bind", "binds") + " from " + fileName + ".";
+    const std::vector<std::string>& added = result.addedKeys;
+    if (!added.empty()) {
+        text += paragraph + (added.size() == 1 ? "One of its keys is" : groupedNumber(added.size()) + " of its keys are") +
+                " not in the definition file, so " + (added.size() == 1 ? "it was" : "they were") +
+                " added at the end of the key list: ";
+        for (std::size_t k = 0; k < added.size() && k < shownKeys; ++k) text += (k ? ", " : "") + added[k];
+        if (added.size() > shownKeys) text += " and " + groupedNumber(added.size() - shownKeys) + " more";
+        text += ".";
+    }
+    return text + leftOut(read, result);
+}
+
+std::string clsOpenReport::leftOut(const clsCfgImport& read, const clsOpenResult& result) {
+    return refusedText(result) + skippedText(read);
+}
+
+std::string clsOpenReport::nothingOpened(const std::string& fileName, const clsCfgImport& read,
+                                         const clsOpenResult& result) {
+    if (read.bindings.empty()) return fileName + " holds no binds, so nothing was changed." + skippedText(read);
+    const std::string none = read.bindings.size() == 1
+                                 ? "The one bind of " + fileName + " could not be opened"
+                                 : "None of the " + groupedNumber(read.bindings.size()) + " binds of " + fileName +
+                                       " could be opened";
+    return none + ", so nothing was changed." + leftOut(read, result);
+}
