@@ -37,7 +37,8 @@ constexpr int keyCount = 32767;
 struct benchPlatform {
     fakePlatform fake;
     yesMessages messages;
-    platformServices services{fake.settings, messages, fake.beep, fake.fileBrowser, fake.folder, fake.exit};
+    platformServices services{fake.settings, messages, fake.beep, fake.fileBrowser, fake.folder, fake.exit,
+                              fake.fileDialog};
     clsAppContext ctx{services};
     helpWindowHolder help{ctx};
 

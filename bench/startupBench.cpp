@@ -48,7 +48,8 @@ struct benchPlatform {
     QtFileBrowser fileBrowser;
     sourceTreeFolder folder;
     QtProgramExit exit;
-    platformServices services{settings, messages, beep, fileBrowser, folder, exit};
+    QtFileDialog fileDialog;
+    platformServices services{settings, messages, beep, fileBrowser, folder, exit, fileDialog};
 };
 
 benchPlatform* platform = nullptr;

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+#include <iostream>
 #include <memory>
 
 #include "appInfo.h"
 #include "platform/QtPlatform.h"
+#include "platform/quitSignals.h"
 #include "shell/commandLine.h"
 #include "shell/frmStart.h"
 
@@ -17,6 +20,7 @@ int main(int argc, char** argv) {
     const commandLine options(*app);
     QtPlatform platform;
     if (options.listDefinitions()) return commandLine::printDefinitions(platform.folder);
+    if (options.review()) return commandLine::printReview(options.reviewFile(), std::cout, std::cerr);
 
     // Windows are hidden and shown rather than closed; the program ends only
     // when a screen ends it.
@@ -27,5 +31,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(appInfo::id));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     start.show();
+    // Asked a quit by the system, the program ends as by its close box (a
+    // draft of unsaved binds is written as it quits).
+    catchQuitSignals([&platform] { platform.exit.endProgram(); });
+    QTimer::singleShot(0, &start, &frmStart::offerDraft);
     return QApplication::exec();
 }

@@ -21,6 +21,15 @@ frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(pare
                        },
                        [&filters](std::string_view text) { return filters.cleanFileName(text); }});
 
+    // After a cfg file was opened, its name is offered, as far as a name
+    // here may hold it: "my-binds.cfg" offers "mybinds", which saves a new
+    // file beside the opened one rather than replacing a file of another
+    // name (a name of no letter or digit offers nothing).
+    if (!ctx_.openedCfg.empty()) {
+        const QString opened = QString::fromStdString(ctx_.openedCfg);
+        const QString name = opened.endsWith(QStringLiteral(".cfg"), Qt::CaseInsensitive) ? opened.chopped(4) : opened;
+        txtFilename->setText(QString::fromStdString(ctx_.inputHandler.cleanFileName(name.toStdString())));
+    }
     useDesignFont(this);
     // "Save and Quit" comes first in the tab order and holds the focus.
     cmdSave->setFocus();
@@ -61,6 +70,8 @@ void frmSaveToFile::cmdSave_Click() {
                                     msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
+    // The work is saved: its draft is no longer needed.
+    ctx_.draft.discard();
     if (replacing) {
         ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
         showSaved(fileName);

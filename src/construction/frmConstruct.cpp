@@ -13,8 +13,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QAbstractListModel>
+#include <filesystem>
 #include <vector>
 
+#include "cfgoutput/clsCfgImport.h"
+#include "cfgoutput/clsOpenReport.h"
 #include "cfgoutput/frmSaveToFile.h"
 #include "construction/frmReview.h"
 #include "construction/keyPressFilter.h"
@@ -118,6 +121,7 @@ frmConstruct::frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* 
     connect(cmdTextCancel, &QPushButton::clicked, this, [this] { cmdTextCancel_Click(); });
     connect(cmdTextOsp, &QPushButton::clicked, this, [this] { cmdTextOsp_Click(); });
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
     connect(mnuReset, &QAction::triggered, this, [this] { mnuReset_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuReview, &QAction::triggered, this, [this] { mnuReview_Click(); });
@@ -172,10 +176,18 @@ void frmConstruct::createColorRow(int k) {
 void frmConstruct::Form_Load() {
     setupControls();
     applyColorStyle();
+    fillKeyList();
+    setWindowTitle(QStringLiteral("Make your SoF2 Binds"));
+}
+
+// The key list from the key group; the key shown stays shown (keys are
+// only ever added at the end).
+void frmConstruct::fillKeyList() {
+    const int shown = cboKeys->currentIndex();
     bulkComboFill keys(cboKeys);
     ctx_.builder.fillCombo(keys, "key:");
     keys.flush();
-    setWindowTitle(QStringLiteral("Make your SoF2 Binds"));
+    if (shown >= 0 && shown < cboKeys->count()) cboKeys->setCurrentIndex(shown);
 }
 
 namespace {
@@ -360,16 +372,60 @@ void frmConstruct::mnuSave_Click() {
     if (!ctx_.platform.exit.ending() && !isVisible()) show();
 }
 
+// Reads a cfg file as the game's console would and makes its binds the
+// binds of this run: all of them or, when the player keeps the binds made
+// so far or none can be taken, none.
+void frmConstruct::mnuOpen_Click() {
+    IMessageBox& messages = ctx_.platform.messages;
+    const std::string title = "Open Cfg File";
+    const std::string path = ctx_.platform.fileDialog.openFile(title, ctx_.outputFolder(), "Cfg files (*.cfg)");
+    if (path.empty()) return;
+    const std::string name = std::filesystem::path(path).filename().string();
+    const clsCfgImport read = clsCfgImport::fromFile(path);
+    if (read.problem != clsImportProblem::none) {
+        messages.show("Cannot Open File",
+                      "The file " + ctx_.platform.folder.nativePath(path) + " cannot be opened: " +
+                          clsOpenReport::problem(read.problem, read.size) + ".\r\nNothing was changed.",
+                      msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
+    if (read.bindings.empty()) {
+        messages.show(title, clsOpenReport::nothingOpened(name, read, {}), msgIcon::Information, msgButtons::Ok);
+        return;
+    }
+    if (const std::size_t made = ctx_.builder.bound_count();
+        made > 0 && messages.show(title,
+                                  "Replace " + std::string(made == 1 ? "the bind" : "all " + std::to_string(made) + " binds") +
+                                      " you have made with the binds of " + name + "?",
+                                  msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes)
+        return;
+    const clsOpenResult opened = ctx_.builder.open_binds(read.binds());
+    if (opened.opened == 0) {
+        messages.show(title, clsOpenReport::nothingOpened(name, read, opened), msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
+    ctx_.openedCfg = name;
+    if (!opened.addedKeys.empty()) fillKeyList();
+    resetScreen();
+    messages.show(title, clsOpenReport::opened(name, read, opened), msgIcon::Information, msgButtons::Ok);
+}
+
 void frmConstruct::mnuReset_Click() {
     if (!askYesNo("RESET?", "Are you sure you want to DELETE all made binds?")) return;
     ctx_.builder.Reset_Binds();
     resetScreen();
 }
 
+// A confirmed Exit gives the unsaved binds up: their draft goes too.
 void frmConstruct::mnuExit_Click() {
-    if (!askYesNo("Exit?", "Are you sure you want to exit? Any unsaved information will be lost!", true)) return;
+    if (!confirmExit()) return;
+    ctx_.draft.discard();
     ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
     ctx_.platform.exit.endProgram();
+}
+
+bool frmConstruct::confirmExit() {
+    return askYesNo("Exit?", "Are you sure you want to exit? Any unsaved information will be lost!", true);
 }
 
 void frmConstruct::mnuReview_Click() {
@@ -392,9 +448,14 @@ void frmConstruct::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // The close box asks as Exit does, but a window closed that way keeps
+    // its unsaved binds as a draft, written at once, for the next start.
     event->ignore();
-    mnuExit_Click();
-    if (ctx_.platform.exit.ending()) event->accept();
+    if (!confirmExit()) return;
+    ctx_.writeDraft();
+    ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
+    ctx_.platform.exit.endProgram();
+    event->accept();
 }
 
 // ---- Helpers ---------------------------------------------------------------

@@ -64,6 +64,7 @@ private:
 
     // Menus.
     void mnuSave_Click();
+    void mnuOpen_Click();
     void mnuReset_Click();
     void mnuExit_Click();
     void mnuReview_Click();
@@ -80,6 +81,8 @@ private:
     void cmdTextOsp_Click();
 
     // Helpers.
+    void fillKeyList();
+    bool confirmExit();
     void bindTypeClicked();
     bool askYesNo(const std::string& title, const std::string& text, bool warning = false);
     void showBindOf(const std::string& key);

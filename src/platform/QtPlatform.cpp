@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
@@ -91,6 +93,14 @@ clsFolderChoice QtProgramFolder::folders() const {
 
 std::string QtProgramFolder::nativePath(const std::string& path) const {
     return QDir::toNativeSeparators(q(path)).toStdString();
+}
+
+std::string QtFileDialog::openFile(const std::string& title, const std::string& folder, const std::string& filter) {
+    // A folder not made yet (nothing saved so far) starts the dialog at home.
+    const QString start = QDir(q(folder)).exists() ? q(folder) : QDir::homePath();
+    const QString picked = QFileDialog::getOpenFileName(QApplication::activeWindow(), q(title), start,
+                                                        q(filter) + QStringLiteral(";;All files (*)"));
+    return picked.isEmpty() ? std::string() : QFile::encodeName(picked).toStdString();
 }
 
 void QtProgramExit::endProgram() {

@@ -43,6 +43,11 @@ private:
     mutable std::optional<clsFolderChoice> chosen_;
 };
 
+class QtFileDialog : public IFileDialog {
+public:
+    std::string openFile(const std::string& title, const std::string& folder, const std::string& filter) override;
+};
+
 class QtProgramExit : public IProgramExit {
 public:
     void endProgram() override;
@@ -60,5 +65,6 @@ struct QtPlatform {
     QtFileBrowser fileBrowser;
     QtProgramFolder folder;
     QtProgramExit exit;
-    platformServices services{settings, messages, beep, fileBrowser, folder, exit};
+    QtFileDialog fileDialog;
+    platformServices services{settings, messages, beep, fileBrowser, folder, exit, fileDialog};
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/IBeep.h"
+#include "platform/IFileDialog.h"
 #include "platform/IFileBrowser.h"
 #include "platform/IMessageBox.h"
 #include "platform/IProgramExit.h"
@@ -14,4 +15,5 @@ struct platformServices {
     IFileBrowser& fileBrowser;
     IProgramFolder& folder;
     IProgramExit& exit;
+    IFileDialog& fileDialog;
 };

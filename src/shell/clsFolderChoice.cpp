@@ -24,8 +24,11 @@ clsFolderChoice clsFolderChoice::portable(const std::string& programFolder) {
 clsFolderChoice clsFolderChoice::decide(const clsFolderFacts& facts) {
     // A copy that can keep its own files stays portable; so does one that has
     // nowhere else to write to.
-    if ((facts.programHasInputFiles && facts.programWritable) || facts.userDataFolder.empty())
-        return portable(facts.programFolder);
+    if ((facts.programHasInputFiles && facts.programWritable) || facts.userDataFolder.empty()) {
+        clsFolderChoice c = portable(facts.programFolder);
+        c.userDataFolder = trimmed(facts.userDataFolder);
+        return c;
+    }
 
     // The shipped files: beside the program when they are there (a copy on a
     // read-only medium), else in the install data folder.
@@ -40,6 +43,7 @@ clsFolderChoice clsFolderChoice::decide(const clsFolderFacts& facts) {
     if (shippedHome + "/InputFiles" != c.userDefinitionFolder) c.definitionFolders.push_back(shippedHome + "/InputFiles");
     c.pictureFolder = shippedHome + "/Stuff";
     c.outputFolder = user + "/OutputCfgFiles";
+    c.userDataFolder = user;
     c.foldersToCreate = {c.userDefinitionFolder};
     return c;
 }

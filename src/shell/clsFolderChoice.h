@@ -24,6 +24,7 @@ struct clsFolderChoice {
     std::string userDefinitionFolder;            // where the user keeps their own files (the help names it)
     std::string pictureFolder;                   // holds front.jpg
     std::string outputFolder;                    // the cfg files
+    std::string userDataFolder;                  // the per-user data folder (drafts); empty when none is known
     std::vector<std::string> foldersToCreate;    // made at start, parents included
 
     static clsFolderChoice decide(const clsFolderFacts& facts);

@@ -1,20 +1,29 @@
 #include "shell/commandLine.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 #include <cstring>
+#include <ostream>
+
+#include "bindmodel/clsCfgBuilder.h"
+#include "cfgoutput/clsCfgImport.h"
+#include "cfgoutput/clsOpenReport.h"
 
 #include "platform/IProgramFolder.h"
 #include "shell/definitionFiles.h"
 
 namespace {
-const char* const terminalOptions[] = {"-h", "-?", "--help", "--help-all", "-v", "--version", "--list-definitions"};
+const char* const terminalOptions[] = {"-h",        "-?",        "--help",   "--help-all",
+                                       "-v",        "--version", "--review", "--list-definitions"};
 }  // namespace
 
 bool commandLine::answersInTerminal(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         for (const char* option : terminalOptions)
             if (std::strcmp(argv[i], option) == 0) return true;
+        if (std::strncmp(argv[i], "--review=", 9) == 0) return true;
+    }
     return false;
 }
 
@@ -22,13 +31,18 @@ commandLine::commandLine(const QCoreApplication& app)
     : listDefinitions_(QStringLiteral("list-definitions"),
                        QStringLiteral("Prints the folders the program uses and the definition files the start "
                                       "screen lists, then ends. Makes the per-user folders of an installed "
-                                      "program.")) {
+                                      "program.")),
+      review_(QStringLiteral("review"),
+              QStringLiteral("Prints the review listing of the binds that opening FILE.cfg would make (with no "
+                             "definition file loaded), then ends. Exit code 1 when the file cannot be read."),
+              QStringLiteral("FILE.cfg")) {
     parser_.setApplicationDescription(
         QStringLiteral("Makes Soldier of Fortune 2 console cfg files of key binds: coloured chat lines, OSP "
                        "tokens and radio commands. Without options it opens its start screen."));
     parser_.addHelpOption();
     parser_.addVersionOption();
     parser_.addOption(listDefinitions_);
+    parser_.addOption(review_);
     parser_.process(app);
 }
 
@@ -43,8 +57,35 @@ int commandLine::printDefinitions(const IProgramFolder& folder) {
     line("Your definition folder", chosen.userDefinitionFolder);
     line("Output folder", chosen.outputFolder);
     line("Picture folder", chosen.pictureFolder);
+    if (!chosen.userDataFolder.empty()) line("Drafts folder", chosen.userDataFolder);
     for (const clsDefinitionList::entry& file : definitionFiles(chosen.definitionFolders))
         line("Definition file", file.path);
     out.flush();
+    return 0;
+}
+
+std::string commandLine::reviewFile() const { return QFile::encodeName(parser_.value(review_)).toStdString(); }
+
+int commandLine::printReview(const std::string& file, std::ostream& out, std::ostream& err) {
+    const clsCfgImport read = clsCfgImport::fromFile(file);
+    if (read.problem != clsImportProblem::none) {
+        err << "brenvolt: " << file << " cannot be opened: " << clsOpenReport::problem(read.problem, read.size)
+            << ".\n";
+        return 1;
+    }
+    clsCfgBuilder builder;
+    const clsOpenResult opened = builder.open_binds(read.binds());
+    struct printedList : clsListControl {
+        std::ostream& out;
+        explicit printedList(std::ostream& o) : out(o) {}
+        void clear() override {}
+        void addItem(const std::string& entry) override { out << entry << '\n'; }
+    } listing(out);
+    builder.printScheme(listing);
+    out.flush();
+    // What the window would also say: binds left out, other commands skipped.
+    std::string notes = clsOpenReport::leftOut(read, opened);
+    for (std::size_t at; (at = notes.find("\r\n\r\n")) != std::string::npos;) notes.replace(at, 4, " ");
+    if (!notes.empty()) err << "brenvolt: " << file << ":" << notes << '\n';
     return 0;
 }

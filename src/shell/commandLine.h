@@ -1,6 +1,8 @@
 #pragma once
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <iosfwd>
+#include <string>
 
 class QCoreApplication;
 class IProgramFolder;
@@ -18,11 +20,21 @@ public:
     explicit commandLine(const QCoreApplication& app);
 
     bool listDefinitions() const { return parser_.isSet(listDefinitions_); }
+    bool review() const { return parser_.isSet(review_); }
+    // The file named after --review, as the file system names it.
+    std::string reviewFile() const;
     // Prints the run's folders and the definition files the start screen
     // would list, one "Name: value" line each; returns the exit code.
     static int printDefinitions(const IProgramFolder& folder);
+    // Prints the review listing of the binds that opening the cfg file would
+    // make with no definition file loaded (what Extra / Review Made Binds
+    // then shows), a line each, and what was skipped to err; a file that
+    // cannot be read gives one line to err. Returns the exit code: 0, or 1
+    // when the file cannot be read.
+    static int printReview(const std::string& file, std::ostream& out, std::ostream& err);
 
 private:
     QCommandLineParser parser_;
     QCommandLineOption listDefinitions_;
+    QCommandLineOption review_;
 };

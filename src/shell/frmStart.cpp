@@ -5,9 +5,12 @@
 #include <QLayout>
 #include <QPixmap>
 
+#include "cfgoutput/clsCfgImport.h"
+#include "cfgoutput/clsOpenReport.h"
 #include "construction/frmConstruct.h"
 #include "help/helpWindowHolder.h"
 #include "shell/definitionFiles.h"
+#include "shell/draftKeeper.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
 #include "widgets/clsAppContext.h"
@@ -42,11 +45,15 @@ frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(pa
     // the colour style catalogue, made in this order.
     ctx_ = std::make_unique<clsAppContext>(services);
     help_ = std::make_unique<helpWindowHolder>(*ctx_);
+    // Unsaved binds are kept in the per-user data folder.
+    ctx_->draft.setFolder(services.folder.folders().userDataFolder);
+    drafts_ = std::make_unique<draftKeeper>(*ctx_);
     Form_Load();
 }
 
 // The construction screen and the help window go before the objects they use.
 frmStart::~frmStart() {
+    drafts_.reset();
     help_.reset();
     construct_.reset();
 }
@@ -95,22 +102,75 @@ void frmStart::cmdContinue_Click() {
                                      msgButtons::Ok);
         return;
     }
-    const QString path = fromUtf8(definitionPath(picked.front()));
-    if (!ctx_->builder.read_info(QFile::encodeName(path).toStdString())) {
+    handOver(definitionPath(picked.front()), picked.front()->text().toStdString());
+}
+
+// Reads the definition file and shows the construction screen, with the
+// binds of a draft to restore; false when the file cannot be read.
+bool frmStart::handOver(const std::string& path, const std::string& fileName) {
+    if (!ctx_->builder.read_info(QFile::encodeName(fromUtf8(path)).toStdString())) {
         // The file vanished or cannot be read since the list was filled.
         ctx_->platform.messages.show(
             "Cannot Read File",
-            "The input file " + ctx_->platform.folder.nativePath(path.toStdString()) +
+            "The input file " + ctx_->platform.folder.nativePath(path) +
                 " cannot be read. It may have been moved, renamed or deleted, or you may not have permission "
                 "to read it.\r\nPick another file.",
             msgIcon::Exclamation, msgButtons::Ok);
         listInputFiles();
-        return;
+        return false;
     }
+    ctx_->draft.setDefinitions(fileName);
     hide();
+    const std::string restored = pendingDraft_ ? restoreDraft() : std::string();
     if (!construct_) construct_ = std::make_unique<frmConstruct>(*ctx_, *help_);
     construct_->show();
-    tellLeftOut(picked.front()->text().toStdString());
+    tellLeftOut(fileName);
+    if (!restored.empty())
+        ctx_->platform.messages.show("Binds Restored", restored, msgIcon::Information, msgButtons::Ok);
+    return true;
+}
+
+void frmStart::offerDraft() {
+    const std::optional<clsDraftInfo> draft = clsDraft::find(ctx_->draft.folder());
+    if (!draft || construct_) return;
+    const std::string binds = draft->binds == 1 ? "the 1 bind" : "the " + std::to_string(draft->binds) + " binds";
+    // Yes is the default: Enter keeps the work; only No deletes it.
+    if (ctx_->platform.messages.show("Restore?",
+                                     "Restore " + binds + " you had not saved (made " + draft->made + " with " +
+                                         draft->definitions + ")?",
+                                     msgIcon::Question, msgButtons::YesNo, msgAnswer::Yes) != msgAnswer::Yes) {
+        ctx_->draft.remove();
+        return;
+    }
+    pendingDraft_ = draft;
+    for (const clsDefinitionList::entry& file : definitionFiles(ctx_->definitionFolders()))
+        if (file.name == draft->definitions) {
+            if (!handOver(file.path, file.name)) mnuNew_Click();
+            return;
+        }
+    ctx_->platform.messages.show(
+        "Definition File Missing",
+        "The definition file " + draft->definitions + ", with which these binds were made, is no longer in " +
+            (ctx_->definitionFolders().size() == 1 ? "the definition folder" : "the definition folders") +
+            ".\r\nPick a definition file and press \"Create new Bind\": your binds come back with it. Keys it "
+            "does not list are added to its key list.",
+        msgIcon::Exclamation, msgButtons::Ok);
+    mnuNew_Click();
+}
+
+// The draft's binds into the builder, before the construction screen fills
+// its lists. Restored with the file it was made with, the draft on disk
+// already holds them; with another file, it is written again. Answers what
+// the player should hear: keys added or binds left out, else nothing.
+std::string frmStart::restoreDraft() {
+    const clsDraftInfo draft = *pendingDraft_;
+    pendingDraft_.reset();
+    const clsCfgImport read = clsCfgImport::fromFile(draft.path, clsDraft::largest);
+    const clsOpenResult restored = ctx_->builder.open_binds(read.binds());
+    ctx_->openedCfg = draft.opened;
+    if (restored.opened > 0 && draft.definitions == ctx_->draft.definitions()) ctx_->draft.keep();
+    if (restored.refused.empty() && restored.addedKeys.empty() && read.skipped.empty()) return {};
+    return clsOpenReport::opened("the draft of your unsaved binds", read, restored);
 }
 
 // After the hand-over: one message listing the entries the file's reading

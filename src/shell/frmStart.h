@@ -1,8 +1,10 @@
 #pragma once
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "cfgoutput/clsDraft.h"
 #include "platform/platformServices.h"
 #include "ui_frmStart.h"
 
@@ -10,6 +12,7 @@ class QCloseEvent;
 struct clsAppContext;
 class frmConstruct;
 class helpWindowHolder;
+class draftKeeper;
 
 // The start screen: makes the program-wide objects, shows the intro picture,
 // lets the user pick an input definition file and hands over to the
@@ -32,6 +35,14 @@ public:
     helpWindowHolder& helpWindow() { return *help_; }
     // The construction screen once the user has been handed over, else null.
     frmConstruct* constructionScreen() const { return construct_.get(); }
+    draftKeeper& drafts() { return *drafts_; }
+
+    // When binds of an earlier run were not saved, asks whether to restore
+    // them: Yes reads their definition file and opens the construction
+    // screen with them (or, when that file is gone, says so and lists the
+    // definition files: the binds come back with the file picked); No
+    // deletes the draft. Called once the screen is up.
+    void offerDraft();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,6 +64,8 @@ private:
     void listInputFiles();
     void loadIntroPicture(const QString& path);
     void tellLeftOut(const std::string& fileName);
+    bool handOver(const std::string& path, const std::string& fileName);
+    std::string restoreDraft();
     static constexpr std::size_t shownLeftOut = 10;  // entries listed by name; the rest are counted
 
     std::unique_ptr<clsAppContext> ctx_;
@@ -60,4 +73,7 @@ private:
     // a child of the construction screen, goes first.
     std::unique_ptr<frmConstruct> construct_;
     std::unique_ptr<helpWindowHolder> help_;
+    std::unique_ptr<draftKeeper> drafts_;
+    // The draft to restore at the next hand-over.
+    std::optional<clsDraftInfo> pendingDraft_;
 };

@@ -5,6 +5,7 @@
 
 #include "bindmodel/clsCfgBuilder.h"
 #include "cfgoutput/clsCfgFile.h"
+#include "cfgoutput/clsDraft.h"
 #include "construction/clsInputHandler.h"
 #include "platform/platformServices.h"
 #include "styles/clsColorStyleManager.h"
@@ -22,6 +23,12 @@ struct clsAppContext {
     clsColorStyleManager colorStyles;
     std::string currentColorStyle = clsColorStyleManager::defaultStyle;
     std::function<clsDateTime()> clock = &clsDateTime::now;
+    // The unsaved binds kept on disk, and the name of the cfg file opened
+    // last (the save dialog offers it).
+    clsDraft draft;
+    std::string openedCfg;
+
+    bool writeDraft() { return draft.write(builder, clock(), openedCfg); }
 
     // The folders of the run ("/" separated, no trailing separator): beside
     // the program, or for an installed program the shipped and the user's own.

@@ -133,3 +133,19 @@ TEST(saveDialogName, takesLettersAndDigitsOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+// After a cfg file was opened the dialog offers its name, as far as a name here may hold it.
+TEST(saveDialogName, offersTheOpenedFilesName) {
+    for (const auto& [opened, offered] : {std::pair{"", ""}, {"mybinds.cfg", "mybinds"}, {"my-binds 2.CFG", "mybinds2"},
+                                          {"--.cfg", ""}, {"notes.txt", "notestxt"}, {"b\xC3\xA9.cfg", "b"}}) {
+        windowTestContext t;
+        t.ctx.openedCfg = opened;
+        QMainWindow construct;
+        frmSaveToFile dlg{t.ctx, &construct};
+        EXPECT_EQ(dlg.findChild<QLineEdit*>("txtFilename")->text().toStdString(), offered) << opened;
+    }
+}
+
+}  // namespace

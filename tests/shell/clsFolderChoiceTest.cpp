@@ -50,6 +50,7 @@ TEST_P(folderChoice, followsWhatIsFoundAroundTheProgram) {
     EXPECT_EQ(chosen.pictureFolder, c.picture);
     EXPECT_EQ(chosen.outputFolder, c.output);
     EXPECT_EQ(chosen.foldersToCreate, c.made);
+    EXPECT_EQ(chosen.userDataFolder, c.facts.userDataFolder.empty() ? "" : home);  // drafts, both ways
 }
 
 INSTANTIATE_TEST_SUITE_P(clsFolderChoice, folderChoice, testing::ValuesIn(folderCases),

@@ -59,7 +59,25 @@ struct fakeFolder : IProgramFolder {
     std::optional<clsFolderChoice> choice;  // none: everything beside the program
     std::string programFolder() const override { return path; }
     std::string nativePath(const std::string& p) const override { return p; }
-    clsFolderChoice folders() const override { return choice ? *choice : IProgramFolder::folders(); }
+    // Drafts go to a folder of their own beside the program's.
+    clsFolderChoice folders() const override {
+        clsFolderChoice c = choice ? *choice : IProgramFolder::folders();
+        if (c.userDataFolder.empty()) c.userDataFolder = path + "/userData";
+        return c;
+    }
+};
+
+// Answers the open dialog with the next scripted path; cancelled when none is left.
+struct fakeFileDialog : IFileDialog {
+    std::deque<std::string> picks;
+    std::vector<std::string> folders;  // where each dialog started
+    std::string openFile(const std::string&, const std::string& folder, const std::string&) override {
+        folders.push_back(folder);
+        if (picks.empty()) return {};
+        std::string path = picks.front();
+        picks.pop_front();
+        return path;
+    }
 };
 
 struct fakeExit : IProgramExit {
@@ -77,7 +95,8 @@ struct fakePlatform {
     fakeFileBrowser fileBrowser;
     fakeFolder folder;
     fakeExit exit;
-    platformServices services{settings, messages, beep, fileBrowser, folder, exit};
+    fakeFileDialog fileDialog;
+    platformServices services{settings, messages, beep, fileBrowser, folder, exit, fileDialog};
 
     fakePlatform() { folder.path = QDir(dir.path()).absolutePath().toStdString(); }
     std::string programFolder() const { return folder.path; }

@@ -1,0 +1,122 @@
+#include "cfgoutput/clsDraft.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "bindmodel/clsCfgBuilder.h"
+#include "cfgoutput/clsCfgImport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string draftNote = "// Draft: binds not saved yet, which Brenvolt offers back when it starts";
+const std::string definitionsNote = "// Definitions: ";
+const std::string openedNote = "// Opened: ";
+const std::string dateLine = "// Creation Date: ";
+const std::string timeLine = "// Creation Time: ";
+
+// A file name inside a comment line: a line end, ';' or '"' would end or
+// change the comment for the console, so those (and '%') are written as %XX.
+std::string encodedName(std::string_view name) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '%' || c == ';' || c == '"') {
+            out += '%';
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::string decodedName(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
+            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// The header's comment lines, up to the first line that is none.
+std::vector<std::string> headerOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string line;
+    while (lines.size() < 64 && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.starts_with("//")) break;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> clsDraft::notes(const std::string& definitions, const std::string& opened) {
+    std::vector<std::string> lines{draftNote, definitionsNote + encodedName(definitions)};
+    if (!opened.empty()) lines.push_back(openedNote + encodedName(opened));
+    return lines;
+}
+
+bool clsDraft::write(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened) {
+    if (finished_ || folder_.empty() || !changes_) return true;
+    changes_ = false;
+    std::error_code ec;
+    if (builder.bound_count() == 0) {
+        fs::remove(path(), ec);
+    } else {
+        fs::create_directories(folder_, ec);
+        ec.clear();
+        const std::string bytes = clsCfgFile::contents(builder, fileName, when, notes(definitions_, opened));
+        if (!clsCfgFile::writeAtomically(folder_, fileName, bytes).ok) ec = std::make_error_code(std::errc::io_error);
+    }
+    if (ec) changes_ = true;
+    return !ec;
+}
+
+void clsDraft::discard() {
+    remove();
+    finished_ = true;
+}
+
+void clsDraft::remove() {
+    if (folder_.empty()) return;
+    std::error_code ec;
+    fs::remove(path(), ec);
+    changes_ = false;
+}
+
+std::optional<clsDraftInfo> clsDraft::find(const std::string& folder) {
+    if (folder.empty()) return std::nullopt;
+    clsDraftInfo info;
+    info.path = folder + "/" + fileName;
+    const clsCfgImport read = clsCfgImport::fromFile(info.path, largest);
+    if (read.problem != clsImportProblem::none || read.bindings.empty()) return std::nullopt;
+    info.binds = read.bindings.size();
+    std::string date, time;
+    for (const std::string& line : headerOf(info.path)) {
+        if (line.starts_with(definitionsNote)) info.definitions = decodedName(line.substr(definitionsNote.size()));
+        if (line.starts_with(openedNote)) info.opened = decodedName(line.substr(openedNote.size()));
+        if (line.starts_with(dateLine)) date = line.substr(dateLine.size());
+        if (line.starts_with(timeLine)) time = line.substr(timeLine.size());
+    }
+    info.made = date + (date.empty() || time.empty() ? "" : " ") + time;
+    return info;
+}
