@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -230,6 +231,37 @@ void BM_save(benchmark::State& state) {
     p.ctx.builder.Reset_Binds();
 }
 BENCHMARK(BM_save)->Unit(benchmark::kMillisecond);
+
+// The draft after a change, every key bound with a chat line of range(0)
+// characters in two colours (11: "hello world"; 140: about the longest line
+// the chat shows). range(1) 0: what the event loop waits for when the timer
+// fires (the file's bytes taken, the disk work handed to the draft's
+// thread); 1: the whole write to the disk, as at quit.
+void BM_draftWrite(benchmark::State& state) {
+    benchPlatform& p = platform();
+    const std::string text(static_cast<std::size_t>(state.range(0)), 'h');
+    for (int k = 0; k < keyCount; ++k)
+        p.ctx.builder.add_code("KEY" + std::to_string(k), text, "say", {"1", "4"}, 2, "1", false);
+    QTemporaryDir data;
+    p.ctx.draft.setFolder(QDir(data.path()).absolutePath().toStdString());
+    p.ctx.draft.setDefinitions("big.txt");
+    const bool whole = state.range(1) == 1;
+    for (auto _ : state) {
+        p.ctx.draft.changed();
+        if (whole) {
+            if (!p.ctx.writeDraft()) state.SkipWithError("the draft was not written");
+        } else {
+            p.ctx.draft.writeLater(p.ctx.builder, p.ctx.clock(), p.ctx.openedCfg);
+            state.PauseTiming();
+            p.ctx.draft.wait();
+            state.ResumeTiming();
+        }
+    }
+    state.counters["fileBytes"] = static_cast<double>(QFileInfo(data.path() + "/draft.cfg").size());
+    p.ctx.draft.setFolder({});
+    p.ctx.builder.Reset_Binds();
+}
+BENCHMARK(BM_draftWrite)->ArgsProduct({{11, 140, 330}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

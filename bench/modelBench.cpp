@@ -1,5 +1,5 @@
 // The bind model at the 16-bit limit: reading a definition file, binding
-// every key, the review listing and writing the cfg file.
+// every key, the review listing, writing the cfg file and opening it again.
 #include <benchmark/benchmark.h>
 
 #include <deque>
@@ -16,6 +16,8 @@
 
 #include "bindmodel/clsCfgBuilder.h"
 #include "cfgoutput/clsCfgFile.h"
+#include "cfgoutput/clsCfgImport.h"
+#include "cfgoutput/clsDraft.h"
 
 namespace fs = std::filesystem;
 
@@ -120,6 +122,21 @@ void writeCfgFile(benchmark::State& state) {
     for (auto _ : state) writeCfg(b);
 }
 
+// File / Open Cfg File on the cfg file of every key bound: read as the
+// console reads it, then opened into the builder.
+void openCfgFile(benchmark::State& state) {
+    clsCfgBuilder b;
+    b.read_info(definitionFile(static_cast<int>(state.range(0))));
+    bindEveryKey(b);
+    writeCfg(b);
+    const std::string path = (scratch() / "out" / "bench.cfg").string();
+    for (auto _ : state) {
+        const clsCfgImport read = clsCfgImport::fromFile(path, clsDraft::largest);
+        if (b.open_binds(read.binds()).opened != static_cast<std::size_t>(state.range(0)))
+            state.SkipWithError("not every bind was opened");
+    }
+}
+
 void wholeChain(benchmark::State& state) {
     const std::string& path = definitionFile(static_cast<int>(state.range(0)));
     auto b = std::make_unique<clsCfgBuilder>();
@@ -150,6 +167,7 @@ BENCHMARK(read_info)->Apply(keyCounts);
 BENCHMARK(bindAll)->Apply(keyCounts);
 BENCHMARK(printScheme)->Apply(keyCounts);
 BENCHMARK(writeCfgFile)->Apply(keyCounts);
+BENCHMARK(openCfgFile)->Apply(keyCounts);
 BENCHMARK(wholeChain)->Apply(keyCounts);
 
 int main(int argc, char** argv) {

@@ -84,6 +84,13 @@ std::vector<std::string> clsCfgFile::headerLines(const std::string& fileName, co
 
 std::string clsCfgFile::contents(clsCfgBuilder& builder, const std::string& fileName, const clsDateTime& when,
                                  const std::vector<std::string>& notes) {
+    std::string bytes;
+    contentsInto(bytes, builder, fileName, when, notes);
+    return bytes;
+}
+
+std::size_t clsCfgFile::contentsInto(std::string& bytes, clsCfgBuilder& builder, const std::string& fileName,
+                                     const clsDateTime& when, const std::vector<std::string>& notes) {
     std::vector<const clsbind*> bound;
     builder.go_to_first_bind();
     for (const clsbind* b = &builder.get_next_bind(); !b->key.empty(); b = &builder.get_next_bind())
@@ -95,7 +102,7 @@ std::string clsCfgFile::contents(clsCfgBuilder& builder, const std::string& file
     for (const std::string& line : header) size += line.size() + lineEnd.size();
     for (const clsbind* b : bound) size += clsBindLine::length(*b) + lineEnd.size();
 
-    std::string bytes;
+    bytes.clear();
     bytes.reserve(size);
     for (const std::string& line : header) {
         bytes += line;
@@ -105,7 +112,7 @@ std::string clsCfgFile::contents(clsCfgBuilder& builder, const std::string& file
         clsBindLine::append(bytes, *b);
         bytes += lineEnd;
     }
-    return bytes;
+    return bound.size();
 }
 
 clsWriteResult clsCfgFile::writeAtomically(const std::string& folder, const std::string& fileName,

@@ -75,20 +75,84 @@ std::vector<std::string> clsDraft::notes(const std::string& definitions, const s
     return lines;
 }
 
-bool clsDraft::write(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened) {
-    if (finished_ || folder_.empty() || !changes_) return true;
-    changes_ = false;
-    std::error_code ec;
-    if (builder.bound_count() == 0) {
-        fs::remove(path(), ec);
-    } else {
-        fs::create_directories(folder_, ec);
-        ec.clear();
-        const std::string bytes = clsCfgFile::contents(builder, fileName, when, notes(definitions_, opened));
-        if (!clsCfgFile::writeAtomically(folder_, fileName, bytes).ok) ec = std::make_error_code(std::errc::io_error);
+clsDraft::~clsDraft() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
     }
-    if (ec) changes_ = true;
-    return !ec;
+    wake_.notify_one();
+    if (thread_.joinable()) thread_.join();
+}
+
+// The next write's work, taken from the binds as they are now; none when
+// there is nothing to write.
+std::optional<clsDraft::job> clsDraft::take(clsCfgBuilder& builder, const clsDateTime& when,
+                                            const std::string& opened) {
+    if (failed_.exchange(false)) changes_ = true;
+    if (finished_ || folder_.empty() || !changes_) return std::nullopt;
+    changes_ = false;
+    std::string bytes;
+    {
+        const std::lock_guard lock(mutex_);
+        bytes.swap(spare_);
+    }
+    job j{folder_, std::nullopt};
+    if (clsCfgFile::contentsInto(bytes, builder, fileName, when, notes(definitions_, opened)) > 0)
+        j.bytes = std::move(bytes);
+    return j;
+}
+
+bool clsDraft::store(const job& j) {
+    std::error_code ec;
+    if (!j.bytes) {
+        fs::remove(j.folder + "/" + fileName, ec);
+        return !ec;
+    }
+    fs::create_directories(j.folder, ec);
+    return clsCfgFile::writeAtomically(j.folder, fileName, *j.bytes).ok;
+}
+
+bool clsDraft::write(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened) {
+    wait();
+    const std::optional<job> j = take(builder, when, opened);
+    if (!j || store(*j)) return true;
+    changes_ = true;
+    return false;
+}
+
+void clsDraft::writeLater(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened) {
+    std::optional<job> j = take(builder, when, opened);
+    if (!j) return;
+    {
+        const std::lock_guard lock(mutex_);
+        waiting_ = std::move(j);
+        if (!thread_.joinable()) thread_ = std::thread(&clsDraft::work, this);
+    }
+    wake_.notify_one();
+}
+
+void clsDraft::work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return waiting_ || stopping_; });
+        if (!waiting_) return;
+        job j = std::move(*waiting_);
+        waiting_.reset();
+        busy_ = true;
+        lock.unlock();
+        const bool stored = store(j);
+        lock.lock();
+        busy_ = false;
+        if (!stored) failed_ = true;
+        // The next draft is made in this one's memory.
+        if (j.bytes && j.bytes->capacity() > spare_.capacity()) spare_ = std::move(*j.bytes);
+        if (!waiting_) idle_.notify_all();
+    }
+}
+
+void clsDraft::wait() {
+    std::unique_lock lock(mutex_);
+    idle_.wait(lock, [this] { return !waiting_ && !busy_; });
 }
 
 void clsDraft::discard() {
@@ -97,10 +161,12 @@ void clsDraft::discard() {
 }
 
 void clsDraft::remove() {
+    wait();
+    failed_ = false;
+    changes_ = false;
     if (folder_.empty()) return;
     std::error_code ec;
     fs::remove(path(), ec);
-    changes_ = false;
 }
 
 std::optional<clsDraftInfo> clsDraft::find(const std::string& folder) {

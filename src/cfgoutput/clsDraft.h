@@ -1,8 +1,12 @@
 #pragma once
+#include <atomic>
+#include <condition_variable>
 #include <cstddef>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "cfgoutput/clsCfgFile.h"
@@ -25,8 +29,20 @@ struct clsDraftInfo {
 // since the last draft; a save or a confirmed Exit discards it. Nothing
 // here shows a message: a draft that cannot be written is tried again at
 // the next write.
+//
+// With every key bound the file runs to megabytes, and flushing it to the
+// disk takes longer than a frame: writeLater takes the file's bytes at once
+// (the binds as they are now) and leaves the disk work to a thread of its
+// own, one draft at a time, the latest last. Everything that removes the
+// draft or ends its use waits for that thread first, so a late draft never
+// outlives a save.
 class clsDraft {
 public:
+    clsDraft() = default;
+    clsDraft(const clsDraft&) = delete;
+    clsDraft& operator=(const clsDraft&) = delete;
+    ~clsDraft();
+
     static inline const std::string fileName = "draft.cfg";
     // Every key bound with a line the console reads whole, and the header.
     static constexpr std::size_t largest = 32767u * 1025u + 4096u;
@@ -45,6 +61,10 @@ public:
     // Writes the binds when they changed since the last draft; with no bind
     // left the draft is removed. False when that failed.
     bool write(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened);
+    // The same, the disk work done on the draft's own thread.
+    void writeLater(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened);
+    // Until the draft's thread has written what it was given.
+    void wait();
     // The work was saved or given up: the draft goes, and no other is written in this run.
     void discard();
     // The player declined the draft: it goes; later changes make a new one.
@@ -56,8 +76,27 @@ public:
     static std::vector<std::string> notes(const std::string& definitions, const std::string& opened);
 
 private:
+    // What one write does: the draft's bytes into folder, or (none) remove it.
+    struct job {
+        std::string folder;
+        std::optional<std::string> bytes;
+    };
+    std::optional<job> take(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened);
+    static bool store(const job& j);
+    void work();
+
     std::string folder_;
     std::string definitions_;
     bool changes_ = false;
     bool finished_ = false;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;   // a job is waiting, or the thread is to stop
+    std::condition_variable idle_;   // the thread has nothing left to do
+    std::optional<job> waiting_;     // only the latest counts
+    std::string spare_;              // room of a draft written, for the next one
+    bool busy_ = false;
+    bool stopping_ = false;
+    std::atomic<bool> failed_{false};  // the thread's last write failed: the next write tries again
+    std::thread thread_;               // started with the first writeLater
 };

@@ -11,7 +11,9 @@
 draftKeeper::draftKeeper(clsAppContext& ctx, int delay) : ctx_(ctx) {
     timer_.setSingleShot(true);
     timer_.setInterval(delay);
-    connect(&timer_, &QTimer::timeout, this, &draftKeeper::flush);
+    // The timer's draft is written on the draft's own thread: a handler
+    // never waits for the disk.
+    connect(&timer_, &QTimer::timeout, this, [this] { ctx_.draft.writeLater(ctx_.builder, ctx_.clock(), ctx_.openedCfg); });
     ctx_.builder.set_on_change([this] {
         ctx_.draft.changed();
         if (!timer_.isActive()) timer_.start();
@@ -25,7 +27,8 @@ draftKeeper::draftKeeper(clsAppContext& ctx, int delay) : ctx_(ctx) {
 
 draftKeeper::~draftKeeper() { ctx_.builder.set_on_change({}); }
 
-// A failed write stays silent: the next change or flush tries again.
+// Now, at the end: the program waits for the disk. A failed write stays
+// silent: the next change or flush tries again.
 void draftKeeper::flush() {
     timer_.stop();
     ctx_.writeDraft();
