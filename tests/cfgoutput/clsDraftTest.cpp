@@ -64,6 +64,28 @@ TEST(clsDraft, goesWhenNothingIsLeftOrTheWorkIsSavedOrGivenUp) {
     EXPECT_FALSE(d.draft.hasChanges());
 }
 
+// Written on the draft's own thread, the latest last; a discard right after waits for it and wins.
+TEST(clsDraft, writesLaterOnItsOwnThreadAndNeverOutlivesADiscard) {
+    drafted d;
+    for (int round = 0; round < 20; ++round) {
+        ASSERT_TRUE(d.b.add_code("F1", std::string(40, 'x'), "say", {"1"}, 1, "1", false));
+        d.draft.changed();
+        d.draft.writeLater(d.b, when, "");
+    }
+    d.draft.wait();
+    EXPECT_EQ(clsCfgImport::fromFile(d.draft.path()).bindings.at(0).bind.code.size(), 20u * 42);
+    d.b.remove_entire_bind("F1");
+    d.draft.changed();
+    d.draft.writeLater(d.b, when, "");  // no bind left: removes the draft
+    d.draft.wait();
+    EXPECT_FALSE(d.exists());
+    ASSERT_TRUE(d.b.add_code("F1", "x", "say", {"1"}, 1, "1", false));
+    d.draft.changed();
+    d.draft.writeLater(d.b, when, "");
+    d.draft.discard();
+    EXPECT_FALSE(d.exists());
+}
+
 // A draft that cannot be written says so only to its caller and is tried again.
 TEST(clsDraft, aFailedWriteIsTriedAgain) {
     drafted d;
