@@ -45,7 +45,7 @@ void frmSaveToFile::cmdSave_Click() {
     const bool replacing = QFileInfo::exists(QString::fromStdString(folder + "/" + fileName));
     if (replacing &&
         ctx_.platform.messages.show("File Already Exists!", "Do you want to replace the file " + fileName + "?",
-                                    msgIcon::Question, msgButtons::YesNo) != msgAnswer::Yes) {
+                                    msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes) {
         txtFilename->clear();
         return;
     }
@@ -85,7 +85,7 @@ bool frmSaveToFile::confirmSize(const std::string& fileName) {
                                            " bytes in one exec (its command buffer holds " + groupedNumber(consoleBuffer) +
                                            " bytes, one of them for the line end it adds). A larger file is not "
                                            "run at all.\r\n\r\nSave it anyway?",
-                                       msgIcon::Exclamation, msgButtons::YesNo) == msgAnswer::Yes;
+                                       msgIcon::Exclamation, msgButtons::YesNo, msgAnswer::No) == msgAnswer::Yes;
 }
 
 clsWriteResult frmSaveToFile::writeCfgFile(const std::string& fileName, const std::string& folder) {
@@ -121,7 +121,6 @@ void frmSaveToFile::applyColorStyle() {
     paint.labels({lblFilename});
     paint.boxes({txtFilename});
     // The painted faces decide how much room the captions have.
-    fitCaption(cmdSave);
-    fitCaption(cmdBack);
+    fitCaptions(font(), {cmdSave, cmdBack});
     fitCaption(lblFilename);
 }
