@@ -13,13 +13,15 @@ frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(pare
     connect(cmdSave, &QPushButton::clicked, this, &frmSaveToFile::cmdSave_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmSaveToFile::cmdBack_Click);
     // Letters and digits only: the program adds ".cfg", and the file always
-    // lands in the output folder.
+    // lands in the output folder. Enter in the name saves (Save is the
+    // dialog's default button).
     const clsInputHandler& filters = ctx_.inputHandler;
-    filterBox(txtFilename, ctx_.platform.beep,
-              boxRules{[&filters](char c, std::string_view, std::string_view) {
-                           return filters.filterFileName(static_cast<unsigned char>(c)) != 0;
-                       },
-                       [&filters](std::string_view text) { return filters.cleanFileName(text); }});
+    boxRules name{[&filters](char c, std::string_view, std::string_view) {
+                      return filters.filterFileName(static_cast<unsigned char>(c)) != 0;
+                  },
+                  [&filters](std::string_view text) { return filters.cleanFileName(text); }};
+    name.enterSubmits = true;
+    filterBox(txtFilename, ctx_.platform.beep, std::move(name));
 
     useDesignFont(this);
     // "Save and Quit" comes first in the tab order and holds the focus.

@@ -32,13 +32,15 @@ bool typesCharacter(const QKeyEvent* e) {
 class typedKeyFilter : public QObject {
 public:
     typedKeyFilter(QLineEdit* box, IBeep& beep, const boxRules& rules)
-        : QObject(box), box_(box), beep_(beep), typed_(rules.typed), refused_(rules.refused), accepted_(rules.accepted) {}
+        : QObject(box), box_(box), beep_(beep), typed_(rules.typed), refused_(rules.refused), accepted_(rules.accepted),
+          enterSubmits_(rules.enterSubmits) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != box_ || event->type() != QEvent::KeyPress) return false;
         auto* key = static_cast<QKeyEvent*>(event);
         if (!typesCharacter(key)) return false;
+        if (enterSubmits_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) return false;
         const QString all = box_->text();
         int from = box_->cursorPosition();
         int to = from;
@@ -65,6 +67,7 @@ private:
     std::function<bool(char, std::string_view, std::string_view)> typed_;
     std::function<void(const QString&)> refused_;
     std::function<void()> accepted_;
+    bool enterSubmits_;
 };
 
 // What cleaning took out of text: the characters of text that cleaned, a

@@ -20,6 +20,9 @@ struct boxRules {
     std::function<void(const QString& removed)> refused = {};
     // Told of every typed character the box took (backspace included); may be empty.
     std::function<void()> accepted = {};
+    // Enter is no character for the box: it reaches the window (whose
+    // default button it presses) instead of being refused.
+    bool enterSubmits = false;
 };
 
 // Filters every way text gets into a one-line box: typed characters are

@@ -36,6 +36,11 @@ frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(pa
     useDesignFont(centralWidget());
     connect(cmdContinue, &QPushButton::clicked, this, &frmStart::cmdContinue_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
+    // Enter on a file (or a double click) picks it and goes on, as Create new Bind does.
+    connect(fileInput, &QListWidget::itemActivated, this, [this](QListWidgetItem* file) {
+        file->setSelected(true);
+        cmdContinue_Click();
+    });
     connect(mnuNew, &QAction::triggered, this, &frmStart::mnuNew_Click);
     connect(mnuExit, &QAction::triggered, this, &frmStart::mnuExit_Click);
     connect(mnuColorStyle, &QAction::triggered, this, &frmStart::mnuColorStyle_Click);

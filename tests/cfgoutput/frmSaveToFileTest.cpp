@@ -28,6 +28,7 @@ struct ending {
     const char* text;
     bool saved;
     const char *typed = "test", *nameAfter = "test";
+    bool enterInName = false;  // else on Save, which has the focus
 };
 
 void PrintTo(const ending& e, std::ostream* out) { *out << e.name; }
@@ -67,7 +68,7 @@ protected:
     }
 };
 
-// Enter on Save, which has the focus. An ending that does not save changes nothing and the dialog stays. Every
+// Enter on Save, or in the name box. An ending that does not save changes nothing and the dialog stays. Every
 // question answers No to Enter; a failure names the file once.
 TEST_P(saveEndings, endAsTheUserAnswered) {
     const ending& c = GetParam();
@@ -82,6 +83,7 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
     p.messages.answers.assign(c.answers.begin(), c.answers.end());
     name->setText(c.typed);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    if (c.enterInName) name->setFocus();
     QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
 
     std::vector<std::string> titles;
@@ -122,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ending{"replaceYes", 0, oldFile, {A::Yes}, {exists, saved}, replace, true},
                     ending{"replaceNo", 0, oldFile, {A::No}, {exists}, replace, false, "test", ""},
                     ending{"writeFails", 0, outIsAFile, {}, {"Save Failed"}, "test.cfg", false},
-                    ending{"longestName", 0, none, {}, {saved}, "", true, longest, longest},
+                    ending{"longestNameEnterInTheName", 0, none, {}, {saved}, "", true, longest, longest, true},
                     ending{"atTheLimitYes", 16384, none, {A::Yes}, {large, saved}, big, true},
                     ending{"atTheLimitNo", 16384, none, {A::No}, {large}, big, false}),
     [](const auto& info) { return std::string(info.param.name); });

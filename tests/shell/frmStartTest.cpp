@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QtWidgets>
 #include <filesystem>
 #include <fstream>
@@ -76,8 +77,8 @@ TEST_F(startScreen, refusesNoChoiceAndNamesAFileThatCannotBeRead) {
     EXPECT_TRUE(start->isVisible() && newBindLayout() && !start->constructionScreen());
 }
 
-// Installed: the user's files first, then the shipped ones not shadowed by a file of the same name; the
-// hand-over reads the file listed, and the help names the user's folder.
+// Installed: the user's files first, then the shipped ones not shadowed by a file of the same name; Enter on a
+// file hands it over, and the help names the user's folder.
 TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     p.runInstalled();
     const std::string user = p.folder.choice->userDefinitionFolder, shipped = p.shippedFolder();
@@ -92,8 +93,8 @@ TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
     EXPECT_EQ(names, QStringList({"b.txt", "SoF2 default.txt", "a.txt"}));
 
-    list->item(1)->setSelected(true);
-    act("cmdContinue");
+    list->setCurrentRow(1, QItemSelectionModel::NoUpdate);  // Enter on the file with the focus frame opens it
+    QTest::keyClick(list, Qt::Key_Return);
     ASSERT_TRUE(start->constructionScreen());
     auto* keys = start->constructionScreen()->findChild<QComboBox*>("cboKeys");
     EXPECT_TRUE(keys->count() == 1 && keys->itemText(0) == "F9");

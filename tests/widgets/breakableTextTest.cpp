@@ -4,14 +4,16 @@
 
 namespace {
 
-// Breaks offered after folder separators and inside stretches of 40 characters without a blank; nothing else changes.
+// Breaks offered in stretches without a blank longer than 40 characters: after folder separators and every 40
+// characters. Shorter words stay as they are.
 TEST(breakableText, offersBreaksInLongPathsOnly) {
     const QString z(QChar(0x200B));
-    const QString forty(40, 'a');
+    const QString forty(40, 'a'), folder = "/home/player/.local/share/brenvolt/";  // 35 characters
     for (const auto& [in, out] : {std::pair{QString("A file needs a name..."), QString("A file needs a name...")},
-                                  {QString("/home/u/x.cfg"), "/" + z + "home/" + z + "u/" + z + "x.cfg"},
-                                  {QString("C:\\Out\\b"), "C:\\" + z + "Out\\" + z + "b"},
-                                  {forty + forty + "b", forty + z + forty + z + "b"}, {forty + " " + forty, forty + z + " " + forty + z}})
+                                  {"The file " + folder + "x.cfg could", "The file " + folder + "x.cfg could"},
+                                  {folder + "Output/x.cfg", "/" + z + "home/" + z + "player/" + z + ".local/" + z + "share/" + z +
+                                                                "brenvolt/" + z + "Output/" + z + "x.cfg"},
+                                  {"C:\\" + forty, "C:\\" + z + forty + z}, {forty + forty + "b x", forty + z + forty + z + "b x"}})
         EXPECT_EQ(breakableText(in), out) << in.toStdString();
 }
 
