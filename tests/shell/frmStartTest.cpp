@@ -19,7 +19,10 @@ protected:
 
     void open() { (start = std::make_unique<frmStart>(p.services))->show(); }
     template <class T = QWidget> T* control(const char* name) { return start->findChild<T*>(name); }
-    void act(const char* n) { control<QAction>(n) ? control<QAction>(n)->trigger() : control<QPushButton>(n)->click(); }
+    void act(const std::string& n) {  // "esc": Escape in the file list
+        if (n == "esc") return QTest::keyClick(control("fileInput"), Qt::Key_Escape);
+        control<QAction>(n.c_str()) ? control<QAction>(n.c_str())->trigger() : control<QPushButton>(n.c_str())->click();
+    }
     bool newBindLayout() {  // true in the new-bind layout, false in the intro layout; a mix fails
         const bool list = control("fileInput")->isVisible();
         for (const char* name : {"cmdContinue", "cmdCancel", "lblInput"}) EXPECT_EQ(control(name)->isVisible(), list);
@@ -28,13 +31,15 @@ protected:
     }
 };
 
-// With neither InputFiles nor Stuff/front.jpg. Captions fit after a repaint too (a wider font once cut them).
+// With neither InputFiles nor Stuff/front.jpg. Escape acts as Cancel. Captions fit after a repaint too (a wider
+// font once cut them).
 TEST_F(startScreen, switchesLayoutsWithNewBindAndCancel) {
     open();
     EXPECT_FALSE(newBindLayout());
     EXPECT_FALSE(control<QLabel>("picIntro")->pixmap().isNull());
     const int introHeight = start->centralWidget()->height();
-    for (const auto& [step, newBind] : {std::pair{"mnuNew", 1}, {"mnuNew", 1}, {"cmdCancel", 0}, {"mnuNew", 1}}) {
+    for (const auto& [step, newBind] :
+         {std::pair{"mnuNew", 1}, {"mnuNew", 1}, {"cmdCancel", 0}, {"mnuNew", 1}, {"esc", 0}, {"esc", 0}, {"mnuNew", 1}}) {
         act(step);
         EXPECT_TRUE(newBindLayout() == newBind && (start->centralWidget()->height() < introHeight) == newBind) << step;
     }
