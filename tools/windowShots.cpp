@@ -18,6 +18,7 @@
 #include <iostream>
 
 #include "construction/frmConstruct.h"
+#include "platform/QtPlatform.h"
 #include "shell/frmStart.h"
 #include "support/fakePlatform.h"
 
@@ -54,6 +55,45 @@ template <typename T> T* find(QWidget* w, const char* name) {
         ++failures;
     }
     return c;
+}
+
+// A drop-down list, opened.
+void shootPopup(QWidget* window, const char* box, const QString& name) {
+    auto* c = find<QComboBox>(window, box);
+    if (!c) return;
+    c->showPopup();
+    QWidget* popup = c->view()->window();
+    if (!QTest::qWaitForWindowExposed(popup)) std::cerr << "list not exposed: " << box << '\n';
+    QTest::qWait(100);
+    // The list with the window under it, as the player sees them.
+    const QRect area = window->frameGeometry().united(popup->frameGeometry());
+    const QString file = outDir + '/' + name + ".png";
+    if (!QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file))
+        ++failures;
+    std::cout << file.toStdString() << '\n';
+    c->hidePopup();
+    QTest::qWait(50);
+}
+
+// Message boxes as the program shows them (the real seam, not the fake),
+// answered by Escape once grabbed.
+void shootMessages(const QString& style) {
+    const std::string longPath =
+        "/home/player/.local/share/brenvolt/OutputCfgFiles/" + std::string(251, 'a') + ".cfg";
+    QtMessageBox box;
+    for (const auto& [name, title, text, buttons] :
+         {std::tuple{"message_saveFailed_", "Save Failed", "The file " + longPath + " could not be saved.\r\nFile name too long.",
+                     msgButtons::Ok},
+          std::tuple{"message_reset_", "RESET?", std::string("Are you sure you want to DELETE all made binds?"),
+                     msgButtons::YesNo}}) {
+        QTimer::singleShot(300, [&, name = name] {
+            if (QWidget* m = QApplication::activeModalWidget()) {
+                shoot(m, name + style);
+                QTest::keyClick(m, Qt::Key_Escape);
+            }
+        });
+        box.show(title, text, msgIcon::Exclamation, buttons, msgAnswer::No);
+    }
 }
 
 // A menu of the window's bar, opened.
@@ -128,13 +168,26 @@ void shootStyle(const QString& style) {
     fs::create_directories(p.programFolder() + "/Stuff");
     fs::copy(source / "InputFiles/SoF2 default.txt", p.programFolder() + "/InputFiles");
     {
-        std::ofstream(p.programFolder() + "/InputFiles/small.txt", std::ios::binary)
-            << "key:F1\r\nkey:F2\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\ncolor:Green<>2\r\n"
-               "osp:Health<>#h\r\nosp:Armor<>#a\r\nradio:Sniper<>vsay_team sniper\r\n";
+        std::ofstream small(p.programFolder() + "/InputFiles/small.txt", std::ios::binary);
+        small << "key:F1\r\nkey:F2\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\ncolor:Green<>2\r\n"
+                 "osp:Health<>#h\r\nosp:Armor<>#a\r\nradio:Sniper<>vsay_team sniper\r\n";
+        // Enough keys for the key list to scroll.
+        for (char k = 'a'; k <= 'z'; ++k) small << "key:" << k << "\r\n";
     }
     fs::copy(source / "Stuff/front.jpg", p.programFolder() + "/Stuff");
     p.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"] = style.toStdString();
     const QString s = QString(style).remove(' ');
+
+    {
+        // Before the definition files are there: the list says where they go.
+        fakePlatform empty;
+        empty.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"] = style.toStdString();
+        frmStart bare(empty.services);
+        bare.show();
+        trigger(&bare, "mnuNew");
+        shoot(&bare, "start_noFiles_" + s);
+        empty.exit.ends = 1;
+    }
 
     frmStart start(p.services);
     start.show();
@@ -167,6 +220,13 @@ void shootStyle(const QString& style) {
     shoot(c, "construct_keyAndType_" + s);
     click(c, "cmdContinue");
     shoot(c, "construct_text_" + s);
+    // A refused paste: the line over the text box says what was removed and why.
+    if (auto* text = find<QLineEdit>(c, "txtText")) {
+        QApplication::clipboard()->setText(QStringLiteral(";;;say \"hi\" ^7// /*x*/"));
+        text->paste();
+        shoot(c, "construct_textRefused_" + s);
+        text->clear();
+    }
     pick(c, "cboColors", "3");
     pick(c, "cboColor0", "Red");
     pick(c, "cboColor1", "Blue");
@@ -174,6 +234,7 @@ void shootStyle(const QString& style) {
     QTest::keyClicks(find<QLineEdit>(c, "txtText"), "hello world");
     shoot(c, "construct_textThreeColours_" + s);
     pick(c, "cboColor2", "Green");
+    shootPopup(c, "cboColor2", "construct_colourList_" + s);
     click(c, "cmdTextAdd");
     shoot(c, "construct_textAdded_" + s);
     shootDialog(c, "cmdTextOsp", "osp_" + s, "cmdOk", [&](QWidget* m) {
@@ -185,6 +246,8 @@ void shootStyle(const QString& style) {
     shoot(c, "construct_textEightColours_" + s);
     click(c, "cmdTextDone");
     shoot(c, "construct_done_" + s);
+    shootPopup(c, "cboKeys", "construct_keyList_" + s);
+    shootDialog(c, "cmdPressKey", "pressKey_" + s, "cmdCancel");
     pick(c, "cboKeys", "F2");
     click(c, "optRadio");
     click(c, "cmdContinue");
@@ -225,5 +288,6 @@ int main(int argc, char** argv) {
     QStringList styles = args.mid(2);
     if (styles.isEmpty()) styles = {"Windows", "Dracula"};
     for (const QString& style : styles) shootStyle(style);
+    shootMessages(QStringLiteral("platform"));
     return failures == 0 ? 0 : 1;
 }

@@ -43,13 +43,31 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 
 std::string errnoText(int err) { return std::strerror(err); }
 
-// A fresh name for the temporary file beside the target.
-std::string temporaryName(const std::string& fileName) {
+// A fresh short name for the temporary file beside the target,
+// ".brenvolt-XXXXXX.tmp": short, so that the longest name the file system
+// takes for the target still leaves room for it.
+std::string temporaryName() {
     static std::mt19937_64 generator{std::random_device{}()};
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(generator()));
-    return "." + fileName + "." + suffix + ".tmp";
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    std::string name = ".brenvolt-";
+    for (int k = 0; k < 6; ++k) name += letters[pick(generator)];
+    return name + ".tmp";
 }
+
+// Creates a temporary file of its own in the folder (never one that is
+// there already); null with errno set when none can be made.
+std::FILE* createTemporary(const std::string& folder, std::string& path) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = joinPath(folder, temporaryName());
+        if (std::FILE* out = std::fopen(path.c_str(), "wbx")) return out;
+        if (errno != EEXIST) return nullptr;
+    }
+    return nullptr;
+}
+
+// "No space left on device." and the like.
+std::string because(int err) { return errnoText(err) + "."; }
 
 }  // namespace
 
@@ -118,25 +136,25 @@ std::size_t clsCfgFile::contentsInto(std::string& bytes, clsCfgBuilder& builder,
 clsWriteResult clsCfgFile::writeAtomically(const std::string& folder, const std::string& fileName,
                                            const std::string& bytes) {
     std::error_code ec;
+    const std::string folderName = fs::path(folder).filename().string();
     if (!fs::is_directory(folder, ec)) {
         if (fs::exists(folder, ec))
-            return {false, "The folder " + folder + " cannot be created: a file of that name is in the way."};
+            return {false, "Its folder cannot be made: a file named " + folderName + " is in the way."};
         if (!fs::create_directory(folder, ec) && !fs::is_directory(folder))
-            return {false, "The folder " + folder + " could not be created: " + ec.message() + "."};
+            return {false, "Its folder " + folderName + " could not be made: " + ec.message() + "."};
     }
 
     const std::string target = joinPath(folder, fileName);
-    if (fs::is_directory(target, ec))
-        return {false, "The file " + target + " cannot be written: a folder of that name is in the way."};
+    if (fs::is_directory(target, ec)) return {false, "A folder of that name is in the way."};
 
-    const std::string temporary = joinPath(folder, temporaryName(fileName));
-    std::FILE* out = std::fopen(temporary.c_str(), "wbx");
-    if (!out) return {false, "The file " + target + " could not be written: " + errnoText(errno) + "."};
+    std::string temporary;
+    std::FILE* out = createTemporary(folder, temporary);
+    if (!out) return {false, because(errno)};
 
     auto fail = [&](int err) {
         if (out) std::fclose(out);
         std::remove(temporary.c_str());
-        return clsWriteResult{false, "The file " + target + " could not be written: " + errnoText(err) + "."};
+        return clsWriteResult{false, because(err)};
     };
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) return fail(errno);
     if (std::fflush(out) != 0) return fail(errno);
@@ -150,7 +168,7 @@ clsWriteResult clsCfgFile::writeAtomically(const std::string& folder, const std:
     fs::rename(temporary, target, ec);
     if (ec) {
         std::remove(temporary.c_str());
-        return {false, "The file " + target + " could not be written: " + ec.message() + "."};
+        return {false, ec.message() + "."};
     }
     return {true, {}};
 }

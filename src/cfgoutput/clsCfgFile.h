@@ -11,7 +11,8 @@ struct clsDateTime {
     static clsDateTime now();  // local time
 };
 
-// The outcome of writing a file: ok, or a reason a user can read.
+// The outcome of writing a file: ok, or the reason in a sentence a user can
+// read, which leaves naming the file to whoever shows it.
 struct clsWriteResult {
     bool ok = false;
     std::string reason;
@@ -31,8 +32,9 @@ public:
     // written faster into memory already in use); answers the bind lines.
     static std::size_t contentsInto(std::string& bytes, clsCfgBuilder& builder, const std::string& fileName,
                                     const clsDateTime& when, const std::vector<std::string>& notes = {});
-    // Writes bytes to folder/fileName atomically: a temporary file in the
-    // folder, flushed and closed, then renamed over the target. Creates the
+    // Writes bytes to folder/fileName atomically: a temporary file of a short
+    // name of its own (".brenvolt-XXXXXX.tmp") in the folder, flushed and
+    // closed, then renamed over the target. Creates the
     // folder (one level) when missing. On failure nothing existing changes
     // and nothing half-written is left.
     static clsWriteResult writeAtomically(const std::string& folder, const std::string& fileName,

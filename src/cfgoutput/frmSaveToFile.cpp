@@ -13,13 +13,15 @@ frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(pare
     connect(cmdSave, &QPushButton::clicked, this, &frmSaveToFile::cmdSave_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmSaveToFile::cmdBack_Click);
     // Letters and digits only: the program adds ".cfg", and the file always
-    // lands in the output folder.
+    // lands in the output folder. Enter in the name saves (Save is the
+    // dialog's default button).
     const clsInputHandler& filters = ctx_.inputHandler;
-    filterBox(txtFilename, ctx_.platform.beep,
-              boxRules{[&filters](char c, std::string_view, std::string_view) {
-                           return filters.filterFileName(static_cast<unsigned char>(c)) != 0;
-                       },
-                       [&filters](std::string_view text) { return filters.cleanFileName(text); }});
+    boxRules name{[&filters](char c, std::string_view, std::string_view) {
+                      return filters.filterFileName(static_cast<unsigned char>(c)) != 0;
+                  },
+                  [&filters](std::string_view text) { return filters.cleanFileName(text); }};
+    name.enterSubmits = true;
+    filterBox(txtFilename, ctx_.platform.beep, std::move(name));
 
     // After a cfg file was opened, its name is offered, as far as a name
     // here may hold it: "my-binds.cfg" offers "mybinds", which saves a new
@@ -54,7 +56,7 @@ void frmSaveToFile::cmdSave_Click() {
     const bool replacing = QFileInfo::exists(QString::fromStdString(folder + "/" + fileName));
     if (replacing &&
         ctx_.platform.messages.show("File Already Exists!", "Do you want to replace the file " + fileName + "?",
-                                    msgIcon::Question, msgButtons::YesNo) != msgAnswer::Yes) {
+                                    msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes) {
         txtFilename->clear();
         return;
     }
@@ -96,7 +98,7 @@ bool frmSaveToFile::confirmSize(const std::string& fileName) {
                                            " bytes in one exec (its command buffer holds " + groupedNumber(consoleBuffer) +
                                            " bytes, one of them for the line end it adds). A larger file is not "
                                            "run at all.\r\n\r\nSave it anyway?",
-                                       msgIcon::Exclamation, msgButtons::YesNo) == msgAnswer::Yes;
+                                       msgIcon::Exclamation, msgButtons::YesNo, msgAnswer::No) == msgAnswer::Yes;
 }
 
 clsWriteResult frmSaveToFile::writeCfgFile(const std::string& fileName, const std::string& folder) {
@@ -132,7 +134,6 @@ void frmSaveToFile::applyColorStyle() {
     paint.labels({lblFilename});
     paint.boxes({txtFilename});
     // The painted faces decide how much room the captions have.
-    fitCaption(cmdSave);
-    fitCaption(cmdBack);
+    fitCaptions(font(), {cmdSave, cmdBack});
     fitCaption(lblFilename);
 }

@@ -89,6 +89,11 @@ int clsChatPreview::colorIndex(char code) {
     return static_cast<int>((byte - static_cast<unsigned>('0')) & 7u);
 }
 
+int clsChatPreview::swatchIndex(std::string_view code) {
+    if (code.size() != 1 || code[0] < '0' || code[0] > '9') return -1;
+    return colorIndex(code[0]);
+}
+
 clsChatColor clsChatPreview::rgb(int index) {
     static constexpr std::array<clsChatColor, 8> palette{{
         {0, 0, 0},        // ^0 black

@@ -53,6 +53,10 @@ public:
     // The colour a code character picks: (character - '0') & 7, on the byte's
     // unsigned value; "^8" is black, "^9" red.
     static int colorIndex(char code);
+    // The colour a colour list entry's code gives the chat text after it,
+    // for the list's swatch: a code of one digit 0 to 9 (so "8" is black,
+    // "9" red); -1 for any other code, which gets no swatch.
+    static int swatchIndex(std::string_view code);
     // ^0 black, ^1 red, ^2 green, ^3 yellow, ^4 blue, ^5 cyan, ^6 magenta,
     // ^7 white. Any index is taken & 7.
     static clsChatColor rgb(int index);

@@ -1,5 +1,7 @@
 #include "construction/clsInputHandler.h"
 
+#include <vector>
+
 namespace {
 constexpr std::int16_t code(char c) { return static_cast<std::int16_t>(static_cast<unsigned char>(c)); }
 const std::string backspace(1, '\b');
@@ -68,4 +70,77 @@ std::string clsInputHandler::cleanFileName(std::string_view text) const {
     for (char c : text)
         if (c != '\b' && filterFileName(code(c)) != 0) out.push_back(c);
     return out;
+}
+
+namespace {
+
+// A character as UTF-8.
+std::string utf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// A removed character as the line shows it.
+std::string shown(char32_t c) {
+    if (c == '\r' || c == '\n') return "line break";
+    if (c == '\t') return "tab";
+    if (c < 0x20 || c == 0x7F) return "control character";
+    return utf8(c);
+}
+
+}  // namespace
+
+std::string clsInputHandler::refusalReason(char32_t c) {
+    switch (c) {
+        case ';': return "the console would run the rest as a command";
+        case '/':
+        case '*': return "// and /* start a console comment, which would lose the rest";
+        case '^': return "colours come from the pattern lists";
+        case '"': return "the console reads quotes as grouping, not as text";
+        case '%': return "the game shows it as a dot";
+        case '#': return "OSP tokens start with it: add them with Add OSP";
+        case '\r':
+        case '\n':
+        case '\t': return "a chat line is one line";
+        default: break;
+    }
+    if (c < 0x20 || c == 0x7F) return "a chat line is one line";
+    return "the game shows only plain letters, digits and punctuation";
+}
+
+std::string clsInputHandler::refusalLine(std::u32string_view removed) {
+    // Reasons in the order they first come up, each with its characters.
+    std::vector<std::pair<std::string, std::vector<std::string>>> groups;
+    for (const char32_t c : removed) {
+        const std::string reason = refusalReason(c);
+        auto group = groups.begin();
+        while (group != groups.end() && group->first != reason) ++group;
+        if (group == groups.end()) group = groups.insert(groups.end(), {reason, {}});
+        const std::string name = shown(c);
+        bool listed = false;
+        for (const std::string& n : group->second) listed = listed || n == name;
+        if (!listed) group->second.push_back(name);
+    }
+    std::string line;
+    for (const auto& [reason, characters] : groups) {
+        if (!line.empty()) line += " \u00b7 ";
+        for (const std::string& n : characters) line += n + " ";
+        line += "removed: " + reason;
+    }
+    return line;
 }

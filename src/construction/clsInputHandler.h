@@ -28,4 +28,14 @@ public:
     // and in front of `after` in a chat text box.
     bool chatCharFits(char c, std::string_view before, std::string_view after) const;
     std::string cleanFileName(std::string_view text) const;
+
+    // Why the chat text line refuses the character c (one it does not take,
+    // or a '/' or '*' it took out of "//" or "/*"), in a player's words.
+    static std::string refusalReason(char32_t c);
+    // The short line that tells what the chat text line took out of what was
+    // typed or pasted: each reason once, after the characters it removed
+    // ("; removed: the console would run the rest as a command"), reasons
+    // joined by " · ". Characters are shown once each; line breaks, tabs and
+    // other control characters by name. Empty when nothing was removed.
+    static std::string refusalLine(std::u32string_view removed);
 };

@@ -1,9 +1,11 @@
 #include "construction/frmConstruct.h"
 #include "construction/chatPreviewBar.h"
+#include "construction/clsChatPreview.h"
 #include "widgets/fitCaption.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,11 +16,16 @@
 #include <QRadioButton>
 #include <QAbstractListModel>
 #include <filesystem>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <vector>
 
 #include "cfgoutput/clsCfgImport.h"
 #include "cfgoutput/clsOpenReport.h"
 #include "cfgoutput/frmSaveToFile.h"
+#include "construction/clsKeyNames.h"
+#include "construction/frmPressKey.h"
 #include "construction/frmReview.h"
 #include "construction/keyPressFilter.h"
 #include "styles/frmColorStyle.h"
@@ -106,6 +113,7 @@ frmConstruct::frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* 
     completeDesign();
 
     connect(cboKeys, &QComboBox::activated, this, [this] { cboKeys_Click(); });
+    connect(cmdPressKey, &QPushButton::clicked, this, [this] { cmdPressKey_Click(); });
     connect(optPublicBind, &QRadioButton::clicked, this, [this] { optPublicBind_Click(); });
     connect(optTeamBind, &QRadioButton::clicked, this, [this] { optTeamBind_Click(); });
     connect(optRadio, &QRadioButton::clicked, this, [this] { optRadio_Click(); });
@@ -139,11 +147,14 @@ void frmConstruct::completeDesign() {
     // Typed, pasted and dropped text alike: letters, digits, space and the
     // chat punctuation, never ";" nor the start of a console comment.
     const clsInputHandler& filters = ctx_.inputHandler;
+    // What it refuses is named, with why, in the line over it until the
+    // next character it takes.
     filterBox(txtText, ctx_.platform.beep,
               boxRules{[&filters](char c, std::string_view before, std::string_view after) {
                            return filters.chatCharFits(c, before, after);
                        },
-                       [&filters](std::string_view text) { return filters.cleanChatText(text); }});
+                       [&filters](std::string_view text) { return filters.cleanChatText(text); },
+                       [this](const QString& removed) { showRefused(removed); }, [this] { showRefused({}); }});
     chatPreview = new chatPreviewBar(centralWidget());
     chatPreview->hide();
     QWidget* client = centralWidget();
@@ -164,6 +175,8 @@ void frmConstruct::createColorRow(int k) {
     cboColor[k] = new QComboBox(fraTextBind);
     cboColor[k]->setObjectName(QStringLiteral("cboColor") + row);
     cboColor[k]->setSizeAdjustPolicy(cboColor[0]->sizeAdjustPolicy());
+    cboColor[k]->setMaxVisibleItems(cboColor[0]->maxVisibleItems());
+    cboColor[k]->setIconSize(cboColor[0]->iconSize());
     const QRect combo0 = twipsOf(cboColor[0]);
     place(cboColor[k], combo0.x(), combo0.y(), combo0.width(), combo0.height());
     QWidget::setTabOrder(cboColor[k - 1], cboColor[k]);
@@ -198,6 +211,7 @@ QString rowCaption(int row) { return QStringLiteral("Pattern Color #") + signed1
 }  // namespace
 
 void frmConstruct::setupControls() {
+    learnSwatches();
     // Stacked controls stand 150 apart; a label sits 60 below the top of the
     // control it names.
     setTopOf(cboColors, topOf(txtText) + heightOf(txtText) + 150);
@@ -250,10 +264,12 @@ void frmConstruct::resetScreen() {
     cboSwitch->setCurrentIndex(-1);
 
     for (QPushButton* b : {cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp}) b->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdContinue, optTeamBind, optPublicBind, optRadio, cboKeys})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdContinue, optTeamBind, optPublicBind, optRadio, cboKeys, cmdPressKey})
         w->setEnabled(true);
 
     txtText->clear();
+    showRefused({});
     txtOutput->clear();
     chatPreview->clear();
     chatPreview->hide();
@@ -265,8 +281,7 @@ void frmConstruct::resetScreen() {
 
     const bool ready = keyShown && anyBindTypePicked();
     cmdContinue->setVisible(ready);
-    // Clear acts on the key of the last Continue; before one there is none.
-    cmdClear->setVisible(ready && !currentKey.empty());
+    cmdClear->setVisible(ready);
 }
 
 void frmConstruct::fitToTextBind() {
@@ -288,13 +303,18 @@ void frmConstruct::placeChatPreview() {
 void frmConstruct::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
     paint.form(this);
-    paint.buttons({cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp});
+    paint.buttons({cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp, cmdPressKey});
     // The buttons are narrow: keep their whole width for the caption.
-    for (QPushButton* b : {cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp}) {
+    for (QPushButton* b :
+         {cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp, cmdPressKey})
         b->setStyleSheet(b->styleSheet() + QStringLiteral(" QPushButton#%1 { padding: 1px 0px; }").arg(b->objectName()));
-        fitButtonCaption(b);
-    }
-    paint.labels({lblKeys, lblKind, lblDesc, lblText, lblColors, lblOutput, lblSwitch, lblRadio});
+    // One face for the window; a row whose caption would be cut shrinks together.
+    const QFont face = controlFace(font());
+    fitCaptions(face, {cmdClear, cmdContinue});
+    fitCaptions(face, {cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp});
+    fitCaptions(face, {cmdRadioAdd, cmdRadioCancel});
+    fitCaptions(face, {cmdPressKey});
+    paint.labels({lblKeys, lblKind, lblDesc, lblText, lblRefused, lblColors, lblOutput, lblSwitch, lblRadio});
     paint.boxes({cboKeys, txtKind, txtDesc, txtText, cboColors, txtOutput, cboSwitch, cboRadio});
     // Every colour row, shown or not.
     for (int k = 0; k < colorRows; ++k) {
@@ -310,6 +330,50 @@ void frmConstruct::applyColorStyle() {
 void frmConstruct::cboKeys_Click() {
     if (anyBindTypePicked()) cmdContinue->show();
     showBindOf(pickedText(cboKeys));
+}
+
+// Picks the key the player presses (or clicks, or turns the wheel) in the
+// key list, as picking it in the list does; a key the game has no name for,
+// or that the definition file does not list, is named in a message.
+void frmConstruct::cmdPressKey_Click() {
+    QPointer<frmPressKey> capture = new frmPressKey(ctx_, this);
+    const bool pressed = capture->exec() == QDialog::Accepted && capture;
+    const std::string name = pressed ? capture->pressedName() : std::string();
+    const std::string shown = pressed ? capture->pressedText().toStdString() : std::string();
+    delete capture;
+    if (!pressed) return;
+    if (name.empty()) {
+        ctx_.platform.messages.show("Key Not Known",
+                                    "The game has no name for " + (shown.empty() ? "this key" : "the key " + shown) +
+                                        ", so it cannot be bound. Pick another key.",
+                                    msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
+    const int row = keyRow(name);
+    if (row < 0) {
+        ctx_.platform.messages.show("Key Not Listed",
+                                    "The key " + name + " is not in the key list of this definition file, so it "
+                                    "cannot be bound now. To bind it, add the line key:" + name +
+                                        " to the file with a text editor and load the file again at the next start.",
+                                    msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
+    cboKeys->setCurrentIndex(row);
+    cboKeys_Click();
+    // On to the next step: Continue when a bind type is picked, else the types.
+    if (cmdContinue->isVisible())
+        cmdContinue->setFocus();
+    else
+        optPublicBind->setFocus();
+}
+
+// The row of the key list that names the key (the first, whatever the case
+// of its letters); -1 when none does.
+int frmConstruct::keyRow(const std::string& name) const {
+    const QAbstractItemModel* keys = cboKeys->model();
+    for (int row = 0; row < keys->rowCount(); ++row)
+        if (clsKeyNames::sameKey(keys->index(row, 0).data(Qt::UserRole).toByteArray().toStdString(), name)) return row;
+    return -1;
 }
 
 void frmConstruct::optPublicBind_Click() { bindTypeClicked(); }
@@ -334,15 +398,21 @@ void frmConstruct::cmdContinue_Click() {
         fraRadio->show();
         cboRadio->setFocus();
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdContinue, optPublicBind, optTeamBind, optRadio, cboKeys})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdContinue, optPublicBind, optTeamBind, optRadio, cboKeys, cmdPressKey})
         w->setEnabled(false);
     currentKey = pickedText(cboKeys);
     currentKind = optPublicBind->isChecked() ? "say" : optTeamBind->isChecked() ? "say_team" : "radio:";
 }
 
+// Clear acts on the key the list shows, which is the key the question
+// names and the player looks at (while a bind is built the list shows the
+// key being built). With no key shown there is nothing to clear.
 void frmConstruct::cmdClear_Click() {
-    if (!askYesNo("Clear?", "Are you sure you want to CLEAR button: '" + currentKey + "' of any binds?")) return;
-    ctx_.builder.remove_entire_bind(currentKey);
+    if (cboKeys->currentIndex() < 0) return;
+    const std::string key = pickedText(cboKeys);
+    if (!askYesNo("Clear?", "Are you sure you want to CLEAR button: '" + key + "' of any binds?")) return;
+    ctx_.builder.remove_entire_bind(key);
     resetScreen();
 }
 
@@ -458,11 +528,24 @@ void frmConstruct::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void frmConstruct::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel) && (fraTextBind->isVisible() || fraRadio->isVisible())) {
+        if (fraTextBind->isVisible())
+            cmdTextCancel_Click();
+        else
+            cmdRadioCancel_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 // ---- Helpers ---------------------------------------------------------------
 
+// Every question of this screen deletes or loses binds on Yes: No is what
+// Enter answers, so one stray key press loses nothing.
 bool frmConstruct::askYesNo(const std::string& title, const std::string& text, bool warning) {
-    return ctx_.platform.messages.show(title, text, warning ? msgIcon::Exclamation : msgIcon::None,
-                                       msgButtons::YesNo) == msgAnswer::Yes;
+    return ctx_.platform.messages.show(title, text, warning ? msgIcon::Exclamation : msgIcon::None, msgButtons::YesNo,
+                                       msgAnswer::No) == msgAnswer::Yes;
 }
 
 void frmConstruct::showBindOf(const std::string& key) {
@@ -470,23 +553,58 @@ void frmConstruct::showBindOf(const std::string& key) {
     txtDesc->setText(showText(ctx_.builder.get_binddesc(key)));
 }
 
+// The line over the text box: what the box took out of what was typed or
+// pasted, and why; nothing when removed is empty. A line too long for the
+// frame ends in "…" and shows whole as its tool tip.
+void frmConstruct::showRefused(const QString& removed) {
+    const QString line = QString::fromStdString(clsInputHandler::refusalLine(removed.toStdU32String()));
+    lblRefused->setToolTip(line);
+    lblRefused->setText(lblRefused->fontMetrics().elidedText(line, Qt::ElideRight, lblRefused->width()));
+}
+
+// Each colour's swatch by its name: the colour of the first entry of that
+// name, as get_value finds it. The definitions stay the same while the
+// screen lives, so one walk of the group serves every fill.
+void frmConstruct::learnSwatches() {
+    colorSwatch_.clear();
+    clsGroup& colors = ctx_.builder.getGroup("color:");
+    colors.get_front();
+    while (colors.has_next()) {
+        const clsItem& item = colors.get_next();
+        const QByteArray name(item.Description.data(), static_cast<qsizetype>(item.Description.size()));
+        if (!colorSwatch_.contains(name)) colorSwatch_.insert(name, clsChatPreview::swatchIndex(item.value));
+    }
+}
+
+// A square of the game colour with a grey edge, so that black and white
+// show on any box colour.
+QIcon frmConstruct::swatchIcon(int index) {
+    QIcon& icon = swatchIcons_[static_cast<std::size_t>(index & 7)];
+    if (icon.isNull()) {
+        const clsChatColor c = clsChatPreview::rgb(index);
+        QPixmap square(12, 12);
+        square.fill(QColor(c.red, c.green, c.blue));
+        QPainter edge(&square);
+        edge.setPen(QColor(0x80, 0x80, 0x80));
+        edge.drawRect(0, 0, 11, 11);
+        edge.end();
+        icon = QIcon(square);
+    }
+    return icon;
+}
+
+// Colour row k lists the colours by name, each with the swatch of its code.
 void frmConstruct::fillColorRow(int k) {
     comboListControl row(cboColor[k], true);
     ctx_.builder.fillCombo(row, "color:");
+    for (int i = 0; i < cboColor[k]->count(); ++i) {
+        const int index = colorSwatch_.value(cboColor[k]->itemData(i).toByteArray(), -1);
+        if (index >= 0) cboColor[k]->setItemIcon(i, swatchIcon(index));
+    }
 }
 
 bool frmConstruct::anyBindTypePicked() const {
     return optPublicBind->isChecked() || optTeamBind->isChecked() || optRadio->isChecked();
-}
-
-// A caption the face of its button would cut takes a smaller face.
-// Starts again from the full face each time the screen is painted, then
-// shrinks a caption that its painted face would cut.
-void frmConstruct::fitButtonCaption(QPushButton* b) {
-    QFont face = b->font();
-    face.setPixelSize(11);
-    b->setFont(face);
-    fitCaption(b);
 }
 
 void frmConstruct::place(QWidget* w, int left, int t, int width, int h) {

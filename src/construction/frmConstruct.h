@@ -1,5 +1,7 @@
 #pragma once
+#include <QByteArray>
 #include <QHash>
+#include <QIcon>
 #include <QMainWindow>
 #include <QRect>
 #include <array>
@@ -34,6 +36,8 @@ protected:
     // The close box asks like File / Exit; it closes without asking while
     // the program is ending.
     void closeEvent(QCloseEvent* event) override;
+    // Escape acts as the Cancel of the build frame shown.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static constexpr int colorRows = 8;
@@ -54,6 +58,7 @@ private:
 
     // Key selection and the radio frame.
     void cboKeys_Click();
+    void cmdPressKey_Click();
     void optPublicBind_Click();
     void optTeamBind_Click();
     void optRadio_Click();
@@ -88,11 +93,14 @@ private:
     void showBindOf(const std::string& key);
     void showBindCode();
     void tellRefusal();
+    void showRefused(const QString& removed);
     void placeChatPreview();
     void fillColorRow(int k);
+    void learnSwatches();
+    QIcon swatchIcon(int index);
     static std::int16_t pickedNumber(const QComboBox* list);
-    static void fitButtonCaption(QPushButton* b);
     bool anyBindTypePicked() const;
+    int keyRow(const std::string& name) const;
 
     // Layout in twips, kept per control so that the run-time rules read as
     // "top of this = top of that + height of that + 150". A control the
@@ -119,6 +127,9 @@ private:
     bool addToFront = false;
 
     QHash<const QWidget*, QRect> twipsLayout_;
+    // The swatch (game colour 0 to 7, -1 none) of each colour name.
+    QHash<QByteArray, int> colorSwatch_;
+    std::array<QIcon, 8> swatchIcons_;
 
     // Colour row 0 (lblColor0, cboColor0) and set-up's copies of it.
     std::array<QLabel*, colorRows> lblColor{};

@@ -43,6 +43,8 @@ void frmConstruct::showPatternColors(std::int16_t n) {
 void frmConstruct::chkAddToFront_Click() { addToFront = chkAddToFront->isChecked(); }
 
 void frmConstruct::cmdTextAdd_Click() {
+    // Back to the text line for the next piece, whatever comes of this one.
+    txtText->setFocus();
     const std::int16_t n = colorCount;
     std::vector<std::string> codes;
     bool colorsComplete = true;
@@ -82,12 +84,14 @@ void frmConstruct::cmdTextAdd_Click() {
         return;
     }
     txtText->clear();
+    showRefused({});
     showBindCode();
 }
 
 void frmConstruct::cmdTextUndo_Click() {
     ctx_.builder.remove_bind_part(currentKey);
     showBindCode();
+    txtText->setFocus();
 }
 
 void frmConstruct::cmdTextDone_Click() { resetScreen(); }
@@ -104,6 +108,7 @@ void frmConstruct::cmdTextOsp_Click() {
     osp->exec();
     delete osp;
     showBindCode();
+    txtText->setFocus();
 }
 
 void frmConstruct::showBindCode() {

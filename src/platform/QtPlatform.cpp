@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "appInfo.h"
+#include "widgets/breakableText.h"
 
 namespace {
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -41,7 +42,7 @@ msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, 
     box.setWindowTitle(q(title));
     // Texts name files and typed names: never read them as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setText(breakableText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
     switch (icon) {
         case msgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
         case msgIcon::Question: box.setIcon(QMessageBox::Question); break;

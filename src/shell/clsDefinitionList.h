@@ -18,4 +18,9 @@ public:
     // name already listed from an earlier folder is not listed again, so it
     // means the earlier folder's file.
     static std::vector<entry> merge(const std::vector<folderFiles>& folders);
+
+    // What the list says when no folder holds a file: where definition files
+    // go. folders: the folders as the player reads their paths, in list
+    // order (the user's own first, then the program's shipped ones).
+    static std::string noFilesHint(const std::vector<std::string>& folders);
 };

@@ -1,6 +1,7 @@
 #include "shell/frmStart.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFile>
 #include <QLayout>
 #include <QPixmap>
@@ -9,10 +10,12 @@
 #include "cfgoutput/clsOpenReport.h"
 #include "construction/frmConstruct.h"
 #include "help/helpWindowHolder.h"
+#include "shell/clsHandOverNote.h"
 #include "shell/definitionFiles.h"
 #include "shell/draftKeeper.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
+#include "widgets/breakableText.h"
 #include "widgets/clsAppContext.h"
 #include "widgets/designFont.h"
 #include "widgets/fitCaption.h"
@@ -36,6 +39,11 @@ frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(pa
     useDesignFont(centralWidget());
     connect(cmdContinue, &QPushButton::clicked, this, &frmStart::cmdContinue_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
+    // Enter on a file (or a double click) picks it and goes on, as Create new Bind does.
+    connect(fileInput, &QListWidget::itemActivated, this, [this](QListWidgetItem* file) {
+        file->setSelected(true);
+        cmdContinue_Click();
+    });
     connect(mnuNew, &QAction::triggered, this, &frmStart::mnuNew_Click);
     connect(mnuExit, &QAction::triggered, this, &frmStart::mnuExit_Click);
     connect(mnuColorStyle, &QAction::triggered, this, &frmStart::mnuColorStyle_Click);
@@ -90,9 +98,17 @@ void frmStart::mnuNew_Click() {
     picIntro->hide();
 }
 
-// The ordinary files of the definition folders by name; a missing folder lists none.
+// The ordinary files of the definition folders by name; a missing folder
+// lists none. With no file at all the list says where files go, in an entry
+// that cannot be picked.
 void frmStart::listInputFiles() {
-    fillDefinitionList(fileInput, definitionFiles(ctx_->definitionFolders()), ctx_->platform.folder);
+    const std::vector<std::string> folders = ctx_->definitionFolders();
+    fillDefinitionList(fileInput, definitionFiles(folders), ctx_->platform.folder);
+    if (fileInput->count() > 0) return;
+    std::vector<std::string> shown;
+    for (const std::string& folder : folders) shown.push_back(ctx_->platform.folder.nativePath(folder));
+    auto* hint = new QListWidgetItem(breakableText(fromUtf8(clsDefinitionList::noFilesHint(shown))), fileInput);
+    hint->setFlags(Qt::NoItemFlags);
 }
 
 void frmStart::cmdContinue_Click() {
@@ -124,7 +140,7 @@ bool frmStart::handOver(const std::string& path, const std::string& fileName) {
     const std::string restored = pendingDraft_ ? restoreDraft() : std::string();
     if (!construct_) construct_ = std::make_unique<frmConstruct>(*ctx_, *help_);
     construct_->show();
-    tellLeftOut(fileName);
+    tellAfterHandOver(fileName);
     if (!restored.empty())
         ctx_->platform.messages.show("Binds Restored", restored, msgIcon::Information, msgButtons::Ok);
     return true;
@@ -173,23 +189,24 @@ std::string frmStart::restoreDraft() {
     return clsOpenReport::opened("the draft of your unsaved binds", read, restored);
 }
 
-// After the hand-over: one message listing the entries the file's reading
-// left out, so the player knows why they are missing from the lists.
-void frmStart::tellLeftOut(const std::string& fileName) {
-    const clsReadReport& report = ctx_->builder.get_left_out();
-    if (report.total() == 0) return;
-    const bool one = report.total() == 1;
-    ctx_->platform.messages.show(
-        "Some Entries Left Out",
-        std::string(one ? "This entry" : "These entries") + " of " + fileName +
-            (one ? " was" : " were") + " left out, because the game would not read " + (one ? "it" : "them") +
-            " as written:\r\n\r\n" + report.listing(shownLeftOut) +
-            "\r\n\r\nEverything else was read. Change " + (one ? "this line" : "these lines") +
-            " in the file with a text editor to use " + (one ? "it." : "them."),
-        msgIcon::Exclamation, msgButtons::Ok);
+// After the hand-over: one message when the file lists no keys or its
+// reading left entries out, so the player knows why the lists lack them.
+void frmStart::tellAfterHandOver(const std::string& fileName) {
+    const auto note =
+        clsHandOverNote::build(fileName, static_cast<std::size_t>(ctx_->builder.getGroup("key:").count()),
+                               ctx_->builder.get_left_out());
+    if (note) ctx_->platform.messages.show(note->title, note->text, msgIcon::Exclamation, msgButtons::Ok);
 }
 
 void frmStart::cmdCancel_Click() { showIntroLayout(); }
+
+void frmStart::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel) && cmdCancel->isVisible()) {
+        cmdCancel_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
 
 void frmStart::mnuExit_Click() {
     ctx_->builder.SaveSettings(ctx_->platform.settings, ctx_->currentColorStyle);
@@ -226,8 +243,7 @@ void frmStart::applyColorStyle() {
 // The painted faces decide how much room the captions have; the captions
 // are seen only in the new-bind layout.
 void frmStart::fitCaptions() {
-    fitCaption(cmdContinue);
-    fitCaption(cmdCancel);
+    ::fitCaptions(centralWidget()->font(), {cmdContinue, cmdCancel});
     fitCaption(lblInput);
 }
 

@@ -46,6 +46,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape acts as Cancel in the new-bind layout.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
@@ -63,10 +65,9 @@ private:
     void setWindowHeight(int heightTwips);
     void listInputFiles();
     void loadIntroPicture(const QString& path);
-    void tellLeftOut(const std::string& fileName);
+    void tellAfterHandOver(const std::string& fileName);
     bool handOver(const std::string& path, const std::string& fileName);
     std::string restoreDraft();
-    static constexpr std::size_t shownLeftOut = 10;  // entries listed by name; the rest are counted
 
     std::unique_ptr<clsAppContext> ctx_;
     // Declared before the help window so that the help window, which may be

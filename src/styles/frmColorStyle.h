@@ -8,9 +8,8 @@
 // Lets the user pick a colour style: a pick repaints this dialog alone as a
 // preview; OK makes the last pick the program's style, Cancel keeps the old
 // one. The opener repaints itself afterwards. A fresh dialog is made for
-// every opening. Its controls are designed in frmColorStyle.ui, where the
-// style list opens with all 33 names, without a scroll bar where the screen
-// allows.
+// every opening. Its controls are designed in frmColorStyle.ui; the style
+// list opens as a scrolling list of 20 names, like every drop-down list.
 class frmColorStyle : public QDialog, private Ui::frmColorStyle {
     Q_OBJECT
 public:

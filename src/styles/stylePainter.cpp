@@ -2,28 +2,25 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPalette>
 #include <QRadioButton>
+
+#include "styles/clsContrast.h"
 
 namespace {
 QString selector(const QWidget* w) {
     return QStringLiteral("%1#%2").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
 }
 QString hex(const QColor& c) { return c.name(QColor::HexRgb); }
-
-// Greyed text: halfway between the text colour and what it stands on, so a
-// disabled caption stays readable in every style.
-QColor greyed(const QColor& text, const QColor& back) {
-    return QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2, (text.blue() + back.blue()) / 2);
-}
+QString hex(std::uint32_t bgr) { return hex(stylePainter::fromBgr(bgr)); }
 
 // Option buttons and check boxes draw their marks in the caption colour on
 // the background colour: the platform's own marks would take the background
 // as their inside and vanish on dark styles.
-QString optionMarks(const QWidget* w, const QString& s, const QColor& back, const QColor& text) {
-    const QColor off = greyed(text, back);
+QString optionMarks(const QWidget* w, const QString& s, const QColor& back, const QColor& text, const QColor& off) {
     if (qobject_cast<const QRadioButton*>(w))
         return QStringLiteral(
                    "%1::indicator { width: 11px; height: 11px; border: 1px solid %3; border-radius: 6px;"
@@ -43,17 +40,21 @@ QString optionMarks(const QWidget* w, const QString& s, const QColor& back, cons
             .arg(s, hex(back), hex(text), hex(off));
     return {};
 }
-// Text colours the painting leaves as the platform has them.
-QColor designText(QPalette::ColorRole role) { return QApplication::palette().color(QPalette::Active, role); }
-// Disabled text that stays readable on every box and button colour (the
-// platform's own may be too pale for a grey box).
-QColor designGreyText() { return QColor(0x6d, 0x6d, 0x6d); }
 }  // namespace
 
 QColor stylePainter::toQColor(std::int32_t value) {
     const auto v = static_cast<std::uint32_t>(value);
     if (v & 0x80000000u) return QApplication::palette().color(QPalette::Active, QPalette::Button);
-    return QColor(static_cast<int>(v & 0xFFu), static_cast<int>((v >> 8) & 0xFFu), static_cast<int>((v >> 16) & 0xFFu));
+    return fromBgr(v);
+}
+
+QColor stylePainter::fromBgr(std::uint32_t bgr) {
+    return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu), static_cast<int>((bgr >> 16) & 0xFFu));
+}
+
+std::uint32_t stylePainter::toBgr(const QColor& c) {
+    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
+           static_cast<std::uint32_t>(c.blue()) << 16;
 }
 
 void stylePainter::form(QWidget* window) {
@@ -63,53 +64,63 @@ void stylePainter::form(QWidget* window) {
 
 void stylePainter::button(QWidget* control) {
     const QColor c = toQColor(catalogue_.getButtonColor(style_));
-    // A raised face in the button colour, sunk while pressed; a plain sheet
-    // background alone would be hidden by some styles' native bevel. The
-    // caption keeps the platform's button text colour (a frame's caption
-    // colour would otherwise reach the buttons inside it).
+    // A raised face in the button colour, sunk while pressed, flat while
+    // disabled; a plain sheet background alone would be hidden by some
+    // styles' native bevel. The styles give no caption colour for buttons:
+    // black or white, whichever reads better on the face.
+    const std::uint32_t face = toBgr(c);
+    const std::uint32_t caption = clsContrast::textOn(face);
     const QString s = selector(control);
     control->setStyleSheet(QStringLiteral(
         "%1 { background-color: %2; border: 2px outset %3; padding: 1px 4px; color: %4; }"
-        "%1:disabled { color: %5; }"
+        "%1:disabled { color: %5; border-style: solid; }"
         "%1:pressed { border-style: inset; }"
         "%1:focus { outline: 1px dotted; }")
-                               .arg(s, hex(c), hex(c.lighter(115)), hex(designText(QPalette::ButtonText)),
-                                    hex(designGreyText())));
+                               .arg(s, hex(c), hex(c.lighter(115)), hex(caption),
+                                    hex(clsContrast::greyedOn(caption, face))));
 }
 
 void stylePainter::label(QWidget* control) {
-    const QColor c = toQColor(catalogue_.getLabelTextColor(style_));
-    const QColor back = toQColor(catalogue_.getFormColor(style_));
-    control->setStyleSheet(
-        QStringLiteral("%1 { color: %2; } %1:disabled { color: %3; }").arg(selector(control), hex(c), hex(greyed(c, back))));
+    const std::uint32_t text = toBgr(toQColor(catalogue_.getLabelTextColor(style_)));
+    const std::uint32_t back = toBgr(toQColor(catalogue_.getFormColor(style_)));
+    control->setStyleSheet(QStringLiteral("%1 { color: %2; } %1:disabled { color: %3; }")
+                               .arg(selector(control), hex(text), hex(clsContrast::greyedOn(text, back))));
 }
 
 void stylePainter::box(QWidget* control) {
     const QColor c = toQColor(catalogue_.getTextBoxBackGroundColor(style_));
     const QString s = selector(control);
-    // The text keeps the platform's colours, whatever the frame around says.
-    const QString text = QStringLiteral("%1 { color: %2; } %1:disabled { color: %3; }")
-                             .arg(s, hex(designText(QPalette::Text)), hex(designGreyText()));
-    if (qobject_cast<QComboBox*>(control)) {
+    // The styles give no text colour for boxes: black or white, whichever
+    // reads better on the box colour.
+    const std::uint32_t text = clsContrast::textOn(toBgr(c));
+    const QString textSheet = QStringLiteral("%1 { color: %2; } %1:disabled { color: %3; }")
+                                  .arg(s, hex(text), hex(clsContrast::greyedOn(text, toBgr(c))));
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
         // A pick-only list is drawn as a button by some styles, which would
         // only tint it: with a border of its own it shows the box colour, and
-        // its opened list does too.
+        // its opened list does too. The opened list is a scrolling list under
+        // the box (as many rows as the list allows, with a scroll bar), never
+        // a screen-high menu over it; a style that opens such menus has
+        // already turned the scroll bar off when the list was made.
+        combo->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         control->setStyleSheet(QStringLiteral(
-                                   "%1 { background-color: %2; border: 1px solid #7a7a7a; padding: 1px 18px 1px 3px; }"
+                                   "%1 { background-color: %2; border: 1px solid #7a7a7a; padding: 1px 18px 1px 3px;"
+                                   " combobox-popup: 0; }"
                                    "%1 QAbstractItemView { background-color: %2; color: %3; }")
-                                   .arg(s, hex(c), hex(designText(QPalette::Text))) +
-                               text);
+                                   .arg(s, hex(c), hex(text)) +
+                               textSheet);
         return;
     }
-    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; }").arg(s, hex(c)) + text);
+    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; }").arg(s, hex(c)) + textSheet);
 }
 
 void stylePainter::frameOrOption(QWidget* control) {
     const QColor back = toQColor(catalogue_.getFormColor(style_));
     const QColor text = toQColor(catalogue_.getLabelTextColor(style_));
+    const QColor off = fromBgr(clsContrast::greyedOn(toBgr(text), toBgr(back)));
     const QString s = selector(control);
     QString sheet = QStringLiteral("%1 { background-color: %2; color: %3; } %1:disabled { color: %4; }")
-                        .arg(s, hex(back), hex(text), hex(greyed(text, back)));
+                        .arg(s, hex(back), hex(text), hex(off));
     if (qobject_cast<QGroupBox*>(control)) {
         // A frame of its own, an etched line through the middle of the
         // caption: some styles shade a frame's inside, which would not be
@@ -122,7 +133,7 @@ void stylePainter::frameOrOption(QWidget* control) {
                      .arg(s)
                      .arg(half);
     }
-    control->setStyleSheet(sheet + optionMarks(control, s, back, text));
+    control->setStyleSheet(sheet + optionMarks(control, s, back, text, off));
 }
 
 void stylePainter::buttons(std::initializer_list<QWidget*> controls) {

@@ -10,8 +10,10 @@
 // The one painting rule of every window: the window and its frames, option
 // buttons and check boxes take the form colour, buttons the button colour,
 // labels (and the captions of frames, option buttons and check boxes) the
-// label text colour, text, combo and list boxes the box colour. Nothing else
-// is touched.
+// label text colour, text, combo and list boxes the box colour. The styles
+// give no text colour for buttons and boxes: their text is black or white,
+// whichever reads better on their colour (clsContrast), and so is the greyed
+// text of a disabled control, as far as the style's own colours allow.
 //
 // Colours are set with per-control style sheets, which every Qt style honours
 // (button faces included); each sheet names its control, so nothing spreads
@@ -35,6 +37,8 @@ public:
     // 00BBGGRR to a colour; a system colour (top bit set) is the platform
     // palette's button colour.
     static QColor toQColor(std::int32_t value);
+    static QColor fromBgr(std::uint32_t bgr);
+    static std::uint32_t toBgr(const QColor& c);
 
 private:
     clsColorStyleManager& catalogue_;

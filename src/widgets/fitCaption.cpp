@@ -9,32 +9,43 @@
 namespace {
 
 constexpr double smallestPoints = 6.0;
+constexpr int smallestPixels = 8;
 
-void shrinkToFit(QWidget* control, QString caption, int room) {
+// The largest face, not larger than `font`, at which the caption fits the room.
+QFont fittingFace(QFont font, QString caption, int room) {
     caption.remove(QLatin1Char('&'));
-    QFont font = control->font();
     const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(caption) <= room; };
     if (font.pointSizeF() > 0) {
         while (!fits() && font.pointSizeF() - 0.5 >= smallestPoints) font.setPointSizeF(font.pointSizeF() - 0.5);
     } else {
-        while (!fits() && font.pixelSize() > 8) font.setPixelSize(font.pixelSize() - 1);
+        while (!fits() && font.pixelSize() > smallestPixels) font.setPixelSize(font.pixelSize() - 1);
     }
-    control->setFont(font);
+    return font;
 }
 
-}  // namespace
-
-void fitCaption(QPushButton* button) {
+// The width a button gives its caption: its face less border and padding as
+// the button's style draws them.
+int captionRoom(QPushButton* button) {
     button->ensurePolished();
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
-    // The face's border and padding as the control's style draws them.
-    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    shrinkToFit(button, button->text(), contents.width() - 2);
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width() - 2;
+}
+
+}  // namespace
+
+void fitCaptions(const QFont& face, std::initializer_list<QPushButton*> row) {
+    QFont shared = face;
+    for (QPushButton* b : row) {
+        // Measured at the face it would get: the room depends on the style sheet, not the font.
+        b->setFont(face);
+        shared = fittingFace(shared, b->text(), captionRoom(b));
+    }
+    for (QPushButton* b : row) b->setFont(shared);
 }
 
 void fitCaption(QLabel* label) {
     label->ensurePolished();
-    shrinkToFit(label, label->text(), label->contentsRect().width());
+    label->setFont(fittingFace(label->font(), label->text(), label->contentsRect().width()));
 }

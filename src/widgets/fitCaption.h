@@ -1,11 +1,17 @@
 #pragma once
+#include <initializer_list>
 
+class QFont;
 class QLabel;
 class QPushButton;
 
 // Controls keep their designed sizes; where the platform's face is wider than
-// the design's, a caption that would be cut shrinks the control's font, half a
-// point at a time (down to 6 points), until it fits the room the control
-// gives its text. Call after the control is painted and its caption set.
-void fitCaption(QPushButton* button);
+// the design's, a caption that would be cut shrinks its font, half a point at
+// a time (down to 6 points), until it fits the room the control gives its
+// text. Call after the control is painted and its caption set.
+//
+// The buttons of a row share one face: each starts from `face`, and when one
+// caption would be cut, the whole row takes the face at which every caption
+// of the row fits, so no button looks smaller than its neighbour.
+void fitCaptions(const QFont& face, std::initializer_list<QPushButton*> row);
 void fitCaption(QLabel* label);

@@ -49,44 +49,51 @@ TEST(clsCfgFile, contentsByteForByte) {
                        "bind F4 \"vsay_team medic; say_team need a medic\"\r\n");
 }
 
+// The temporary file has a short name of its own, so the longest name the file system takes (255 bytes) saves.
 TEST(clsCfgFileWrite, createsOneFolderLevelAndReplacesWhole) {
     scratchFolder dir;
     const std::string folder = dir.file("OutputCfgFiles"), bytes = std::string("bind A say \xFF\0x\r\n", 16);
-    for (const std::string& text : {bytes + std::string(10000, 'o'), bytes}) {
-        const clsWriteResult r = clsCfgFile::writeAtomically(folder, "mybinds.cfg", text);
-        ASSERT_TRUE(r.ok) << r.reason;
-        EXPECT_EQ(scratchFolder::read(folder + "/mybinds.cfg"), text);
-        EXPECT_EQ(entries(folder), 1);
+    for (const std::string& name : {std::string("mybinds.cfg"), std::string(251, 'n') + ".cfg"}) {
+        for (const std::string& text : {bytes + std::string(10000, 'o'), bytes}) {
+            const clsWriteResult r = clsCfgFile::writeAtomically(folder, name, text);
+            ASSERT_TRUE(r.ok) << r.reason;
+            EXPECT_EQ(scratchFolder::read(folder + "/" + name), text);
+        }
+        fs::remove(folder + "/" + name);
+        EXPECT_EQ(entries(folder), 0);
     }
 }
 
-// Every failure leaves the old file whole, nothing new behind, and gives a reason naming what is in the way.
+// Every failure leaves the old file whole and nothing new behind, and gives the reason without the path (the
+// message names it once).
 TEST(clsCfgFileWrite, failuresChangeNothing) {
     scratchFolder dir;
     dir.write("blocked", "not a folder");
     fs::create_directory(dir.file("folder.cfg"));
     dir.write("a.cfg", "old contents\r\n");
-    const auto fails = [&](const std::string& folder, const std::string& name, const std::string& named) {
+    const auto fails = [&](const std::string& folder, const std::string& name, const std::string& reason) {
         const clsWriteResult r = clsCfgFile::writeAtomically(folder, name, std::string(1 << 20, 'n'));
-        EXPECT_FALSE(r.ok) << named;
-        EXPECT_NE(r.reason.find(named), std::string::npos) << r.reason;
+        EXPECT_FALSE(r.ok) << reason;
+        EXPECT_NE(r.reason.find(reason), std::string::npos) << r.reason;
+        EXPECT_EQ(r.reason.find(dir.path()), std::string::npos) << r.reason;
         EXPECT_EQ(scratchFolder::read(dir.file("a.cfg")), "old contents\r\n");
-        EXPECT_EQ(entries(dir.path()), 3) << named;
+        EXPECT_EQ(entries(dir.path()), 3) << reason;
     };
-    fails(dir.file("blocked"), "a.cfg", "blocked");
-    fails(dir.path(), "folder.cfg", "folder.cfg");
-    fails(dir.file("missing/OutputCfgFiles"), "a.cfg", "missing");  // only one folder level is created
+    fails(dir.file("blocked"), "a.cfg", "Its folder cannot be made: a file named blocked is in the way.");
+    fails(dir.path(), "folder.cfg", "A folder of that name is in the way.");
+    fails(dir.file("missing/OutputCfgFiles"), "a.cfg", "Its folder OutputCfgFiles could not be made: ");  // one level only
+    fails(dir.path(), std::string(252, 'n') + ".cfg", "File name too long.");  // more than the file system takes
     rlimit before{};  // a full disk, simulated by a file size limit
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     const rlimit small{4096, before.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    fails(dir.path(), "a.cfg", "a.cfg");
+    fails(dir.path(), "a.cfg", "File too large.");
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
     if (geteuid() == 0) return;  // root writes into read-only folders
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    fails(dir.path(), "a.cfg", "a.cfg");
+    fails(dir.path(), "a.cfg", "Permission denied.");
     fs::permissions(dir.path(), fs::perms::owner_all);
 }
 

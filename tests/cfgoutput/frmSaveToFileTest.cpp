@@ -28,6 +28,7 @@ struct ending {
     const char* text;
     bool saved;
     const char *typed = "test", *nameAfter = "test";
+    bool enterInName = false;  // else on Save, which has the focus
 };
 
 void PrintTo(const ending& e, std::ostream* out) { *out << e.name; }
@@ -47,14 +48,15 @@ protected:
     QMainWindow construct;
     frmSaveToFile dlg{ctx, &construct};
     QLineEdit* name = dlg.findChild<QLineEdit*>("txtFilename");
-    const std::string out = p.programFolder() + "/OutputCfgFiles", cfg = out + "/test.cfg";
+    const std::string out = p.programFolder() + "/OutputCfgFiles";
+    std::string cfg = out + "/test.cfg";
 
     void SetUp() override {
         ctx.builder.add_radio_code("R", "vsay_team sniper", "Sniper");
         ctx.clock = [] { return clsDateTime{2026, 7, 4, 9, 5, 3}; };
         dlg.show();
     }
-    std::string contents() { return clsCfgFile::contents(ctx.builder, "test.cfg", ctx.clock()); }
+    std::string contents(const std::string& name = "test") { return clsCfgFile::contents(ctx.builder, name + ".cfg", ctx.clock()); }
     // Radio binds on P0, P1, ... until the file has `size` bytes; no line is longer than the game reads.
     void padTo(std::size_t size) {
         const std::size_t missing = size - contents().size(), lines = (missing + 999) / 1000;
@@ -66,9 +68,11 @@ protected:
     }
 };
 
-// Enter on Save, which has the focus. An ending that does not save changes nothing and the dialog stays.
+// Enter on Save, or in the name box. An ending that does not save changes nothing and the dialog stays. Every
+// question answers No to Enter; a failure names the file once.
 TEST_P(saveEndings, endAsTheUserAnswered) {
     const ending& c = GetParam();
+    cfg = out + "/" + c.typed + ".cfg";
     if (c.size) padTo(c.size);
     ASSERT_TRUE(!c.size || contents().size() == c.size);
     if (c.arrange == oldFile && fs::create_directories(out)) std::ofstream(cfg) << std::string(5000, 'x');
@@ -79,19 +83,27 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
     p.messages.answers.assign(c.answers.begin(), c.answers.end());
     name->setText(c.typed);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    if (c.enterInName) name->setFocus();
     QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
 
     std::vector<std::string> titles;
     for (const auto& m : p.messages.log) titles.push_back(m.title);
     ASSERT_EQ(titles, c.titles);
     EXPECT_NE(p.messages.log[0].text.find(c.text), std::string::npos) << p.messages.log[0].text;
+    for (const auto& m : p.messages.log) {
+        EXPECT_TRUE(m.buttons == msgButtons::Ok || m.defaultAnswer == msgAnswer::No) << m.title;
+        const std::size_t named = m.text.find(cfg);
+        EXPECT_TRUE(m.title != "Save Failed" || (named != std::string::npos && m.text.find(cfg, named + 1) == std::string::npos))
+            << m.text;
+    }
     EXPECT_EQ(std::pair(dlg.isVisible(), p.exit.ends), std::pair(!c.saved, c.saved ? 1 : 0));
     if (c.saved) {
-        EXPECT_EQ(readBytes(cfg), contents());
+        EXPECT_EQ(readBytes(cfg), contents(c.typed));
         EXPECT_EQ(p.settings.values[settingsEntry], "Greek");
         EXPECT_EQ(p.fileBrowser.opened, std::vector{out + "/"});
         EXPECT_NE(p.messages.log.back().text.find(out + "\r\n"), std::string::npos) << p.messages.log.back().text;
-        EXPECT_NE(p.messages.log.back().text.find("type: 'exec test.cfg' to set all your binds."), std::string::npos);
+        EXPECT_NE(p.messages.log.back().text.find("type: 'exec " + std::string(c.typed) + ".cfg' to set all your binds."),
+                  std::string::npos);
     } else {
         EXPECT_TRUE(state() == was);
         EXPECT_EQ(name->text(), c.nameAfter);
@@ -101,6 +113,8 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
 using A = msgAnswer;
 const std::string exists = "File Already Exists!", saved = "File Saved!", large = "File Too Large";
 const char* const replace = "Do you want to replace the file test.cfg?";
+const std::string longestName(251, 'n');  // with ".cfg" the 255 bytes a file name may have
+const char* const longest = longestName.c_str();
 // The console runs a file only if it fits its buffer together with the line end it adds.
 const char* const big = "would be 16,384 bytes, but the game's console runs at most 16,383 bytes";
 INSTANTIATE_TEST_SUITE_P(
@@ -110,6 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ending{"replaceYes", 0, oldFile, {A::Yes}, {exists, saved}, replace, true},
                     ending{"replaceNo", 0, oldFile, {A::No}, {exists}, replace, false, "test", ""},
                     ending{"writeFails", 0, outIsAFile, {}, {"Save Failed"}, "test.cfg", false},
+                    ending{"longestNameEnterInTheName", 0, none, {}, {saved}, "", true, longest, longest, true},
                     ending{"atTheLimitYes", 16384, none, {A::Yes}, {large, saved}, big, true},
                     ending{"atTheLimitNo", 16384, none, {A::No}, {large}, big, false}),
     [](const auto& info) { return std::string(info.param.name); });

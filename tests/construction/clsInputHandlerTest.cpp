@@ -30,3 +30,14 @@ TEST(clsInputHandler, pastedText) {
         EXPECT_EQ(handler.cleanFileName(r.in), r.fileName) << r.in;
     }
 }
+
+// The line over the text box: each reason once, in the order it first came up, after the characters it removed
+// (each once, control characters by name).
+TEST(clsInputHandler, refusalLine) {
+    EXPECT_EQ(clsInputHandler::refusalLine(U""), "");
+    EXPECT_EQ(clsInputHandler::refusalLine(U";\r\n;\t\x01\"\u00e9\u20ac*/"),
+              "; removed: the console would run the rest as a command \u00b7 line break tab control character removed: a chat "
+              "line is one line \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 \u00e9 \u20ac "
+              "removed: the game shows only plain letters, digits and punctuation \u00b7 * / removed: // and /* start a "
+              "console comment, which would lose the rest");
+}

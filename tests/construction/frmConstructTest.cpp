@@ -50,17 +50,18 @@ TEST_P(frmConstructStates, showAndEnableExactlyTheirControlsAtTheirHeight) {
 }
 
 // Text states: the heights of the original plus the chat preview strip (525). Cancel also removes the pieces
-// made before this Continue; Clear names the key of the last Continue, not the one picked since.
+// made before this Continue; Clear names and clears the key the list shows. Every question answers No to Enter.
 constexpr int keys = 3005, text = 4535 + 525, twoColors = 5900 + 525, radio = 4010;
 const std::string done = sayF1 + "Colors:1 Color0:Red Switch:1 +hi cmdTextDone ";
 const char* const no = notBound;
-const char* const clear = "Clear?: Are you sure you want to CLEAR button: 'F1' of any binds? [Yes No]\n";
-const char* const cancel = "Cancel?: Are you sure you don't want a bind for key: F1 [Yes No]\n";
-const char* const reset = "RESET?: Are you sure you want to DELETE all made binds? [Yes No]\n";
+const char* const clear = "Clear?: Are you sure you want to CLEAR button: 'F1' of any binds? [Yes No*]\n";
+const char* const clearF2 = "Clear?: Are you sure you want to CLEAR button: 'F2' of any binds? [Yes No*]\n";
+const char* const cancel = "Cancel?: Are you sure you don't want a bind for key: F1 [Yes No*]\n";
+const char* const reset = "RESET?: Are you sure you want to DELETE all made binds? [Yes No*]\n";
 const char* const tooLong = "Bind Too Long: This radio command would make the bind longer than the 1,023 characters "
     "the game reads of a line, and the game would run the rest as a command. Pick another radio command, or shorten "
     "this one in the definition file. (!) [OK]\n";
-const char* const exitQ = "Exit?: Are you sure you want to exit? Any unsaved information will be lost! (!) [Yes No]\n";
+const char* const exitQ = "Exit?: Are you sure you want to exit? Any unsaved information will be lost! (!) [Yes No*]\n";
 
 INSTANTIATE_TEST_SUITE_P(
     moves, frmConstructStates,
@@ -76,13 +77,32 @@ INSTANTIATE_TEST_SUITE_P(
         stateCase{"buildingTextAgainKeepsClear", done + "cmdContinue", "kkkko+T", text, "", "say"},
         stateCase{"cancelYes", done + "cmdContinue Colors:1 yes cmdTextCancel", "KKKK++", keys, cancel, no},
         stateCase{"cancelNo", done + "cmdContinue Colors:2 no cmdTextCancel", "kkkko+Tbbbbb", twoColors, cancel, "say"},
-        stateCase{"clearYes", done + "Keys:F2 yes cmdClear", "KKKK++", keys, clear, no},
-        stateCase{"clearNo", done + "Keys:F2 no cmdClear", "KKKK++", keys, clear, "say"},
+        stateCase{"clearYesClearsTheKeyShown", done + "Keys:F2 yes cmdClear", "KKKK++", keys, clearF2, "say", no},
+        stateCase{"clearNo", done + "Keys:F2 no cmdClear", "KKKK++", keys, clearF2, "say"},
+        stateCase{"clearWhileBuilding", done + "cmdContinue yes cmdClear", "KKKK++", keys, clear, no},
+        stateCase{"escapeInTextAsksCancel", done + "cmdContinue no esc", "kkkko+T", text, cancel, "say"},
+        stateCase{"escapeInRadioCancels", radioF1 + "esc", "KKKK++", keys},
+        stateCase{"escapeSelectingKeyDoesNothing", "Keys:F1 esc", "KKKK--", keys},
+        stateCase{"enterPressesTheFocusedButton", "Keys:F1 optRadio enter@cmdContinue", "kkkko-R", radio},
         stateCase{"resetYesInText", done + "cmdContinue yes mnuReset", "KKKK++", keys, reset, no, no},
         stateCase{"resetNoInRadio", done + "optRadio cmdContinue no mnuReset", "kkkko+R", radio, reset, "say"},
-        stateCase{"resetBeforeAnyContinue", "Keys:F1 optPublicBind yes mnuReset", "KKKK+-", keys, reset, no, no},
+        stateCase{"resetBeforeAnyContinue", "Keys:F1 optPublicBind yes mnuReset", "KKKK++", keys, reset, no, no},
         stateCase{"exitNo", radioF1 + "no mnuExit", "kkkko-R", radio, exitQ},
         stateCase{"exitYesByCloseBox", "yes close", "KKKK--", keys, exitQ, no, "radio:", 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A long list opens with 20 rows and a scroll bar.
+TEST(frmConstructLists, aLongListScrolls) {
+    constructScreen s;
+    s.run(radioF1);
+    auto* list = s.get<QComboBox>("cboRadio");
+    for (int k = 0; k < 40; ++k) list->addItem(QString("Command %1").arg(k));
+    list->showPopup();
+    QAbstractItemView* rows = list->view();
+    EXPECT_TRUE(rows->verticalScrollBar()->isVisible());
+    EXPECT_LE(rows->viewport()->height(), 20 * rows->sizeHintForRow(0));
+    EXPECT_GE(rows->viewport()->height(), 19 * rows->sizeHintForRow(0));
+    list->hidePopup();
+}
 
 }  // namespace

@@ -1,14 +1,16 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QtWidgets>
 
 #include "construction/frmConstruct.h"
 #include "styles/windowTestContext.h"
 
 inline const std::string constructDefinitions =
-    "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
-    "radio:Sniper<>vsay_team sniper\r\nosp:Health<>#h\r\ncolor:Slash<>/\r\nradio:TooLong<>" + std::string(1016, 'r') + "\r\n";
+    "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_enter\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
+    "radio:Sniper<>vsay_team sniper\r\nosp:Health<>#h\r\ncolor:Slash<>/\r\ncolor:Nine<>9\r\ncolor:Twelve<>12\r\n"
+    "radio:TooLong<>" + std::string(1016, 'r') + "\r\n";
 inline const char* const notBound = "This key is not bound yet...";
 inline const std::string sayF1 = "Keys:F1 optPublicBind cmdContinue ", radioF1 = "Keys:F1 optRadio cmdContinue ";
 
@@ -32,11 +34,19 @@ struct constructScreen {
     }
     QString text(const char* name) const { return get<QLineEdit>(name)->text(); }
     // Steps: "List:entry" picks in cbo<List> (numbers without their leading space), "+text" adds a piece,
-    // "yes"/"no" answers the next question, "close" the close box, mnu... triggered, any other name clicked.
+    // "yes"/"no" answers the next question, "close" the close box, "esc" presses Escape where the focus is,
+    // "enter@name" gives the control the focus and presses Enter, mnu... triggered, any other name clicked.
     void run(const std::string& steps) {
         for (const QString& step : QString::fromStdString(steps).split(' ', Qt::SkipEmptyParts)) {
             const std::string name = step.section(':', 0, 0).toStdString();
-            if (step == "yes" || step == "no") {
+            if (step == "esc") {
+                QWidget* focus = form->focusWidget();
+                QTest::keyClick(focus ? focus : form.get(), Qt::Key_Escape);
+            } else if (step.startsWith("enter@")) {
+                QWidget* w = get(step.mid(6).toLatin1().constData());
+                w->setFocus();
+                QTest::keyClick(w, Qt::Key_Return);
+            } else if (step == "yes" || step == "no") {
                 fake.messages.answers.push_back(step == "yes" ? msgAnswer::Yes : msgAnswer::No);
             } else if (step.contains(':')) {
                 QComboBox* c = get<QComboBox>(("cbo" + name).c_str());
@@ -54,12 +64,14 @@ struct constructScreen {
         }
     }
     void addText(const QString& text) { get<QLineEdit>("txtText")->setText(text); run("cmdTextAdd"); }
-    // Every message so far: "title: text", "(!)" for the exclamation icon, and its buttons.
+    // Every message so far: "title: text", "(!)" for the exclamation icon, and its buttons, "*" after the one
+    // Enter presses.
     std::string asked() const {
         std::string out;
         const char* const icons[] = {"", " (!)", " (?)", " (i)"};
         for (const auto& m : fake.messages.log)
-            out += m.title + ": " + m.text + icons[int(m.icon)] + (m.buttons == msgButtons::Ok ? " [OK]\n" : " [Yes No]\n");
+            out += m.title + ": " + m.text + icons[int(m.icon)] +
+                   (m.buttons == msgButtons::Ok ? " [OK]\n" : m.defaultAnswer == msgAnswer::No ? " [Yes No*]\n" : " [Yes* No]\n");
         return out;
     }
 };

@@ -74,15 +74,26 @@ TEST(frmConstructText, refusesAPieceTheGameWouldMisreadAndKeepsTheText) {
     }
 }
 
-TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayTypedOrPasted) {
-    // Pasted or typed; before; input; after; the beeps (for a paste only whether it beeped counts).
-    for (const auto& [paste, before, input, after, beeps] :
-         {std::tuple{false, "", "Hi 42 !@$)(&[{}]:?\\|~+=-_.,<>'`", "Hi 42 !@$)(&[{}]:?\\|~+=-_.,<>'`", 0},
-          std::tuple{false, "a", "^\"#%b", "ab", 4}, std::tuple{false, "say", ";quit", "sayquit", 1},
-          std::tuple{false, "http:", "//x", "http:/x", 1}, std::tuple{false, "a", "/*b", "a/b", 1},
-          std::tuple{false, "", "a/b*c\xc3\xa9", "a/b*c", 1}, std::tuple{false, "abc", "\r\b", "ab", 1},
-          std::tuple{true, "", "^1red \"x\" 5%", "1red x 5", 1}, std::tuple{true, "hi", "; quit", "hi quit", 1},
-          std::tuple{true, "a/", "/b", "a/b", 1}, std::tuple{true, "", "one\r\ntwo\ttab", "onetwotab", 1}}) {
+// What the line takes, beeps, and the line over it that names what was removed and why (its tool tip holds it
+// whole); the next character taken clears it.
+TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemoved) {
+    const std::string comment = " removed: // and /* start a console comment, which would lose the rest";
+    const std::string command = "; removed: the console would run the rest as a command";
+    // Pasted or typed; before; input; after; the beeps (for a paste only whether it beeped counts); the line.
+    for (const auto& [paste, before, input, after, beeps, line] : std::vector<std::tuple<bool, const char*, const char*,
+             const char*, int, std::string>>{
+             {false, "", "Hi 42 !@$)(&[{}]:?\\|~+=-_.,<>'`", "Hi 42 !@$)(&[{}]:?\\|~+=-_.,<>'`", 0, ""},
+             {false, "a", "^\"#%b", "ab", 4, ""}, {false, "a", "^\"#%", "a", 4, "% removed: the game shows it as a dot"},
+             {false, "a", "#", "a", 1, "# removed: OSP tokens start with it: add them with Add OSP"},
+             {false, "say", ";", "say", 1, command}, {false, "say", ";quit", "sayquit", 1, ""},
+             {false, "http:", "//", "http:/", 1, "/" + comment}, {false, "a", "/*", "a/", 1, "*" + comment},
+             {false, "", "a/b*c\xc3\xa9", "a/b*c", 1, "\xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
+             {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"}, {false, "abc", "\r\b", "ab", 1, ""},
+             {true, "", ";;;say \"hi\" ^7// /*x*/", "say hi 7/ /x*/", 1,
+              command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^ removed: colours come "
+              "from the pattern lists \u00b7 / *" + comment},
+             {true, "hi", "; quit", "hi quit", 1, command}, {true, "a/", "/b", "a/b", 1, "/" + comment},
+             {true, "", "one\r\ntwo\ttab", "onetwotab", 1, "line break tab removed: a chat line is one line"}}) {
         SCOPED_TRACE(input);
         constructScreen s;
         s.run(sayF1);
@@ -96,8 +107,45 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayTypedOrPasted) {
         }
         EXPECT_EQ(t->text(), after);
         EXPECT_EQ(paste ? std::min(s.fake.beep.count, 1) : s.fake.beep.count, beeps);
+        QLabel* refused = s.get<QLabel>("lblRefused");
+        EXPECT_EQ(refused->toolTip().toStdString(), line);
+        EXPECT_EQ(refused->text().isEmpty(), line.empty());
+        EXPECT_LE(refused->fontMetrics().horizontalAdvance(refused->text()), refused->width());
         EXPECT_TRUE(s.fake.messages.log.empty());
     }
+}
+
+// After Add (done or refused), Undo and Add OSP the cursor is back in the text line, whichever button had it.
+TEST(frmConstructText, theCursorReturnsToTheTextLine) {
+    for (const char* steps : {"enter@cmdTextAdd", "+ enter@cmdTextAdd", "enter@cmdTextUndo", "enter@cmdTextOsp"}) {
+        SCOPED_TRACE(steps);
+        constructScreen s;
+        s.run(sayF1 + "Colors:1 Color0:Red Switch:1");
+        s.get<QLineEdit>("txtText")->setText("hi");
+        onModal([](QWidget* osp) { osp->close(); });
+        s.run(steps);
+        EXPECT_EQ(s.form->focusWidget(), s.get("txtText"));
+    }
+}
+
+// Each colour carries a swatch of its game colour, (code - '0') & 7; a code that is not one digit has none.
+// What is picked and written stays the colour's code.
+TEST(frmConstructText, colourListsShowTheGameColourOfEachEntry) {
+    constructScreen s;
+    s.run(sayF1 + "Colors:8");
+    for (const char* row : {"cboColor0", "cboColor7"}) {
+        QComboBox* list = s.get<QComboBox>(row);
+        for (const auto& [name, colour] : {std::pair{"Red", QColor(255, 0, 0)}, {"Blue", QColor(0, 0, 255)},
+                                           {"Nine", QColor(255, 0, 0)}, {"Slash", QColor()}, {"Twelve", QColor()}}) {
+            const QIcon icon = list->itemIcon(list->findText(name));
+            EXPECT_EQ(icon.isNull(), !colour.isValid()) << row << " " << name;
+            if (!icon.isNull()) {
+                EXPECT_EQ(icon.pixmap(12, 12).toImage().pixelColor(6, 6), colour) << row << " " << name;
+            }
+        }
+    }
+    s.run("Colors:2 Color0:Nine Color1:Blue Switch:1 +ab");
+    EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), "^9a^4b");
 }
 
 // The program writes these boxes; the user changes them in no way, and typed keys are dropped without a beep.

@@ -8,7 +8,9 @@
 #include "construction/frmReview.h"
 #include "help/frmHelp.h"
 #include "shell/frmStart.h"
+#include "styles/clsContrast.h"
 #include "styles/frmColorStyle.h"
+#include "styles/stylePainter.h"
 #include "styles/windowTestContext.h"
 
 namespace {
@@ -70,7 +72,19 @@ TEST_P(windowPainting, showsTheStylesColoursAndWholeCaptions) {
         return w ? ownImage(w, under) : QImage();
     };
     EXPECT_EQ(windowBackground(window.get()), form) << "window background";
-    for (const char* name : win.buttons) EXPECT_EQ(dominant(drawn(name, form)), button) << name << " face";
+    // Buttons: their face, and a caption in black or white, whichever reads on it.
+    const QColor caption = stylePainter::fromBgr(clsContrast::textOn(stylePainter::toBgr(button)));
+    for (const char* name : win.buttons) {
+        EXPECT_EQ(dominant(drawn(name, form)), button) << name << " face";
+        EXPECT_TRUE(shows(drawn(name, form), caption, 60)) << name << " caption";
+    }
+    // The buttons of a row (a parent, a top or a left edge) share one face.
+    const auto all = window->findChildren<QPushButton*>();
+    for (const QPushButton* a : all)
+        for (const QPushButton* b : all)
+            EXPECT_TRUE(a->parentWidget() != b->parentWidget() || (a->y() != b->y() && a->x() != b->x()) ||
+                        a->font() == b->font())
+                << a->objectName().toStdString() << " " << b->objectName().toStdString();
     for (const char* name : win.labels) EXPECT_TRUE(shows(drawn(name, form), label)) << name << " text";
     for (const char* name : win.boxes) EXPECT_EQ(dominant(drawn(name, form)), box) << name << " background";
     for (const char* name : win.framesAndOptions)
@@ -78,6 +92,14 @@ TEST_P(windowPainting, showsTheStylesColoursAndWholeCaptions) {
     for (const char* name : win.unpainted) {
         EXPECT_TRUE(control<QWidget>(window.get(), name)->styleSheet().isEmpty()) << name;
         EXPECT_TRUE(style.button == face || dominant(drawn(name, form)) != button) << name << " keeps its own face";
+    }
+    // Every drop-down list opens as a scrolling list of at most 20 rows under the box, not a screen-high menu.
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        EXPECT_TRUE(list->maxVisibleItems() == 20 && list->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, list) == 0 &&
+                    list->view()->verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded)
+            << list->objectName().toStdString();
     }
     if (!qobject_cast<QDialog*>(window.get())) return;
     for (QLabel* l : window->findChildren<QLabel*>())

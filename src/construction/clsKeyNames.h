@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The game's names for keys, mouse buttons and wheel steps ("F1", "a", "1",
+// "SEMICOLON", "KP_ENTER", "MOUSE2", "MWHEELUP", ...), as its bind command
+// takes them, from what the window toolkit reports. Key codes and mouse
+// buttons are the toolkit's (Qt) values, which never change.
+class clsKeyNames {
+public:
+    // The key's name; keypad: the key lies on the number pad (the game names
+    // those keys the same with Num Lock on or off). Empty when the game has
+    // no name for the key.
+    static std::string forKey(int qtKey, bool keypad);
+    // A mouse button (the toolkit's button flag): MOUSE1 left, MOUSE2 right,
+    // MOUSE3 middle, MOUSE4 back, MOUSE5 forward; empty for any other.
+    static std::string forMouseButton(int qtButton);
+    // A wheel step: MWHEELUP away from the user (delta > 0), MWHEELDOWN
+    // toward; empty for no step.
+    static std::string forWheel(int delta);
+    // Key names are the same whatever their letters' case, as the game reads them.
+    static bool sameKey(std::string_view a, std::string_view b);
+};
