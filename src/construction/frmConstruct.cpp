@@ -282,6 +282,9 @@ void frmConstruct::resetScreen() {
     const bool ready = keyShown && anyBindTypePicked();
     cmdContinue->setVisible(ready);
     cmdClear->setVisible(ready);
+    // Back at the key list, where the next bind starts (the frame that had
+    // the focus is hidden now).
+    cboKeys->setFocus();
 }
 
 void frmConstruct::fitToTextBind() {

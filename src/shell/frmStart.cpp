@@ -96,6 +96,8 @@ void frmStart::mnuNew_Click() {
     fitCaptions();
     setWindowHeight(newBindHeight);
     picIntro->hide();
+    // Arrow keys and Enter pick a file at once.
+    fileInput->setFocus();
 }
 
 // The ordinary files of the definition folders by name; a missing folder

@@ -128,6 +128,16 @@ TEST(frmConstructText, theCursorReturnsToTheTextLine) {
     }
 }
 
+// Done and Cancel (by button or Escape) leave the key list with the focus, where the next bind starts.
+TEST(frmConstructText, theNextBindStartsAtTheKeyList) {
+    for (const char* steps : {"+hi enter@cmdTextDone", "yes enter@cmdTextCancel", "yes esc"}) {
+        SCOPED_TRACE(steps);
+        constructScreen s;
+        s.run(sayF1 + "Colors:1 Color0:Red Switch:1 " + steps);
+        EXPECT_EQ(s.form->focusWidget(), s.get("cboKeys"));
+    }
+}
+
 // Each colour carries a swatch of its game colour, (code - '0') & 7; a code that is not one digit has none.
 // What is picked and written stays the colour's code.
 TEST(frmConstructText, colourListsShowTheGameColourOfEachEntry) {

@@ -97,6 +97,7 @@ TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     QStringList names;
     for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
     EXPECT_EQ(names, QStringList({"b.txt", "SoF2 default.txt", "a.txt"}));
+    EXPECT_EQ(start->focusWidget(), list);  // the arrow keys pick a file at once
 
     list->setCurrentRow(1, QItemSelectionModel::NoUpdate);  // Enter on the file with the focus frame opens it
     QTest::keyClick(list, Qt::Key_Return);
