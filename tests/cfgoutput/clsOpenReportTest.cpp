@@ -1,18 +1,13 @@
-#include <gtest/gtest.h>
-
-#include "bindmodel/clsCfgBuilder.h"
+#include "bindmodel/clsCfgBuilderTest.h"
 #include "cfgoutput/clsOpenReport.h"
-#include "definitions/scratchFolder.h"
 
 namespace {
 
 // What opening the file into a builder that knows F1 tells the player.
 std::string told(const std::string& file) {
-    scratchFolder dir;
-    clsCfgBuilder b;
-    EXPECT_TRUE(b.read_info(dir.write("d.txt", "key:F1\n")));
+    loadedBuilder t("key:F1\n");
     const clsCfgImport read = clsCfgImport::fromBytes(file);
-    const clsOpenResult result = b.open_binds(read.binds());
+    const clsOpenResult result = t.b.open_binds(read.binds());
     return result.opened ? clsOpenReport::opened("my.cfg", read, result) : clsOpenReport::nothingOpened("my.cfg", read, result);
 }
 
@@ -37,8 +32,8 @@ TEST(clsOpenReport, saysWhatWasReadAddedLeftOutAndSkipped) {
 
 TEST(clsOpenReport, namesTheFirstFewLines) {
     const std::vector<std::pair<std::vector<std::size_t>, std::string>> cases{
-        {{4}, "line 4"}, {{4, 9}, "lines 4 and 9"}, {{4, 9, 15}, "lines 4, 9 and 15"},
-        {{1, 2, 3, 4, 5}, "lines 1, 2, 3, 4 and 5"}, {{1, 2, 3, 4, 5, 6, 7, 8}, "lines 1, 2, 3, 4, 5 and 3 more"}};
+        {{4}, "line 4"}, {{4, 9}, "lines 4 and 9"}, {{1, 2, 3, 4, 5}, "lines 1, 2, 3, 4 and 5"},
+        {{1, 2, 3, 4, 5, 6, 7, 8}, "lines 1, 2, 3, 4, 5 and 3 more"}};
     for (const auto& [lines, text] : cases) EXPECT_EQ(clsOpenReport::lineList(lines), text);
 }
 

@@ -1,14 +1,7 @@
-#include <gtest/gtest.h>
-
+#include "bindmodel/clsCfgBuilderTest.h"
 #include "styles/clsColorStyleManager.h"
 
 namespace {
-
-struct recordingList : clsListControl {
-    std::vector<std::string> entries;
-    void clear() override { entries.clear(); }
-    void addItem(const std::string& entry) override { entries.push_back(entry); }
-};
 
 constexpr std::int32_t face = clsColorStyleManager::systemButtonFace;
 
