@@ -20,6 +20,8 @@ TEST(clsDraft, keepsTheBindsWithTheDefinitionFilesName) {
     const std::string name = "my;\"odd\" 100%\r\nfile.txt";
     d.draft.setDefinitions(name);
     EXPECT_TRUE(d.draft.write(d.b, when, "old.cfg") && !d.exists());  // nothing changed yet
+    d.dir.write("draft.cfg", "// Definitions: x.txt\r\n\r\n// no binds\r\n");  // found only with binds
+    EXPECT_FALSE(clsDraft::find(d.dir.path()) || clsDraft::find(d.dir.file("data")) || clsDraft::find(""));
     ASSERT_TRUE(d.b.add_code("F2", "hi", "say", {"1"}, 1, "1", false));
     d.draft.changed();
     ASSERT_TRUE(d.draft.write(d.b, when, "old.cfg"));
@@ -81,13 +83,6 @@ TEST(clsDraft, aFailedWriteIsTriedAgain) {
     EXPECT_TRUE(d.draft.hasChanges());
     fs::remove(d.dir.file("data"));
     EXPECT_TRUE(d.draft.write(d.b, when, "") && d.exists());
-}
-
-TEST(clsDraft, findsOnlyADraftWithBinds) {
-    scratchFolder dir;
-    EXPECT_FALSE(clsDraft::find(dir.path()) || clsDraft::find(""));
-    dir.write("draft.cfg", "// Definitions: x.txt\r\n\r\n// no binds\r\n");
-    EXPECT_FALSE(clsDraft::find(dir.path()));
 }
 
 }  // namespace
