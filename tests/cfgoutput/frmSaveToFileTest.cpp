@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "cfgoutput/frmSaveToFile.h"
+#include "definitions/scratchFolder.h"
 #include "styles/windowTestContext.h"
 
 namespace {
@@ -13,10 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 const std::string settingsEntry = "Brenvolt Beta 0.98/ColorSettings/ColorStyle";
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+const auto readBytes = scratchFolder::read;
 
 enum arrangement { none, oldFile, outIsAFile };
 struct ending {
@@ -147,14 +145,10 @@ TEST(saveDialogName, takesLettersAndDigitsOnly) {
     EXPECT_EQ(t.platform.beep.count, 4);
 }
 
-}  // namespace
-
-namespace {
-
 // After a cfg file was opened the dialog offers its name, as far as a name here may hold it.
 TEST(saveDialogName, offersTheOpenedFilesName) {
-    for (const auto& [opened, offered] : {std::pair{"", ""}, {"mybinds.cfg", "mybinds"}, {"my-binds 2.CFG", "mybinds2"},
-                                          {"--.cfg", ""}, {"notes.txt", "notestxt"}, {"b\xC3\xA9.cfg", "b"}}) {
+    for (const auto& [opened, offered] : {std::pair{"", ""}, {"my-binds 2.CFG", "mybinds2"}, {"--.cfg", ""},
+                                          {"notes.txt", "notestxt"}, {"b\xC3\xA9.cfg", "b"}}) {
         windowTestContext t;
         t.ctx.openedCfg = opened;
         QMainWindow construct;

@@ -6,6 +6,7 @@
 
 #include "construction/frmConstruct.h"
 #include "styles/windowTestContext.h"
+#include "support/uiSteps.h"
 
 inline const std::string constructDefinitions =
     "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_enter\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
@@ -75,10 +76,3 @@ struct constructScreen {
         return out;
     }
 };
-
-// Runs `act` on the modal window that opens next, inside its own event loop.
-inline void onModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act] {
-        if (QWidget* w = QApplication::activeModalWidget()) act(w);
-    });
-}

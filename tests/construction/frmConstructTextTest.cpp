@@ -82,18 +82,14 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
     // Pasted or typed; before; input; after; the beeps (for a paste only whether it beeped counts); the line.
     for (const auto& [paste, before, input, after, beeps, line] : std::vector<std::tuple<bool, const char*, const char*,
              const char*, int, std::string>>{
-             {false, "", "Hi 42 !@$)(&[{}]:?\\|~+=-_.,<>'`", "Hi 42 !@$)(&[{}]:?\\|~+=-_.,<>'`", 0, ""},
-             {false, "a", "^\"#%b", "ab", 4, ""}, {false, "a", "^\"#%", "a", 4, "% removed: the game shows it as a dot"},
-             {false, "a", "#", "a", 1, "# removed: OSP tokens start with it: add them with Add OSP"},
-             {false, "say", ";", "say", 1, command}, {false, "say", ";quit", "sayquit", 1, ""},
+             {false, "a", "^\"#%b", "ab", 4, ""}, {false, "say", ";", "say", 1, command},
              {false, "http:", "//", "http:/", 1, "/" + comment}, {false, "a", "/*", "a/", 1, "*" + comment},
              {false, "", "a/b*c\xc3\xa9", "a/b*c", 1, "\xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
              {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"}, {false, "abc", "\r\b", "ab", 1, ""},
              {true, "", ";;;say \"hi\" ^7// /*x*/", "say hi 7/ /x*/", 1,
               command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^ removed: colours come "
               "from the pattern lists \u00b7 / *" + comment},
-             {true, "hi", "; quit", "hi quit", 1, command}, {true, "a/", "/b", "a/b", 1, "/" + comment},
-             {true, "", "one\r\ntwo\ttab", "onetwotab", 1, "line break tab removed: a chat line is one line"}}) {
+             {true, "a/", "/b", "a/b", 1, "/" + comment}}) {
         SCOPED_TRACE(input);
         constructScreen s;
         s.run(sayF1);
@@ -115,26 +111,20 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
     }
 }
 
-// After Add (done or refused), Undo and Add OSP the cursor is back in the text line, whichever button had it.
-TEST(frmConstructText, theCursorReturnsToTheTextLine) {
-    for (const char* steps : {"enter@cmdTextAdd", "+ enter@cmdTextAdd", "enter@cmdTextUndo", "enter@cmdTextOsp"}) {
+// After Add (done or refused), Undo and Add OSP the cursor is back in the text line, whichever button had it;
+// Done and Cancel (by button or Escape) leave the key list with the focus, where the next bind starts.
+TEST(frmConstructText, theFocusGoesWhereTheNextStepStarts) {
+    for (const auto& [steps, focus] : {std::pair{"enter@cmdTextAdd", "txtText"}, {"+ enter@cmdTextAdd", "txtText"},
+                                       {"enter@cmdTextUndo", "txtText"}, {"enter@cmdTextOsp", "txtText"},
+                                       {"enter@cmdTextDone", "cboKeys"}, {"yes enter@cmdTextCancel", "cboKeys"},
+                                       {"yes esc", "cboKeys"}}) {
         SCOPED_TRACE(steps);
         constructScreen s;
         s.run(sayF1 + "Colors:1 Color0:Red Switch:1");
         s.get<QLineEdit>("txtText")->setText("hi");
-        onModal([](QWidget* osp) { osp->close(); });
+        onModal([](QWidget*) {});  // the OSP dialog, left alone
         s.run(steps);
-        EXPECT_EQ(s.form->focusWidget(), s.get("txtText"));
-    }
-}
-
-// Done and Cancel (by button or Escape) leave the key list with the focus, where the next bind starts.
-TEST(frmConstructText, theNextBindStartsAtTheKeyList) {
-    for (const char* steps : {"+hi enter@cmdTextDone", "yes enter@cmdTextCancel", "yes esc"}) {
-        SCOPED_TRACE(steps);
-        constructScreen s;
-        s.run(sayF1 + "Colors:1 Color0:Red Switch:1 " + steps);
-        EXPECT_EQ(s.form->focusWidget(), s.get("cboKeys"));
+        EXPECT_EQ(s.form->focusWidget(), s.get(focus));
     }
 }
 
@@ -143,16 +133,12 @@ TEST(frmConstructText, theNextBindStartsAtTheKeyList) {
 TEST(frmConstructText, colourListsShowTheGameColourOfEachEntry) {
     constructScreen s;
     s.run(sayF1 + "Colors:8");
-    for (const char* row : {"cboColor0", "cboColor7"}) {
-        QComboBox* list = s.get<QComboBox>(row);
-        for (const auto& [name, colour] : {std::pair{"Red", QColor(255, 0, 0)}, {"Blue", QColor(0, 0, 255)},
-                                           {"Nine", QColor(255, 0, 0)}, {"Slash", QColor()}, {"Twelve", QColor()}}) {
-            const QIcon icon = list->itemIcon(list->findText(name));
-            EXPECT_EQ(icon.isNull(), !colour.isValid()) << row << " " << name;
-            if (!icon.isNull()) {
-                EXPECT_EQ(icon.pixmap(12, 12).toImage().pixelColor(6, 6), colour) << row << " " << name;
-            }
-        }
+    QComboBox* list = s.get<QComboBox>("cboColor7");  // the last row, filled like the first
+    for (const auto& [name, colour] : {std::pair{"Red", QColor(255, 0, 0)}, {"Blue", QColor(0, 0, 255)},
+                                       {"Nine", QColor(255, 0, 0)}, {"Slash", QColor()}, {"Twelve", QColor()}}) {
+        const QIcon icon = list->itemIcon(list->findText(name));
+        EXPECT_EQ(icon.isNull(), !colour.isValid()) << name;
+        EXPECT_EQ(icon.isNull() ? colour : icon.pixmap(12, 12).toImage().pixelColor(6, 6), colour) << name;
     }
     s.run("Colors:2 Color0:Nine Color1:Blue Switch:1 +ab");
     EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), "^9a^4b");

@@ -7,10 +7,9 @@
 #include <fstream>
 
 #include "cfgoutput/clsCfgImport.h"
-#include "construction/frmConstruct.h"
 #include "shell/draftKeeper.h"
-#include "shell/frmStart.h"
 #include "support/fakePlatform.h"
+#include "support/uiSteps.h"
 
 namespace {
 
@@ -28,16 +27,10 @@ protected:
         std::ofstream(input + "/keys.txt") << "key:F1\nkey:F2\ncolor:Red<>1\n";
         std::ofstream(input + "/other.txt") << "key:F2\n";
     }
-    void pickAndContinue(const char* file) {
-        auto* list = start->findChild<QListWidget*>("fileInput");
-        list->findItems(file, Qt::MatchExactly).front()->setSelected(true);
-        start->findChild<QPushButton*>("cmdContinue")->click();
-    }
     // A run that binds F1 and ends without a word (a crash, a power cut): its draft stays.
     void crashedRun() {
         open();
-        start->findChild<QAction*>("mnuNew")->trigger();
-        pickAndContinue("keys.txt");
+        ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
         start->context().clock = [] { return clsDateTime{2026, 7, 14, 21, 5, 33}; };
         ASSERT_TRUE(start->context().builder.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
         start->drafts().flush();
@@ -98,8 +91,7 @@ TEST_F(drafts, definitionFileGoneRestoresWithTheFilePicked) {
     restart(msgAnswer::Yes);
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|");
     ASSERT_TRUE(!construct() && start->findChild<QListWidget*>("fileInput")->isVisible());
-    pickAndContinue("other.txt");
-    ASSERT_TRUE(construct() && construct()->isVisible());
+    ASSERT_TRUE(openDefinitions(*start, "other.txt") && construct()->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|Binds Restored|");
     EXPECT_NE(p.messages.log.back().text.find("added at the end of the key list: F1."), std::string::npos);
@@ -112,13 +104,7 @@ TEST_F(drafts, aSaveDeletesTheDraft) {
     crashedRun();
     restart(msgAnswer::Yes);
     ASSERT_TRUE(construct() && fs::exists(draft));
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        dialog->findChild<QLineEdit*>("txtFilename")->setText("saved");
-        dialog->findChild<QPushButton*>("cmdSave")->click();
-        if (dialog->isVisible()) dialog->close();
-    });
-    construct()->findChild<QAction*>("mnuSave")->trigger();
+    ASSERT_TRUE(saveAs(construct(), "saved"));
     EXPECT_TRUE(fs::exists(p.programFolder() + "/OutputCfgFiles/saved.cfg"));
     EXPECT_FALSE(fs::exists(draft));
     start->context().builder.add_code("F2", "x", "say", {"1"}, 1, "1", false);
@@ -131,8 +117,7 @@ TEST_F(drafts, closeBoxKeepsTheWorkAndExitGivesItUp) {
     for (const char* way : {"close", "mnuExit"}) {
         SCOPED_TRACE(way);
         open();
-        start->findChild<QAction*>("mnuNew")->trigger();
-        pickAndContinue("keys.txt");
+        ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
         ASSERT_TRUE(start->context().builder.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
         p.messages.answers = {msgAnswer::Yes};
         std::string(way) == "close" ? (void)construct()->close() : construct()->findChild<QAction*>(way)->trigger();
@@ -145,8 +130,7 @@ TEST_F(drafts, closeBoxKeepsTheWorkAndExitGivesItUp) {
 // The first change starts the timer; later ones do not restart it, so a draft lands within its delay of any change.
 TEST_F(drafts, aDraftLandsWithinTheDelayOfTheFirstChange) {
     open();
-    start->findChild<QAction*>("mnuNew")->trigger();
-    pickAndContinue("keys.txt");
+    ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
     const QTimer& timer = start->drafts().timer();
     EXPECT_TRUE(!timer.isActive() && timer.interval() == 2000 && timer.isSingleShot());
     clsCfgBuilder& b = start->context().builder;
