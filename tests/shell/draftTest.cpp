@@ -56,12 +56,6 @@ protected:
     }
 };
 
-TEST_F(drafts, noDraftNoQuestion) {
-    open();
-    start->offerDraft();
-    EXPECT_TRUE(p.messages.log.empty() && !construct());
-}
-
 // Yes restores (Enter answers Yes: it loses nothing); the draft on disk stays until the work is saved.
 TEST_F(drafts, restoreYesOpensTheBindsAgain) {
     crashedRun();
@@ -77,10 +71,13 @@ TEST_F(drafts, restoreYesOpensTheBindsAgain) {
     EXPECT_EQ(clsDraft::find(p.folder.folders().userDataFolder)->made, "07-14-2026 21:05:33");
 }
 
+// No deletes the draft, so the next start asks nothing.
 TEST_F(drafts, restoreNoDeletesTheDraft) {
     crashedRun();
     restart(msgAnswer::No);
     EXPECT_TRUE(titles() == "Restore?|" && !construct() && !fs::exists(draft));
+    restart(msgAnswer::Yes);
+    EXPECT_TRUE(titles() == "Restore?|" && !construct());
 }
 
 // Its definition file gone: the player hears so, picks another file, and the binds come back with it (F1,
