@@ -4,7 +4,7 @@
 
 #include "construction/frmReview.h"
 #include "styles/windowTestContext.h"
-#include "support/uiSteps.h"
+#include "support/recordingList.h"
 
 TEST(frmReview, eachOpeningShowsThePrintSchemeListingOfThatMoment) {
     windowTestContext t(windowTestContext::standardDefinitions + "key:F3\r\n");

@@ -9,7 +9,7 @@
 #include "styles/clsContrast.h"
 #include "styles/clsColorStyleManager.h"
 #include "styles/stylePainter.h"
-#include "support/uiSteps.h"
+#include "support/recordingList.h"
 
 namespace {
 

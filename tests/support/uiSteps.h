@@ -3,9 +3,7 @@
 #include <QtWidgets>
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "bindmodel/clsListControl.h"
 #include "construction/frmConstruct.h"
 #include "shell/frmStart.h"
 
@@ -40,10 +38,3 @@ inline bool saveAs(QWidget* construct, const char* name) {
     construct->findChild<QAction*>("mnuSave")->trigger();
     return seen;
 }
-
-// A list control that keeps what it was given.
-struct recordingList : clsListControl {
-    std::vector<std::string> lines;
-    void clear() override { lines.clear(); }
-    void addItem(const std::string& entry) override { lines.push_back(entry); }
-};
