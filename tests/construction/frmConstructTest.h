@@ -65,14 +65,5 @@ struct constructScreen {
         }
     }
     void addText(const QString& text) { get<QLineEdit>("txtText")->setText(text); run("cmdTextAdd"); }
-    // Every message so far: "title: text", "(!)" for the exclamation icon, and its buttons, "*" after the one
-    // Enter presses.
-    std::string asked() const {
-        std::string out;
-        const char* const icons[] = {"", " (!)", " (?)", " (i)"};
-        for (const auto& m : fake.messages.log)
-            out += m.title + ": " + m.text + icons[int(m.icon)] +
-                   (m.buttons == msgButtons::Ok ? " [OK]\n" : m.defaultAnswer == msgAnswer::No ? " [Yes No*]\n" : " [Yes* No]\n");
-        return out;
-    }
+    std::string asked() const { return fake.messages.asked(); }
 };
