@@ -6,17 +6,12 @@
 #include <fstream>
 
 #include "cfgoutput/frmSaveToFile.h"
+#include "definitions/scratchFolder.h"
 #include "styles/windowTestContext.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-const std::string settingsEntry = "Brenvolt Beta 0.98/ColorSettings/ColorStyle";
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 enum arrangement { none, oldFile, outIsAFile };
 struct ending {
@@ -78,7 +73,7 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
     if (c.arrange == oldFile && fs::create_directories(out)) std::ofstream(cfg) << std::string(5000, 'x');
     if (c.arrange == outIsAFile) std::ofstream(out) << "x";
     const auto state = [&] { return std::tuple{fs::exists(out) ? fs::last_write_time(out) : fs::file_time_type{},
-                                               fs::exists(cfg), readBytes(cfg), p.settings.values, p.fileBrowser.opened}; };
+                                               fs::exists(cfg), scratchFolder::read(cfg), p.settings.values, p.fileBrowser.opened}; };
     const auto was = state();
     p.messages.answers.assign(c.answers.begin(), c.answers.end());
     name->setText(c.typed);
@@ -98,8 +93,8 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
     }
     EXPECT_EQ(std::pair(dlg.isVisible(), p.exit.ends), std::pair(!c.saved, c.saved ? 1 : 0));
     if (c.saved) {
-        EXPECT_EQ(readBytes(cfg), contents(c.typed));
-        EXPECT_EQ(p.settings.values[settingsEntry], "Greek");
+        EXPECT_EQ(scratchFolder::read(cfg), contents(c.typed));
+        EXPECT_EQ(p.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"], "Greek");
         EXPECT_EQ(p.fileBrowser.opened, std::vector{out + "/"});
         EXPECT_NE(p.messages.log.back().text.find(out + "\r\n"), std::string::npos) << p.messages.log.back().text;
         EXPECT_NE(p.messages.log.back().text.find("type: 'exec " + std::string(c.typed) + ".cfg' to set all your binds."),
@@ -147,14 +142,10 @@ TEST(saveDialogName, takesLettersAndDigitsOnly) {
     EXPECT_EQ(t.platform.beep.count, 4);
 }
 
-}  // namespace
-
-namespace {
-
 // After a cfg file was opened the dialog offers its name, as far as a name here may hold it.
 TEST(saveDialogName, offersTheOpenedFilesName) {
-    for (const auto& [opened, offered] : {std::pair{"", ""}, {"mybinds.cfg", "mybinds"}, {"my-binds 2.CFG", "mybinds2"},
-                                          {"--.cfg", ""}, {"notes.txt", "notestxt"}, {"b\xC3\xA9.cfg", "b"}}) {
+    for (const auto& [opened, offered] : {std::pair{"", ""}, {"my-binds 2.CFG", "mybinds2"}, {"--.cfg", ""},
+                                          {"notes.txt", "notestxt"}, {"b\xC3\xA9.cfg", "b"}}) {
         windowTestContext t;
         t.ctx.openedCfg = opened;
         QMainWindow construct;

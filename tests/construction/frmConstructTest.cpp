@@ -66,7 +66,7 @@ const char* const exitQ = "Exit?: Are you sure you want to exit? Any unsaved inf
 INSTANTIATE_TEST_SUITE_P(
     moves, frmConstructStates,
     testing::Values(
-        stateCase{"firstDisplay", "", "KKKK--", keys}, stateCase{"keyOnly", "Keys:F1", "KKKK--", keys},
+        stateCase{"firstDisplay", "", "KKKK--", keys},
         stateCase{"typeThenKey", "optTeamBind Keys:F2", "KKKK+-", keys},
         stateCase{"buildingText", sayF1, "kkkko-T", text},
         stateCase{"radioAddWithNothingPicked", radioF1 + "cmdRadioAdd", "kkkko-R", radio},
@@ -90,19 +90,5 @@ INSTANTIATE_TEST_SUITE_P(
         stateCase{"exitNo", radioF1 + "no mnuExit", "kkkko-R", radio, exitQ},
         stateCase{"exitYesByCloseBox", "yes close", "KKKK--", keys, exitQ, no, "radio:", 1}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// A long list opens with 20 rows and a scroll bar.
-TEST(frmConstructLists, aLongListScrolls) {
-    constructScreen s;
-    s.run(radioF1);
-    auto* list = s.get<QComboBox>("cboRadio");
-    for (int k = 0; k < 40; ++k) list->addItem(QString("Command %1").arg(k));
-    list->showPopup();
-    QAbstractItemView* rows = list->view();
-    EXPECT_TRUE(rows->verticalScrollBar()->isVisible());
-    EXPECT_LE(rows->viewport()->height(), 20 * rows->sizeHintForRow(0));
-    EXPECT_GE(rows->viewport()->height(), 19 * rows->sizeHintForRow(0));
-    list->hidePopup();
-}
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "construction/frmConstruct.h"
 #include "styles/windowTestContext.h"
+#include "support/uiSteps.h"
 
 inline const std::string constructDefinitions =
     "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_enter\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
@@ -64,21 +65,5 @@ struct constructScreen {
         }
     }
     void addText(const QString& text) { get<QLineEdit>("txtText")->setText(text); run("cmdTextAdd"); }
-    // Every message so far: "title: text", "(!)" for the exclamation icon, and its buttons, "*" after the one
-    // Enter presses.
-    std::string asked() const {
-        std::string out;
-        const char* const icons[] = {"", " (!)", " (?)", " (i)"};
-        for (const auto& m : fake.messages.log)
-            out += m.title + ": " + m.text + icons[int(m.icon)] +
-                   (m.buttons == msgButtons::Ok ? " [OK]\n" : m.defaultAnswer == msgAnswer::No ? " [Yes No*]\n" : " [Yes* No]\n");
-        return out;
-    }
+    std::string asked() const { return fake.messages.asked(); }
 };
-
-// Runs `act` on the modal window that opens next, inside its own event loop.
-inline void onModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act] {
-        if (QWidget* w = QApplication::activeModalWidget()) act(w);
-    });
-}

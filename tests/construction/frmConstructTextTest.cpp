@@ -5,21 +5,33 @@
 
 namespace {
 
-TEST(frmConstructText, missingInputIsToldInOrderTextSwitchColoursAndChangesNothing) {
-    const std::string noText = "You have to fill in some text to be added to the bind!";
-    const std::string noSwitch = "You have to fill in how many characters the pattern will be until the color changes again!";
-    const std::string noColor = "Oops! You forgot to fill in one or more colors!\r\n"
-                                "If you want to use less colors then change the amount of colors in pattern!";
-    for (const auto& [steps, text, message] :
-         {std::tuple{"Colors:2", "", noText}, std::tuple{"Colors:2 Color0:Red Color1:Blue Switch:1", "   ", noText},
-          std::tuple{"Colors:2", "hi", noSwitch}, std::tuple{"Colors:2 Color0:Red Switch:4", "hi", noColor}}) {
+// Missing input (told in the order text, switch, colours) and a piece the game would misread are refused with the
+// reason; the typed text and the bind stay as they were.
+TEST(frmConstructText, refusesAPieceWithTheReasonAndKeepsTheText) {
+    const auto missing = [](const char* what) { return "Missing Information: " + std::string(what) + " (!) [OK]\n"; };
+    const std::string noText = missing("You have to fill in some text to be added to the bind!");
+    const std::string tooLong = "Bind Too Long: This bind would be longer than the 1,023 characters the game reads of a "
+        "line, and the game would run the rest as a command. The chat shows only 149 characters anyway: shorten the "
+        "text or add it to another key. (!) [OK]\n";
+    const std::string comment = "Piece Not Added: Next to what this bind already holds, this piece would make // or /*, "
+        "which the game reads as the start of a comment: the rest of the bind would be lost. Put a space or another "
+        "character between them, or add the piece at the other end of the bind. (!) [OK]\n";
+    for (const auto& [steps, text, message, output] : std::vector<std::tuple<const char*, QString, std::string, const char*>>{
+             {"Colors:2", "", noText, ""}, {"Colors:2 Color0:Red Color1:Blue Switch:1", "   ", noText, ""},
+             {"Colors:2", "hi", missing("You have to fill in how many characters the pattern will be until the color "
+                                        "changes again!"), ""},
+             {"Colors:2 Color0:Red Switch:4", "hi", missing("Oops! You forgot to fill in one or more colors!\r\nIf you "
+                                                            "want to use less colors then change the amount of colors in pattern!"), ""},
+             {"Colors:1 Switch:1 Color0:Red +hi", QString(1006, 'a'), tooLong, "^1hi"},  // "bind F1 say ^1hi^1aaa..." 1,024 bytes
+             {"Colors:1 Switch:1 Color0:Slash", "/x", comment, ""}}) {                    // "^//x"
         SCOPED_TRACE(steps);
         constructScreen s;
         s.run(sayF1 + steps);
         s.addText(text);
-        EXPECT_EQ(s.asked(), "Missing Information: " + message + " (!) [OK]\n");
-        EXPECT_EQ(s.text("txtText") + "|" + s.text("txtOutput"), text + QString("|"));
-        EXPECT_EQ(s.ctx.builder.get_bindKind("F1"), notBound);
+        EXPECT_EQ(s.asked(), message);
+        EXPECT_EQ(s.text("txtText"), text);
+        EXPECT_EQ(s.text("txtOutput"), output);
+        EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), *output ? output : notBound);
     }
 }
 
@@ -52,28 +64,6 @@ TEST(frmConstructText, piecesGoToEitherEndAndUndoRemovesTheOneAtTheBack) {
     EXPECT_EQ(t.text("txtKind"), notBound);
 }
 
-// A piece the game would misread is refused with the reason; the typed text and the bind stay as they were.
-TEST(frmConstructText, refusesAPieceTheGameWouldMisreadAndKeepsTheText) {
-    const std::string tooLong = "Bind Too Long: This bind would be longer than the 1,023 characters the game reads of a "
-        "line, and the game would run the rest as a command. The chat shows only 149 characters anyway: shorten the "
-        "text or add it to another key. (!) [OK]\n";
-    const std::string comment = "Piece Not Added: Next to what this bind already holds, this piece would make // or /*, "
-        "which the game reads as the start of a comment: the rest of the bind would be lost. Put a space or another "
-        "character between them, or add the piece at the other end of the bind. (!) [OK]\n";
-    for (const auto& [steps, text, message, output] :
-         {std::tuple{"Color0:Red +hi", QString(1006, 'a'), tooLong, "^1hi"},  // "bind F1 say ^1hi^1aaa..." 1,024 bytes
-          std::tuple{"Color0:Slash", QString("/x"), comment, ""}}) {         // "^//x"
-        SCOPED_TRACE(steps);
-        constructScreen s;
-        s.run(sayF1 + "Colors:1 Switch:1 " + steps);
-        s.addText(text);
-        EXPECT_EQ(s.asked(), message);
-        EXPECT_EQ(s.text("txtText"), text);
-        EXPECT_EQ(s.text("txtOutput"), output);
-        EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), *output ? output : notBound);
-    }
-}
-
 // What the line takes, beeps, and the line over it that names what was removed and why (its tool tip holds it
 // whole); the next character taken clears it.
 TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemoved) {
@@ -82,18 +72,14 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
     // Pasted or typed; before; input; after; the beeps (for a paste only whether it beeped counts); the line.
     for (const auto& [paste, before, input, after, beeps, line] : std::vector<std::tuple<bool, const char*, const char*,
              const char*, int, std::string>>{
-             {false, "", "Hi 42 !@$)(&[{}]:?\\|~+=-_.,<>'`", "Hi 42 !@$)(&[{}]:?\\|~+=-_.,<>'`", 0, ""},
-             {false, "a", "^\"#%b", "ab", 4, ""}, {false, "a", "^\"#%", "a", 4, "% removed: the game shows it as a dot"},
-             {false, "a", "#", "a", 1, "# removed: OSP tokens start with it: add them with Add OSP"},
-             {false, "say", ";", "say", 1, command}, {false, "say", ";quit", "sayquit", 1, ""},
+             {false, "a", "^\"#%b", "ab", 4, ""}, {false, "say", ";", "say", 1, command},
              {false, "http:", "//", "http:/", 1, "/" + comment}, {false, "a", "/*", "a/", 1, "*" + comment},
              {false, "", "a/b*c\xc3\xa9", "a/b*c", 1, "\xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
              {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"}, {false, "abc", "\r\b", "ab", 1, ""},
              {true, "", ";;;say \"hi\" ^7// /*x*/", "say hi 7/ /x*/", 1,
               command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^ removed: colours come "
               "from the pattern lists \u00b7 / *" + comment},
-             {true, "hi", "; quit", "hi quit", 1, command}, {true, "a/", "/b", "a/b", 1, "/" + comment},
-             {true, "", "one\r\ntwo\ttab", "onetwotab", 1, "line break tab removed: a chat line is one line"}}) {
+             {true, "a/", "/b", "a/b", 1, "/" + comment}}) {
         SCOPED_TRACE(input);
         constructScreen s;
         s.run(sayF1);
@@ -115,26 +101,20 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
     }
 }
 
-// After Add (done or refused), Undo and Add OSP the cursor is back in the text line, whichever button had it.
-TEST(frmConstructText, theCursorReturnsToTheTextLine) {
-    for (const char* steps : {"enter@cmdTextAdd", "+ enter@cmdTextAdd", "enter@cmdTextUndo", "enter@cmdTextOsp"}) {
+// After Add (done or refused), Undo and Add OSP the cursor is back in the text line, whichever button had it;
+// Done and Cancel (by button or Escape) leave the key list with the focus, where the next bind starts.
+TEST(frmConstructText, theFocusGoesWhereTheNextStepStarts) {
+    for (const auto& [steps, focus] : {std::pair{"enter@cmdTextAdd", "txtText"}, {"+ enter@cmdTextAdd", "txtText"},
+                                       {"enter@cmdTextUndo", "txtText"}, {"enter@cmdTextOsp", "txtText"},
+                                       {"enter@cmdTextDone", "cboKeys"}, {"yes enter@cmdTextCancel", "cboKeys"},
+                                       {"yes esc", "cboKeys"}}) {
         SCOPED_TRACE(steps);
         constructScreen s;
         s.run(sayF1 + "Colors:1 Color0:Red Switch:1");
         s.get<QLineEdit>("txtText")->setText("hi");
-        onModal([](QWidget* osp) { osp->close(); });
+        onModal([](QWidget*) {});  // the OSP dialog, left alone
         s.run(steps);
-        EXPECT_EQ(s.form->focusWidget(), s.get("txtText"));
-    }
-}
-
-// Done and Cancel (by button or Escape) leave the key list with the focus, where the next bind starts.
-TEST(frmConstructText, theNextBindStartsAtTheKeyList) {
-    for (const char* steps : {"+hi enter@cmdTextDone", "yes enter@cmdTextCancel", "yes esc"}) {
-        SCOPED_TRACE(steps);
-        constructScreen s;
-        s.run(sayF1 + "Colors:1 Color0:Red Switch:1 " + steps);
-        EXPECT_EQ(s.form->focusWidget(), s.get("cboKeys"));
+        EXPECT_EQ(s.form->focusWidget(), s.get(focus));
     }
 }
 
@@ -143,16 +123,12 @@ TEST(frmConstructText, theNextBindStartsAtTheKeyList) {
 TEST(frmConstructText, colourListsShowTheGameColourOfEachEntry) {
     constructScreen s;
     s.run(sayF1 + "Colors:8");
-    for (const char* row : {"cboColor0", "cboColor7"}) {
-        QComboBox* list = s.get<QComboBox>(row);
-        for (const auto& [name, colour] : {std::pair{"Red", QColor(255, 0, 0)}, {"Blue", QColor(0, 0, 255)},
-                                           {"Nine", QColor(255, 0, 0)}, {"Slash", QColor()}, {"Twelve", QColor()}}) {
-            const QIcon icon = list->itemIcon(list->findText(name));
-            EXPECT_EQ(icon.isNull(), !colour.isValid()) << row << " " << name;
-            if (!icon.isNull()) {
-                EXPECT_EQ(icon.pixmap(12, 12).toImage().pixelColor(6, 6), colour) << row << " " << name;
-            }
-        }
+    QComboBox* list = s.get<QComboBox>("cboColor7");  // the last row, filled like the first
+    for (const auto& [name, colour] : {std::pair{"Red", QColor(255, 0, 0)}, {"Blue", QColor(0, 0, 255)},
+                                       {"Nine", QColor(255, 0, 0)}, {"Slash", QColor()}, {"Twelve", QColor()}}) {
+        const QIcon icon = list->itemIcon(list->findText(name));
+        EXPECT_EQ(icon.isNull(), !colour.isValid()) << name;
+        EXPECT_EQ(icon.isNull() ? colour : icon.pixmap(12, 12).toImage().pixelColor(6, 6), colour) << name;
     }
     s.run("Colors:2 Color0:Nine Color1:Blue Switch:1 +ab");
     EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), "^9a^4b");
@@ -171,10 +147,6 @@ TEST(frmConstructText, theKindDescriptionAndOutputBoxesRefuseTypingDeletingCutti
         QApplication::clipboard()->setText("pasted");
         for (const char* keys : {"Del", "Backspace", "Ctrl+A", "Ctrl+X", "Ctrl+V", "Shift+Ins"})
             QTest::keySequence(box, QKeySequence(keys));
-        const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
-        const QStringList changing{"&Undo", "&Redo", "Cu&t", "&Paste", "Delete"};
-        for (QAction* a : menu->actions())
-            EXPECT_FALSE(a->isEnabled() && changing.contains(a->text().section('\t', 0, 0)));
         EXPECT_TRUE(box->text() == "shown" && s.fake.beep.count == 0) << box->text().toStdString();
     }
 }

@@ -38,21 +38,18 @@ TEST(frmOSp, listsTheTokensSortedAndOnlyOkAfterAPickAddsOne) {
     }
 }
 
-// A token the game would misread beside what F1 holds is refused with the reason; F1 stays, the dialog closes.
+// A token the game would misread beside what F1 holds is refused with the reason (which reason is the builder's
+// concern); F1 stays, the dialog closes.
 TEST(frmOSp, tellsWhyATokenIsRefusedAndLeavesTheBind) {
-    for (const auto& [before, token, title] : {std::tuple{std::string(1010, 'a'), "Mike", "Bind Too Long"},
-                                               std::tuple{std::string("/"), "Star", "Piece Not Added"}}) {
-        SCOPED_TRACE(token);
-        windowTestContext t("key:F1\r\nosp:Mike<>$m\r\nosp:Star<>*\r\n");
-        t.ctx.builder.add_osp_code("F1", before, "say", false);
-        frmOSp dlg(t.ctx);
-        dlg.set_Properties("F1", "say", "False");
-        dlg.show();
-        auto* cbo = control<QComboBox>(&dlg, "cboOsp");
-        pickEntry(cbo, cbo->findText(token));
-        control<QPushButton>(&dlg, "cmdOk")->click();
-        ASSERT_EQ(t.platform.messages.log.size(), 1u);
-        EXPECT_EQ(t.platform.messages.log[0].title, title);
-        EXPECT_TRUE(t.ctx.builder.get_bindcode("F1") == before && !dlg.isVisible());
-    }
+    windowTestContext t("key:F1\r\nosp:Mike<>$m\r\n");
+    const std::string before(1010, 'a');  // "bind F1 say " and 1,010 bytes: $m would make 1,024
+    t.ctx.builder.add_osp_code("F1", before, "say", false);
+    frmOSp dlg(t.ctx);
+    dlg.set_Properties("F1", "say", "False");
+    dlg.show();
+    pickEntry(control<QComboBox>(&dlg, "cboOsp"), 0);
+    control<QPushButton>(&dlg, "cmdOk")->click();
+    ASSERT_EQ(t.platform.messages.log.size(), 1u);
+    EXPECT_EQ(t.platform.messages.log[0].title, "Bind Too Long");
+    EXPECT_TRUE(t.ctx.builder.get_bindcode("F1") == before && !dlg.isVisible());
 }

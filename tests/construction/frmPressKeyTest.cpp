@@ -8,9 +8,8 @@ namespace {
 
 TEST(clsKeyNames, namesKeysButtonsAndWheelAsTheGameDoes) {
     for (const auto& [key, keypad, name] : std::vector<std::tuple<int, bool, std::string>>{
-             {Qt::Key_F1, false, "F1"}, {Qt::Key_F12, false, "F12"}, {Qt::Key_F15, false, "F15"}, {Qt::Key_F16, false, ""},
-             {Qt::Key_A, false, "a"}, {Qt::Key_Z, false, "z"}, {Qt::Key_0, false, "0"}, {Qt::Key_9, false, "9"},
-             {Qt::Key_Semicolon, false, "SEMICOLON"}, {Qt::Key_BracketLeft, false, "["}, {Qt::Key_QuoteDbl, false, ""},
+             {Qt::Key_F1, false, "F1"}, {Qt::Key_F15, false, "F15"}, {Qt::Key_F16, false, ""}, {Qt::Key_A, false, "a"},
+             {Qt::Key_0, false, "0"}, {Qt::Key_Semicolon, false, "SEMICOLON"}, {Qt::Key_QuoteDbl, false, ""},
              {Qt::Key_Return, false, "ENTER"}, {Qt::Key_Enter, true, "KP_ENTER"}, {Qt::Key_Enter, false, "KP_ENTER"},
              {Qt::Key_Escape, false, "ESCAPE"}, {Qt::Key_Space, false, "SPACE"}, {Qt::Key_Tab, false, "TAB"},
              {Qt::Key_Backtab, false, "TAB"}, {Qt::Key_Backspace, false, "BACKSPACE"}, {Qt::Key_Pause, false, "PAUSE"},
@@ -24,15 +23,14 @@ TEST(clsKeyNames, namesKeysButtonsAndWheelAsTheGameDoes) {
              {Qt::Key_0, true, "KP_INS"}, {Qt::Key_Insert, true, "KP_INS"}, {Qt::Key_1, true, "KP_END"},
              {Qt::Key_2, true, "KP_DOWNARROW"}, {Qt::Key_3, true, "KP_PGDN"}, {Qt::Key_4, true, "KP_LEFTARROW"},
              {Qt::Key_5, true, "KP_5"}, {Qt::Key_Clear, true, "KP_5"}, {Qt::Key_6, true, "KP_RIGHTARROW"},
-             {Qt::Key_7, true, "KP_HOME"}, {Qt::Key_Home, true, "KP_HOME"}, {Qt::Key_8, true, "KP_UPARROW"},
-             {Qt::Key_Up, true, "KP_UPARROW"}, {Qt::Key_9, true, "KP_PGUP"}, {Qt::Key_Period, true, "KP_DEL"},
-             {Qt::Key_Comma, true, "KP_DEL"}, {Qt::Key_Delete, true, "KP_DEL"}, {Qt::Key_Slash, true, "KP_SLASH"},
-             {Qt::Key_Asterisk, true, "KP_STAR"}, {Qt::Key_Minus, true, "KP_MINUS"}, {Qt::Key_Plus, true, "KP_PLUS"},
-             {Qt::Key_Equal, true, "KP_EQUALS"}, {Qt::Key_NumLock, true, "KP_NUMLOCK"}})
+             {Qt::Key_7, true, "KP_HOME"}, {Qt::Key_8, true, "KP_UPARROW"}, {Qt::Key_9, true, "KP_PGUP"},
+             {Qt::Key_Period, true, "KP_DEL"}, {Qt::Key_Comma, true, "KP_DEL"}, {Qt::Key_Delete, true, "KP_DEL"},
+             {Qt::Key_Slash, true, "KP_SLASH"}, {Qt::Key_Asterisk, true, "KP_STAR"}, {Qt::Key_Minus, true, "KP_MINUS"},
+             {Qt::Key_Plus, true, "KP_PLUS"}, {Qt::Key_Equal, true, "KP_EQUALS"}, {Qt::Key_NumLock, true, "KP_NUMLOCK"}})
         EXPECT_EQ(clsKeyNames::forKey(key, keypad), name) << std::hex << key << (keypad ? " on the keypad" : "");
     for (const auto& [button, name] : std::vector<std::pair<Qt::MouseButton, std::string>>{
              {Qt::LeftButton, "MOUSE1"}, {Qt::RightButton, "MOUSE2"}, {Qt::MiddleButton, "MOUSE3"},
-             {Qt::BackButton, "MOUSE4"}, {Qt::ForwardButton, "MOUSE5"}, {Qt::TaskButton, ""}, {Qt::NoButton, ""}})
+             {Qt::BackButton, "MOUSE4"}, {Qt::ForwardButton, "MOUSE5"}, {Qt::NoButton, ""}})
         EXPECT_EQ(clsKeyNames::forMouseButton(button), name) << name;
     EXPECT_EQ(clsKeyNames::forWheel(120) + clsKeyNames::forWheel(-15) + clsKeyNames::forWheel(0), "MWHEELUPMWHEELDOWN");
     EXPECT_TRUE(clsKeyNames::sameKey("kp_enter", "KP_ENTER") && !clsKeyNames::sameKey("F1", "F10"));
@@ -67,7 +65,6 @@ TEST(frmPressKey, picksThePressedKeyInTheListOrSaysWhyNot) {
         onModal([&, act = act](QWidget* dialog) {
             captured = dialog->objectName() == "frmPressKey";
             act(dialog->findChild<QWidget*>("fraCapture"));
-            if (dialog->isVisible()) dialog->close();
         });
         s.run("cmdPressKey");
         EXPECT_TRUE(captured);

@@ -4,21 +4,17 @@
 
 #include "construction/frmReview.h"
 #include "styles/windowTestContext.h"
+#include "support/recordingList.h"
 
 TEST(frmReview, eachOpeningShowsThePrintSchemeListingOfThatMoment) {
     windowTestContext t(windowTestContext::standardDefinitions + "key:F3\r\n");
-    struct recordingList : clsListControl {
-        QStringList lines;
-        void clear() override { lines.clear(); }
-        void addItem(const std::string& entry) override { lines << QString::fromStdString(entry); }
-    } printed;
     const auto check = [&] {
-        printed.lines.clear();
+        recordingList printed;
         t.ctx.builder.printScheme(printed);
         frmReview w(t.ctx);
         auto* lst = control<QListWidget>(&w, "lstReview");
-        QStringList shown;
-        for (int i = 0; i < lst->count(); ++i) shown << lst->item(i)->text();
+        std::vector<std::string> shown;
+        for (int i = 0; i < lst->count(); ++i) shown.push_back(lst->item(i)->text().toStdString());
         EXPECT_EQ(shown, printed.lines);
         return shown.size();
     };

@@ -7,10 +7,9 @@
 #include <fstream>
 
 #include "cfgoutput/clsCfgImport.h"
-#include "construction/frmConstruct.h"
 #include "shell/draftKeeper.h"
-#include "shell/frmStart.h"
 #include "support/fakePlatform.h"
+#include "support/uiSteps.h"
 
 namespace {
 
@@ -28,16 +27,10 @@ protected:
         std::ofstream(input + "/keys.txt") << "key:F1\nkey:F2\ncolor:Red<>1\n";
         std::ofstream(input + "/other.txt") << "key:F2\n";
     }
-    void pickAndContinue(const char* file) {
-        auto* list = start->findChild<QListWidget*>("fileInput");
-        list->findItems(file, Qt::MatchExactly).front()->setSelected(true);
-        start->findChild<QPushButton*>("cmdContinue")->click();
-    }
     // A run that binds F1 and ends without a word (a crash, a power cut): its draft stays.
     void crashedRun() {
         open();
-        start->findChild<QAction*>("mnuNew")->trigger();
-        pickAndContinue("keys.txt");
+        ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
         start->context().clock = [] { return clsDateTime{2026, 7, 14, 21, 5, 33}; };
         ASSERT_TRUE(start->context().builder.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
         start->drafts().flush();
@@ -63,20 +56,12 @@ protected:
     }
 };
 
-TEST_F(drafts, noDraftNoQuestion) {
-    open();
-    start->offerDraft();
-    EXPECT_TRUE(p.messages.log.empty() && !construct());
-}
-
 // Yes restores (Enter answers Yes: it loses nothing); the draft on disk stays until the work is saved.
 TEST_F(drafts, restoreYesOpensTheBindsAgain) {
     crashedRun();
     restart(msgAnswer::Yes);
-    ASSERT_EQ(p.messages.log.size(), 1u);
-    const auto& q = p.messages.log[0];
-    EXPECT_EQ(q.title + ": " + q.text, "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)?");
-    EXPECT_TRUE(q.buttons == msgButtons::YesNo && q.defaultAnswer == msgAnswer::Yes);
+    EXPECT_EQ(p.messages.asked(),
+              "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)? (?) [Yes* No]\n");
     ASSERT_TRUE(construct() && construct()->isVisible() && !start->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
     start->context().clock = [] { return clsDateTime{2030, 1, 1, 0, 0, 0}; };
@@ -84,10 +69,13 @@ TEST_F(drafts, restoreYesOpensTheBindsAgain) {
     EXPECT_EQ(clsDraft::find(p.folder.folders().userDataFolder)->made, "07-14-2026 21:05:33");
 }
 
+// No deletes the draft, so the next start asks nothing.
 TEST_F(drafts, restoreNoDeletesTheDraft) {
     crashedRun();
     restart(msgAnswer::No);
     EXPECT_TRUE(titles() == "Restore?|" && !construct() && !fs::exists(draft));
+    restart(msgAnswer::Yes);
+    EXPECT_TRUE(titles() == "Restore?|" && !construct());
 }
 
 // Its definition file gone: the player hears so, picks another file, and the binds come back with it (F1,
@@ -98,8 +86,7 @@ TEST_F(drafts, definitionFileGoneRestoresWithTheFilePicked) {
     restart(msgAnswer::Yes);
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|");
     ASSERT_TRUE(!construct() && start->findChild<QListWidget*>("fileInput")->isVisible());
-    pickAndContinue("other.txt");
-    ASSERT_TRUE(construct() && construct()->isVisible());
+    ASSERT_TRUE(openDefinitions(*start, "other.txt") && construct()->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|Binds Restored|");
     EXPECT_NE(p.messages.log.back().text.find("added at the end of the key list: F1."), std::string::npos);
@@ -112,13 +99,7 @@ TEST_F(drafts, aSaveDeletesTheDraft) {
     crashedRun();
     restart(msgAnswer::Yes);
     ASSERT_TRUE(construct() && fs::exists(draft));
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        dialog->findChild<QLineEdit*>("txtFilename")->setText("saved");
-        dialog->findChild<QPushButton*>("cmdSave")->click();
-        if (dialog->isVisible()) dialog->close();
-    });
-    construct()->findChild<QAction*>("mnuSave")->trigger();
+    ASSERT_TRUE(saveAs(construct(), "saved"));
     EXPECT_TRUE(fs::exists(p.programFolder() + "/OutputCfgFiles/saved.cfg"));
     EXPECT_FALSE(fs::exists(draft));
     start->context().builder.add_code("F2", "x", "say", {"1"}, 1, "1", false);
@@ -131,8 +112,7 @@ TEST_F(drafts, closeBoxKeepsTheWorkAndExitGivesItUp) {
     for (const char* way : {"close", "mnuExit"}) {
         SCOPED_TRACE(way);
         open();
-        start->findChild<QAction*>("mnuNew")->trigger();
-        pickAndContinue("keys.txt");
+        ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
         ASSERT_TRUE(start->context().builder.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
         p.messages.answers = {msgAnswer::Yes};
         std::string(way) == "close" ? (void)construct()->close() : construct()->findChild<QAction*>(way)->trigger();
@@ -145,8 +125,7 @@ TEST_F(drafts, closeBoxKeepsTheWorkAndExitGivesItUp) {
 // The first change starts the timer; later ones do not restart it, so a draft lands within its delay of any change.
 TEST_F(drafts, aDraftLandsWithinTheDelayOfTheFirstChange) {
     open();
-    start->findChild<QAction*>("mnuNew")->trigger();
-    pickAndContinue("keys.txt");
+    ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
     const QTimer& timer = start->drafts().timer();
     EXPECT_TRUE(!timer.isActive() && timer.interval() == 2000 && timer.isSingleShot());
     clsCfgBuilder& b = start->context().builder;

@@ -9,21 +9,16 @@
 #include "styles/clsContrast.h"
 #include "styles/clsColorStyleManager.h"
 #include "styles/stylePainter.h"
+#include "support/recordingList.h"
 
 namespace {
-
-struct recordedNames : clsListControl {
-    std::vector<std::string> names;
-    void clear() override { names.clear(); }
-    void addItem(const std::string& entry) override { names.push_back(entry); }
-};
 
 std::vector<std::string> styleNames() {
     clsColorStyleManager m;
     m.registerStandardStyles();
-    recordedNames list;
+    recordingList list;
     m.fillCombo(list);
-    return list.names;
+    return list.lines;
 }
 
 double ratio(const QColor& a, const QColor& b) { return clsContrast::ratio(stylePainter::toBgr(a), stylePainter::toBgr(b)); }

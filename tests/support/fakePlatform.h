@@ -42,6 +42,16 @@ struct fakeMessages : IMessageBox {
         answers.pop_front();
         return a;
     }
+    // Every message so far: "title: text", "(!)" for the exclamation icon, and its buttons, "*" after the one
+    // Enter presses.
+    std::string asked() const {
+        std::string out;
+        const char* const icons[] = {"", " (!)", " (?)", " (i)"};
+        for (const auto& m : log)
+            out += m.title + ": " + m.text + icons[int(m.icon)] +
+                   (m.buttons == msgButtons::Ok ? " [OK]\n" : m.defaultAnswer == msgAnswer::No ? " [Yes No*]\n" : " [Yes* No]\n");
+        return out;
+    }
 };
 
 struct fakeBeep : IBeep {
