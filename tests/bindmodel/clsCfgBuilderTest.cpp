@@ -12,7 +12,7 @@ TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
     recordingList list;  // filling twice keeps one copy
     b.fillCombo(list, "color:");
     b.fillListBox(list, "color:");
-    EXPECT_EQ(list.entries, (lines{"Red", "Light Blue", "Blue"}));
+    EXPECT_EQ(list.lines, (lines{"Red", "Light Blue", "Blue"}));
     EXPECT_EQ(b.get_value("color:", "Light Blue"), "5");
     for (auto [token, text] : {std::pair{"color:", "red"}, {"color:", ""}, {"nosuch:", "Red"}})
         EXPECT_EQ(b.get_value(token, text), "") << token << text;
@@ -85,12 +85,12 @@ TEST(clsCfgBuilder, reviewListing) {
     const std::string sep = "|----------|----------|--------------------------------------------------|";
     recordingList list;
     t.b.printScheme(list);
-    EXPECT_EQ(list.entries, (lines{header, sep, sep}));
+    EXPECT_EQ(list.lines, (lines{header, sep, sep}));
     t.b.add_code("KP_ENTER_LONGKEY", std::string(60, 'x'), "say", {"1"}, 1, "1", false);
     t.b.add_radio_code("M", "radio 1 1", "Follow me");
     t.b.add_code("R", "go go go", "say_team", {"1"}, 1, "1", false);
     t.b.printScheme(list);  // a listing goes under what the list holds
-    EXPECT_EQ(list.entries, (lines{header, sep, sep, header, sep,
+    EXPECT_EQ(list.lines, (lines{header, sep, sep, header, sep,
                                    "|KP_ENTER_L|       say|xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|",
                                    "|         R|  say_team|                                          go go go|",
                                    "|         M|    radio:|                                         Follow me|", sep}));

@@ -3,15 +3,9 @@
 
 #include "bindmodel/clsCfgBuilder.h"
 #include "definitions/scratchFolder.h"
+#include "support/recordingList.h"
 
 using lines = std::vector<std::string>;
-
-// A list control that keeps what it is given.
-struct recordingList : clsListControl {
-    lines entries;
-    void clear() override { entries.clear(); }
-    void addItem(const std::string& entry) override { entries.push_back(entry); }
-};
 
 // A builder that has read the definition file defs, counting the changes it tells.
 struct loadedBuilder {
@@ -25,7 +19,7 @@ struct loadedBuilder {
     lines entries(const std::string& token) {
         recordingList list;
         b.fillCombo(list, token);
-        return list.entries;
+        return list.lines;
     }
     // "KEY kind code (description)" of every bound key, in key order.
     lines bound() {

@@ -1,4 +1,6 @@
-#include "bindmodel/clsCfgBuilderTest.h"
+#include <gtest/gtest.h>
+
+#include "support/recordingList.h"
 #include "styles/clsColorStyleManager.h"
 
 namespace {
@@ -14,8 +16,8 @@ TEST(clsColorStyleManager, catalogueAndUnknownNames) {
     m.registerStandardStyles();
     recordingList list;
     m.fillCombo(list);
-    ASSERT_EQ(list.entries.size(), 33u);
-    EXPECT_EQ(list.entries[0], "Windows");
+    ASSERT_EQ(list.lines.size(), 33u);
+    EXPECT_EQ(list.lines[0], "Windows");
     const std::size_t before = m.searchCount();
     EXPECT_EQ(colours(m, "Greek"), (std::vector<std::int32_t>{0xFF0000, 0xFF0000, 0xFFC0C0, 0xFFFFFF}));
     EXPECT_EQ(m.searchCount(), before + 1);  // one search for the four questions
