@@ -71,10 +71,14 @@ bool storedAsWritten(std::string_view text) {
 // command as written where bind would re-join its words (a run of spaces, a
 // tab, a byte from 0x80 on, a blank at either end): so the game stores
 // exactly the command the player sees, and a cfg file read back gives it again.
+bool clsBindLine::holdsChainOrComment(std::string_view code) {
+    return code.find(';') != std::string_view::npos || code.find("//") != std::string_view::npos ||
+           code.find("/*") != std::string_view::npos;
+}
+
 bool clsBindLine::needsQuotes(std::string_view radioCode) {
-    const auto holds = [radioCode](std::string_view what) { return radioCode.find(what) != std::string_view::npos; };
-    if (holds("\"") || radioCode.empty()) return false;
-    return holds(";") || holds("//") || holds("/*") || !storedAsWritten(radioCode);
+    if (radioCode.find('"') != std::string_view::npos || radioCode.empty()) return false;
+    return holdsChainOrComment(radioCode) || !storedAsWritten(radioCode);
 }
 
 clsLineVerdict clsBindLine::check(std::string_view key, std::string_view kind, std::string_view code) {

@@ -39,6 +39,9 @@ public:
     // bind's text (for writing a whole file).
     static void append(std::string& out, const clsbind& bind);
     static std::size_t length(const clsbind& bind);
+    // True when code holds ';', "//" or "/*": unquoted, the console would end
+    // the bind there or skip the rest as a comment.
+    static bool holdsChainOrComment(std::string_view code);
     // A radio command that needs quotes around it (and can take them): one
     // holding ';', "//" or "/*", or one that bind would not store as written.
     static bool needsQuotes(std::string_view radioCode);

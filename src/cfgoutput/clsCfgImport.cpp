@@ -86,8 +86,8 @@ std::optional<std::string> clsCfgImport::bindingOf(std::string_view line) {
 clsOpenedBind clsCfgImport::asBind(std::string_view command, const std::string& key, const std::string& binding) {
     clsOpenedBind b;
     b.key = key;
-    const bool plain = binding.find(';') == std::string::npos && binding.find("//") == std::string::npos &&
-                       binding.find("/*") == std::string::npos;
+    // A chat binding the writer would have to quote is kept as the radio kind, which it quotes.
+    const bool plain = !clsBindLine::holdsChainOrComment(binding);
     for (const std::string kind : {"say", "say_team"}) {
         // "say" alone may come from a chat line of blanks only ("say \t"): only the written text gives it back.
         if (!plain || !(binding.starts_with(kind + " ") || binding == kind)) continue;
