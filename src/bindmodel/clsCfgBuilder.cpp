@@ -8,6 +8,7 @@
 
 #include "bindmodel/clsConsoleLexer.h"
 #include "bindmodel/clsEntryCheck.h"
+#include "bindmodel/clsGameKeys.h"
 
 namespace {
 
@@ -188,19 +189,16 @@ std::size_t clsCfgBuilder::bound_count() {
 }
 
 clsOpenResult clsCfgBuilder::open_binds(const std::vector<clsOpenedBind>& binds) {
-    // The loaded keys by spelling and without regard to case (the first of
-    // several that differ only in case), and the radio commands' names.
-    // A loaded key is the word the console reads of it (blanks around a
-    // key name in a definition file are harmless).
-    std::unordered_map<std::string, std::string> spelled;
-    std::unordered_map<std::string, std::string> byFolded;
+    // The loaded keys by the key the game reads them as (the first of
+    // several that name one key), and the radio commands' names. A loaded
+    // key is the word the console reads of it (blanks around a key name in
+    // a definition file are harmless).
+    std::unordered_map<std::string, std::string> loaded;
     keyGroup.get_front();
     while (keyGroup.has_next()) {
         const std::string& key = keyGroup.get_next().value;
         const std::vector<std::string> word = clsConsoleLexer::words(key);
-        const std::string read = word.size() == 1 ? word.front() : key;
-        spelled.try_emplace(read, key);
-        byFolded.try_emplace(clsConsoleLexer::foldedKey(read), key);
+        loaded.try_emplace(clsGameKeys::identity(word.size() == 1 ? word.front() : key), key);
     }
     std::unordered_map<std::string, std::string> radioNames;
     radioGroup.get_front();
@@ -219,35 +217,34 @@ clsOpenResult clsCfgBuilder::open_binds(const std::vector<clsOpenedBind>& binds)
     clsOpenResult result;
     std::size_t room = static_cast<std::size_t>(clsGroup::maxItems - keyGroup.count());
     for (const clsOpenedBind& b : binds) {
-        std::string key = b.key;
-        const auto exact = spelled.find(key);
-        bool known = exact != spelled.end();
-        if (known) {
-            key = exact->second;
-        } else if (const auto folded = byFolded.find(clsConsoleLexer::foldedKey(key)); folded != byFolded.end()) {
-            key = folded->second;
-            known = true;
-        }
+        const std::string identity = clsGameKeys::identity(b.key);
+        const auto found = loaded.find(identity);
+        const bool known = found != loaded.end();
+        // A key the definition file does not list keeps the file's name for
+        // it, or the game's where the file's is no word of its own (" ").
+        const std::string key = known ? found->second
+                                : clsConsoleLexer::isOneWord(b.key) ? b.key
+                                                                    : clsGameKeys::canonical(b.key).value_or(b.key);
         clsLineVerdict verdict = clsBindLine::check(key, b.kind, b.code);
         if (b.kind != "say" && b.kind != "say_team" && b.kind != clsBindLine::radioKind) verdict = clsLineVerdict::notAPiece;
-        // A key the file names in quotes with a blank in it is no key the
-        // console knows, and written without quotes it would be another.
-        if (std::any_of(b.key.begin(), b.key.end(), clsConsoleLexer::isBlank)) verdict = clsLineVerdict::badKey;
+        // A name in quotes with a blank in it is no key the game knows, and
+        // written without quotes it would be another.
+        if (!clsGameKeys::canonical(b.key) && std::any_of(b.key.begin(), b.key.end(), clsConsoleLexer::isBlank))
+            verdict = clsLineVerdict::badKey;
         if (verdict == clsLineVerdict::fine && !known) {
             if (room == 0) {
                 verdict = clsLineVerdict::noSuchKey;
             } else {
                 --room;
                 result.addedKeys.push_back(key);
-                spelled.try_emplace(key, key);
-                byFolded.try_emplace(clsConsoleLexer::foldedKey(key), key);
+                loaded.try_emplace(identity, key);
             }
         }
         if (verdict != clsLineVerdict::fine) {
             result.refused.push_back({b.line, b.key, verdict});
             continue;
         }
-        const auto [at, first] = acceptedAt.try_emplace(key, accepted.size());
+        const auto [at, first] = acceptedAt.try_emplace(identity, accepted.size());
         if (first)
             accepted.push_back({&b, key});
         else

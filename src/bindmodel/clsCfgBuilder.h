@@ -61,11 +61,10 @@ public:
     // Replaces every bind by the given ones (binds read from a cfg file), all
     // or nothing: a bind whose line the console would not read as it is
     // kept, or whose key cannot be added, is refused; when none is left,
-    // nothing changes at all. A key matches a loaded key of the same
-    // spelling, else one that differs only in the case of ASCII letters (the
-    // console reads key names either way), and takes the loaded spelling; a
-    // key the definition file does not list is added at the end of the key
-    // list, so Reset keeps it. A radio bind is named by the definition
+    // nothing changes at all. A key matches the loaded key that names the
+    // same key to the game (clsGameKeys: "f1" is F1, "A" is not "a") and
+    // takes the loaded spelling; a key the definition file does not list is
+    // added at the end of the key list, so Reset keeps it. A radio bind is named by the definition
     // file's radio command with its code, else by its code.
     clsOpenResult open_binds(const std::vector<clsOpenedBind>& binds);
 

@@ -10,9 +10,9 @@ bool startsComment(std::string_view text, std::size_t i) {
 
 }  // namespace
 
-std::vector<clsConsoleCommand> clsConsoleLexer::commands(std::string_view buffer) {
+std::vector<clsCommandSpan> clsConsoleLexer::spans(std::string_view buffer) {
     buffer = buffer.substr(0, buffer.find('\0'));
-    std::vector<clsConsoleCommand> out;
+    std::vector<clsCommandSpan> out;
     const std::size_t n = buffer.size();
     std::size_t pos = 0;
     std::size_t line = 1;
@@ -25,16 +25,31 @@ std::vector<clsConsoleCommand> clsConsoleLexer::commands(std::string_view buffer
             if (c == '"') quoted = !quoted;
             if ((!quoted && c == ';') || isLineEnd(c)) break;
         }
-        std::size_t length = end - pos;
-        if (length > lineLimit) length = lineLimit;
-        if (length > 0) out.push_back({std::string(buffer.substr(pos, length)), line});
+        clsCommandSpan span;
+        span.begin = pos;
+        span.line = line;
+        span.length = end - pos;
+        if (span.length > lineLimit) {
+            span.length = lineLimit;
+            span.endsWith = clsCommandSpan::ending::cut;
+        } else if (end < n) {
+            span.endsWith = buffer[end] == ';' ? clsCommandSpan::ending::separator : clsCommandSpan::ending::lineEnd;
+        }
         // The byte after the command (its separator, or the byte a long line
         // loses) goes with it.
-        const std::size_t next = pos + length + 1 < n ? pos + length + 1 : n;
-        for (std::size_t k = pos; k < next; ++k)
+        span.end = pos + span.length + 1 < n ? pos + span.length + 1 : n;
+        for (std::size_t k = pos; k < span.end; ++k)
             if (buffer[k] == '\n' || (buffer[k] == '\r' && (k + 1 >= n || buffer[k + 1] != '\n'))) ++line;
-        pos = next;
+        pos = span.end;
+        out.push_back(span);
     }
+    return out;
+}
+
+std::vector<clsConsoleCommand> clsConsoleLexer::commands(std::string_view buffer) {
+    std::vector<clsConsoleCommand> out;
+    for (const clsCommandSpan& span : spans(buffer))
+        if (span.length > 0) out.push_back({std::string(buffer.substr(span.begin, span.length)), span.line});
     return out;
 }
 

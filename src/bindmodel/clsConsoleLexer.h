@@ -11,6 +11,22 @@ struct clsConsoleCommand {
     bool operator==(const clsConsoleCommand&) const = default;
 };
 
+// Where a command lies in a buffer, empty commands included: the bytes
+// the console keeps of it, and what ended it.
+struct clsCommandSpan {
+    enum class ending {
+        separator,  // a ';' outside double quotes
+        cut,        // the line ran past lineLimit: the next byte is lost, the rest is a command of its own
+        lineEnd,    // CR or LF
+        bufferEnd,
+    };
+    std::size_t begin = 0;   // the command's first byte
+    std::size_t length = 0;  // the bytes it keeps, at most clsConsoleLexer::lineLimit
+    std::size_t end = 0;     // past the byte that ended it (the ';', the lost byte, CR or LF)
+    std::size_t line = 1;    // the buffer's line it starts on, counted from 1
+    ending endsWith = ending::bufferEnd;
+};
+
 // What in a text would make the console read something other than the words
 // it shows.
 enum class clsConsoleHazard {
@@ -35,6 +51,10 @@ enum class clsConsoleHazard {
 class clsConsoleLexer {
 public:
     static constexpr std::size_t lineLimit = 1023;
+    // exec reads a whole file into the 16,384-byte command buffer together
+    // with a line end it adds: a larger file is not run at all.
+    static constexpr std::size_t commandBuffer = 16384;
+    static constexpr std::size_t largestRunnableFile = commandBuffer - 1;
 
     static bool isBlank(char c) {
         const auto byte = static_cast<unsigned char>(c);
@@ -44,6 +64,8 @@ public:
     // The commands of a buffer in the order exec runs them. Empty commands
     // (between CR and LF, after a ';') are left out.
     static std::vector<clsConsoleCommand> commands(std::string_view buffer);
+    // The same commands by place, with the empty ones, up to the first zero byte.
+    static std::vector<clsCommandSpan> spans(std::string_view buffer);
     // The words of one command; a quoted group is one word, possibly empty.
     static std::vector<std::string> words(std::string_view command);
     // words[from..] joined by single spaces, as bind stores them.

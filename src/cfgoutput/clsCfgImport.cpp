@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "bindmodel/clsConsoleLexer.h"
+#include "bindmodel/clsGameKeys.h"
 #include "construction/clsChatPreview.h"
 
 namespace {
@@ -41,20 +42,20 @@ std::string visibleText(std::string_view code) {
 struct consoleKeys {
     std::vector<clsCfgBinding> bound;
     std::vector<bool> alive;
-    std::unordered_map<std::string, std::size_t> at;  // by folded key
+    std::unordered_map<std::string, std::size_t> at;  // by the key's identity
 
-    void bind(const std::string& key, std::string binding, clsOpenedBind b) {
-        const auto [it, first] = at.try_emplace(lexer::foldedKey(key), bound.size());
+    void bind(const std::string& key, std::string binding, clsOpenedBind b, std::size_t command) {
+        const auto [it, first] = at.try_emplace(key, bound.size());
         if (first) {
-            bound.push_back({std::move(binding), std::move(b)});
+            bound.push_back({std::move(binding), std::move(b), key, command});
             alive.push_back(true);
             return;
         }
         b.key = bound[it->second].bind.key;  // the spelling it was first bound with
-        bound[it->second] = {std::move(binding), std::move(b)};
+        bound[it->second] = {std::move(binding), std::move(b), key, command};
     }
     void unbind(const std::string& key) {
-        const auto it = at.find(lexer::foldedKey(key));
+        const auto it = at.find(key);
         if (it == at.end()) return;
         alive[it->second] = false;
         at.erase(it);
@@ -107,7 +108,21 @@ clsOpenedBind clsCfgImport::asBind(std::string_view command, const std::string& 
     return b;
 }
 
-clsCfgImport clsCfgImport::fromBytes(std::string_view bytes) {
+namespace {
+
+// The key a name stands for under the rule; none when it is no key.
+std::optional<std::string> keyOf(const std::string& name, clsKeyRule rule) {
+    if (rule == clsKeyRule::game) {
+        if (!clsGameKeys::canonical(name)) return std::nullopt;
+    } else if (name.empty()) {
+        return std::nullopt;
+    }
+    return clsGameKeys::identity(name);
+}
+
+}  // namespace
+
+clsCfgImport clsCfgImport::fromBytes(std::string_view bytes, clsKeyRule rule) {
     clsCfgImport read;
     read.size = bytes.size();
     if (bytes.find('\0') != std::string_view::npos) {
@@ -115,77 +130,88 @@ clsCfgImport clsCfgImport::fromBytes(std::string_view bytes) {
         return read;
     }
     consoleKeys keys;
-    for (const clsConsoleCommand& command : lexer::commands(bytes)) {
-        const std::vector<std::string> words = lexer::words(command.text);
+    for (const clsCommandSpan& span : lexer::spans(bytes)) {
+        if (span.length == 0) continue;
+        const std::string_view text = bytes.substr(span.begin, span.length);
+        const std::vector<std::string> words = lexer::words(text);
         if (words.empty()) continue;  // blanks and comments
+        clsCfgCommand command{span, clsCommandRole::other, {}};
         const std::string name = lexer::foldedKey(words[0]);
-        if (name == "bind" && words.size() >= 3 && !words[1].empty()) {
+        const bool binds = name == "bind" && words.size() >= 3 && !words[1].empty();
+        const bool unbinds = name == "unbind" && words.size() == 2;
+        const std::optional<std::string> key = binds || unbinds ? keyOf(words[1], rule) : std::nullopt;
+        if (key && binds) {
+            command.role = clsCommandRole::bind;
+            command.key = *key;
             std::string binding = lexer::joined(words, 2);
             // "bind KEY """ and the like leave the key doing nothing.
             if (lexer::words(binding).empty()) {
-                keys.unbind(words[1]);
+                keys.unbind(*key);
                 ++read.unbinds;
-                continue;
+            } else {
+                clsOpenedBind b = asBind(text, words[1], binding);
+                b.line = span.line;
+                keys.bind(*key, std::move(binding), std::move(b), read.commands.size());
             }
-            clsOpenedBind b = asBind(command.text, words[1], binding);
-            b.line = command.line;
-            keys.bind(words[1], std::move(binding), std::move(b));
-        } else if (name == "unbind" && words.size() == 2) {
-            keys.unbind(words[1]);
+        } else if (key && unbinds) {
+            command.role = clsCommandRole::unbind;
+            command.key = *key;
+            keys.unbind(*key);
             ++read.unbinds;
         } else if (name == "unbindall") {
+            command.role = clsCommandRole::unbindAll;
             keys.unbindAll();
             ++read.unbinds;
         } else {
-            // Anything else, also "bind KEY" alone, which only shows the binding.
-            read.skipped.push_back({command.line, command.text});
+            // Anything else, also "bind KEY" alone, which only shows the
+            // binding, and a bind of a key the game does not know.
+            read.skipped.push_back({span.line, std::string(text), binds || unbinds ? words[1] : std::string()});
         }
+        read.commands.push_back(std::move(command));
     }
     read.bindings = keys.left();
     return read;
 }
 
-clsCfgImport clsCfgImport::fromFile(const std::string& path, std::size_t largest) {
-    clsCfgImport read;
+clsImportProblem clsCfgImport::readFile(const std::string& path, std::size_t largest, std::string& bytes,
+                                        std::size_t& size) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    if (!fs::exists(status)) {
-        read.problem = ec && ec != std::errc::no_such_file_or_directory ? clsImportProblem::unreadable
-                                                                         : clsImportProblem::missing;
-        return read;
-    }
+    if (!fs::exists(status))
+        return ec && ec != std::errc::no_such_file_or_directory ? clsImportProblem::unreadable
+                                                               : clsImportProblem::missing;
     // Never a folder, and never a device or pipe that might not end.
-    if (!fs::is_regular_file(status)) {
-        read.problem = clsImportProblem::notAFile;
-        return read;
-    }
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (!ec && size > largest) {
-        read.problem = clsImportProblem::tooLarge;
-        read.size = static_cast<std::size_t>(size);
-        return read;
+    if (!fs::is_regular_file(status)) return clsImportProblem::notAFile;
+    const std::uintmax_t fileSize = fs::file_size(path, ec);
+    if (!ec && fileSize > largest) {
+        size = static_cast<std::size_t>(fileSize);
+        return clsImportProblem::tooLarge;
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        read.problem = clsImportProblem::unreadable;
-        return read;
-    }
+    if (!in) return clsImportProblem::unreadable;
     // The file may grow while it is read: never more than one block past the limit.
-    std::string bytes;
-    if (!ec) bytes.reserve(static_cast<std::size_t>(size));
+    bytes.clear();
+    if (!ec) bytes.reserve(static_cast<std::size_t>(fileSize));
     char block[65536];
     while (bytes.size() <= largest && in.read(block, sizeof block).gcount() > 0)
         bytes.append(block, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        read.problem = clsImportProblem::unreadable;
+    size = bytes.size();
+    if (in.bad()) return clsImportProblem::unreadable;
+    if (bytes.size() > largest) return clsImportProblem::tooLarge;
+    return clsImportProblem::none;
+}
+
+clsCfgImport clsCfgImport::fromFile(const std::string& path, std::size_t largest, clsKeyRule rule) {
+    std::string bytes;
+    std::size_t size = 0;
+    const clsImportProblem problem = readFile(path, largest, bytes, size);
+    if (problem != clsImportProblem::none) {
+        clsCfgImport read;
+        read.problem = problem;
+        read.size = problem == clsImportProblem::tooLarge ? size : 0;
         return read;
     }
-    if (bytes.size() > largest) {
-        read.problem = clsImportProblem::tooLarge;
-        read.size = bytes.size();
-        return read;
-    }
-    return fromBytes(bytes);
+    return fromBytes(bytes, rule);
 }
 
 std::vector<clsOpenedBind> clsCfgImport::binds() const {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bindmodel/clsConsoleLexer.h"
 #include "bindmodel/clsOpenedBind.h"
 
 // Why a cfg file is not read.
@@ -14,13 +15,35 @@ enum class clsImportProblem { none, missing, notAFile, unreadable, binary, tooLa
 struct clsSkippedCommand {
     std::size_t line = 0;
     std::string text;
+    std::string unknownKey;  // a bind or unbind of a key the game does not know: its name
     bool operator==(const clsSkippedCommand&) const = default;
 };
+
+// What a command of a cfg file does to the keys.
+enum class clsCommandRole {
+    other,      // anything else: it stays as it is
+    bind,       // "bind KEY ..." of a key the game knows (an empty binding unbinds it)
+    unbind,     // "unbind KEY"
+    unbindAll,  // "unbindall"
+};
+
+// One command of the file, where it lies, and the key it binds or unbinds.
+struct clsCfgCommand {
+    clsCommandSpan span;
+    clsCommandRole role = clsCommandRole::other;
+    std::string key;  // clsGameKeys::identity of the key, for bind and unbind
+};
+
+// Which key names are keys: the game's (a cfg file of the player's), or
+// any one word (a draft, which holds the definition file's keys).
+enum class clsKeyRule { game, anyWord };
 
 // A key's binding after exec of the file, and the bind that writes it again.
 struct clsCfgBinding {
     std::string binding;  // what the console stores for the key
     clsOpenedBind bind;
+    std::string key;           // clsGameKeys::identity of the key
+    std::size_t command = 0;   // the command that binds it last (an index of commands)
 };
 
 // A cfg file read the way the game's console reads it at exec
@@ -30,7 +53,9 @@ struct clsCfgBinding {
 // earlier ones, "unbind KEY" and "unbindall" take binds away, key names are
 // compared without regard to case. What stays is one binding per key, in the
 // order the keys were first bound, each with the bind that gives the same
-// binding again when the program writes it (see asBind).
+// binding again when the program writes it (see asBind). Key names follow
+// the game (clsGameKeys): "f1" is F1, "A" is not "a", a name the game does
+// not know binds nothing (its command is skipped and named).
 class clsCfgImport {
 public:
     // More than any cfg file the game could run (16,383 bytes) by far.
@@ -38,8 +63,12 @@ public:
 
     // Refuses a missing file, a folder or device, an unreadable file, one
     // larger than `largest` bytes and one holding a zero byte (no text file).
-    static clsCfgImport fromFile(const std::string& path, std::size_t largest = largestFile);
-    static clsCfgImport fromBytes(std::string_view bytes);
+    static clsCfgImport fromFile(const std::string& path, std::size_t largest = largestFile,
+                                 clsKeyRule keys = clsKeyRule::game);
+    static clsCfgImport fromBytes(std::string_view bytes, clsKeyRule keys = clsKeyRule::game);
+    // The file's bytes, for fromBytes; a problem when they cannot be read.
+    static clsImportProblem readFile(const std::string& path, std::size_t largest, std::string& bytes,
+                                     std::size_t& size);
 
     // The bind for the binding that `bind` stored from this command, chosen
     // so that the bind line the program writes for it makes the console
@@ -63,4 +92,5 @@ public:
     std::vector<clsCfgBinding> bindings;     // what exec leaves bound, in the order the keys were bound
     std::vector<clsSkippedCommand> skipped;  // every other command but unbinds, in file order
     std::size_t unbinds = 0;                 // unbind, unbindall and empty bindings, applied
+    std::vector<clsCfgCommand> commands;     // every command the console runs, in file order
 };

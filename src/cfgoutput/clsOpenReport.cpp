@@ -1,5 +1,6 @@
 #include "cfgoutput/clsOpenReport.h"
 
+#include <algorithm>
 #include <map>
 
 #include "bindmodel/clsConsoleLexer.h"
@@ -64,12 +65,50 @@ std::string refusedText(const clsOpenResult& result) {
     return text;
 }
 
+// Each command quoted with its line, a line each, the first few of them.
+std::string commandList(const std::vector<const clsSkippedCommand*>& commands) {
+    std::string text;
+    const std::size_t named = std::min(commands.size(), clsOpenReport::shownCommands);
+    for (std::size_t k = 0; k < named; ++k)
+        text += "\r\nline " + std::to_string(commands[k]->line) + ": " + clsOpenReport::quoted(commands[k]->text);
+    if (named < commands.size()) text += "\r\n... and " + groupedNumber(commands.size() - named) + " more";
+    return text;
+}
+
 std::string skippedText(const clsCfgImport& read) {
-    if (read.skipped.empty()) return {};
-    std::vector<std::size_t> lines;
-    for (const clsSkippedCommand& c : read.skipped) lines.push_back(c.line);
-    return paragraph + counted(lines.size(), "other command was", "other commands were") + " skipped (" +
-           clsOpenReport::lineList(lines) + ").";
+    std::vector<const clsSkippedCommand*> unknown, other;
+    std::vector<std::string> names;
+    for (const clsSkippedCommand& c : read.skipped) {
+        if (c.unknownKey.empty()) {
+            other.push_back(&c);
+            continue;
+        }
+        unknown.push_back(&c);
+        if (std::find(names.begin(), names.end(), c.unknownKey) == names.end()) names.push_back(c.unknownKey);
+    }
+    std::string text;
+    if (!unknown.empty()) {
+        std::string listed;
+        for (std::size_t k = 0; k < names.size() && k < clsOpenReport::shownKeys; ++k) {
+            const std::string name = clsOpenReport::quoted(names[k]);
+            listed += (k ? ", " : "") + name.substr(1, name.size() - 2);
+        }
+        if (names.size() > clsOpenReport::shownKeys) listed += " and " + groupedNumber(names.size() - clsOpenReport::shownKeys) + " more";
+        text += paragraph + counted(unknown.size(), "command binds", "commands bind") + " a key the game does not know (" +
+                listed + "), so " + (unknown.size() == 1 ? "it binds" : "they bind") + " nothing:" + commandList(unknown);
+    }
+    if (!other.empty())
+        text += paragraph + counted(other.size(), "other command was", "other commands were") + " skipped:" +
+                commandList(other);
+    return text;
+}
+
+// The game's exec runs no file that does not fit its command buffer.
+std::string sizeText(const clsCfgImport& read) {
+    if (read.size <= clsConsoleLexer::largestRunnableFile) return {};
+    return paragraph + "The file holds " + groupedNumber(read.size) + " bytes: the game's exec does not run a file of " +
+           groupedNumber(clsConsoleLexer::largestRunnableFile + 1) + " bytes or more (its command buffer holds " +
+           groupedNumber(clsConsoleLexer::largestRunnableFile) + " bytes of a file).";
 }
 
 }  // namespace
@@ -90,12 +129,27 @@ std::string clsOpenReport::opened(const std::string& fileName, const clsCfgImpor
 }
 
 std::string clsOpenReport::leftOut(const clsCfgImport& read, const clsOpenResult& result) {
-    return refusedText(result) + skippedText(read);
+    return refusedText(result) + skippedText(read) + sizeText(read);
+}
+
+std::string clsOpenReport::quoted(const std::string& text) {
+    // The blanks a command starts with (after a ';') are not shown.
+    std::size_t first = 0;
+    while (first < text.size() && static_cast<unsigned char>(text[first]) <= 0x20) ++first;
+    const std::string_view command = std::string_view(text).substr(first);
+    std::size_t cut = std::min(command.size(), quotedBytes);
+    // Never half a character of UTF-8.
+    if (cut < command.size())
+        while (cut > 0 && (static_cast<unsigned char>(command[cut]) & 0xC0) == 0x80) --cut;
+    std::string shown = "\"";
+    for (std::size_t k = 0; k < cut; ++k) shown += static_cast<unsigned char>(command[k]) < 0x20 ? ' ' : command[k];
+    return shown + (cut < command.size() ? "...\"" : "\"");
 }
 
 std::string clsOpenReport::nothingOpened(const std::string& fileName, const clsCfgImport& read,
                                          const clsOpenResult& result) {
-    if (read.bindings.empty()) return fileName + " holds no binds, so nothing was changed." + skippedText(read);
+    if (read.bindings.empty())
+        return fileName + " holds no binds, so nothing was changed." + skippedText(read) + sizeText(read);
     const std::string none = read.bindings.size() == 1
                                  ? "The one bind of " + fileName + " could not be opened"
                                  : "None of the " + groupedNumber(read.bindings.size()) + " binds of " + fileName +

@@ -89,7 +89,7 @@ void frmSaveToFile::cmdSave_Click() {
 // A file the game's console would not run is written only when the user
 // wants it anyway.
 bool frmSaveToFile::confirmSize(const std::string& fileName) {
-    const std::size_t size = clsCfgFile::contents(ctx_.builder, fileName, ctx_.clock()).size();
+    const std::size_t size = ctx_.document.contents(ctx_.builder, fileName, ctx_.clock()).size();
     if (size <= largestRunnableFile) return true;
     return ctx_.platform.messages.show("File Too Large",
                                        "The file " + fileName + " would be " + groupedNumber(size) +
@@ -102,7 +102,7 @@ bool frmSaveToFile::confirmSize(const std::string& fileName) {
 }
 
 clsWriteResult frmSaveToFile::writeCfgFile(const std::string& fileName, const std::string& folder) {
-    return clsCfgFile::writeAtomically(folder, fileName, clsCfgFile::contents(ctx_.builder, fileName, ctx_.clock()));
+    return clsCfgFile::writeAtomically(folder, fileName, ctx_.document.contents(ctx_.builder, fileName, ctx_.clock()));
 }
 
 void frmSaveToFile::showSaved(const std::string& fileName) {

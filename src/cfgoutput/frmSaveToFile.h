@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "bindmodel/clsConsoleLexer.h"
 #include "ui_frmSaveToFile.h"
 #include "widgets/clsAppContext.h"
 
@@ -16,8 +17,8 @@ public:
     // The game's console reads a whole cfg file into its 16,384-byte command
     // buffer together with a line end it adds; a file that does not fit is not
     // run at all.
-    static constexpr std::size_t consoleBuffer = 16384;
-    static constexpr std::size_t largestRunnableFile = consoleBuffer - 1;
+    static constexpr std::size_t consoleBuffer = clsConsoleLexer::commandBuffer;
+    static constexpr std::size_t largestRunnableFile = clsConsoleLexer::largestRunnableFile;
 
     frmSaveToFile(clsAppContext& ctx, QWidget* parent = nullptr);
 

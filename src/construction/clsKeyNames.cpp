@@ -1,5 +1,7 @@
 #include "construction/clsKeyNames.h"
 
+#include "bindmodel/clsGameKeys.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -70,6 +72,4 @@ std::string clsKeyNames::forWheel(int delta) {
     return {};
 }
 
-bool clsKeyNames::sameKey(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return lower(x) == lower(y); });
-}
+bool clsKeyNames::sameKey(std::string_view a, std::string_view b) { return clsGameKeys::sameKey(a, b); }

@@ -18,6 +18,7 @@ public:
     // A wheel step: MWHEELUP away from the user (delta > 0), MWHEELDOWN
     // toward; empty for no step.
     static std::string forWheel(int delta);
-    // Key names are the same whatever their letters' case, as the game reads them.
+    // Two names of one key as the game reads them: several letters in any
+    // case ("kp_enter" is KP_ENTER), one character exactly ("A" is not "a").
     static bool sameKey(std::string_view a, std::string_view b);
 };

@@ -21,6 +21,8 @@
 #include <QPixmap>
 #include <vector>
 
+#include "bindmodel/clsbind.h"
+#include "cfgoutput/clsCfgDocument.h"
 #include "cfgoutput/clsCfgImport.h"
 #include "cfgoutput/clsOpenReport.h"
 #include "cfgoutput/frmSaveToFile.h"
@@ -373,10 +375,15 @@ void frmConstruct::cmdPressKey_Click() {
 // The row of the key list that names the key (the first, whatever the case
 // of its letters); -1 when none does.
 int frmConstruct::keyRow(const std::string& name) const {
+    // The key of that spelling, else the one the game takes it for ("f1" is F1, "A" is not "a").
     const QAbstractItemModel* keys = cboKeys->model();
-    for (int row = 0; row < keys->rowCount(); ++row)
-        if (clsKeyNames::sameKey(keys->index(row, 0).data(Qt::UserRole).toByteArray().toStdString(), name)) return row;
-    return -1;
+    int same = -1;
+    for (int row = 0; row < keys->rowCount(); ++row) {
+        const std::string key = keys->index(row, 0).data(Qt::UserRole).toByteArray().toStdString();
+        if (key == name) return row;
+        if (same < 0 && clsKeyNames::sameKey(key, name)) same = row;
+    }
+    return same;
 }
 
 void frmConstruct::optPublicBind_Click() { bindTypeClicked(); }
@@ -445,42 +452,85 @@ void frmConstruct::mnuSave_Click() {
     if (!ctx_.platform.exit.ending() && !isVisible()) show();
 }
 
+void frmConstruct::mnuOpen_Click() {
+    const std::string path =
+        ctx_.platform.fileDialog.openFile("Open Cfg File", ctx_.outputFolder(), "Cfg files (*.cfg)");
+    if (!path.empty()) openCfg(path);
+}
+
 // Reads a cfg file as the game's console would and makes its binds the
 // binds of this run: all of them or, when the player keeps the binds made
-// so far or none can be taken, none.
-void frmConstruct::mnuOpen_Click() {
+// so far or none can be taken, none. The file is kept byte for byte, so that
+// saving changes only the binds. A file without binds opens too: the binds
+// made so far stay, and saving adds them to it.
+bool frmConstruct::openCfg(const std::string& path) {
     IMessageBox& messages = ctx_.platform.messages;
     const std::string title = "Open Cfg File";
-    const std::string path = ctx_.platform.fileDialog.openFile(title, ctx_.outputFolder(), "Cfg files (*.cfg)");
-    if (path.empty()) return;
     const std::string name = std::filesystem::path(path).filename().string();
-    const clsCfgImport read = clsCfgImport::fromFile(path);
-    if (read.problem != clsImportProblem::none) {
+    std::string bytes;
+    std::size_t size = 0;
+    clsImportProblem problem = clsCfgImport::readFile(path, clsCfgImport::largestFile, bytes, size);
+    clsCfgDocument document;
+    if (problem == clsImportProblem::none) {
+        document = clsCfgDocument(name, std::move(bytes));
+        problem = document.read().problem;
+    }
+    if (problem != clsImportProblem::none) {
         messages.show("Cannot Open File",
                       "The file " + ctx_.platform.folder.nativePath(path) + " cannot be opened: " +
-                          clsOpenReport::problem(read.problem, read.size) + ".\r\nNothing was changed.",
+                          clsOpenReport::problem(problem, size) + ".\r\nNothing was changed.",
                       msgIcon::Exclamation, msgButtons::Ok);
-        return;
+        return false;
     }
+    const clsCfgImport& read = document.read();
+    const std::string keeps = "\r\n\r\nWhen you save, everything else in " + name +
+                              " stays as it is: only the binds you change are written.";
     if (read.bindings.empty()) {
-        messages.show(title, clsOpenReport::nothingOpened(name, read, {}), msgIcon::Information, msgButtons::Ok);
-        return;
+        const std::size_t made = ctx_.builder.bound_count();
+        ctx_.document = std::move(document);
+        ctx_.openedCfg = name;
+        ctx_.draft.changed();
+        messages.show(title,
+                      name + " holds no binds yet" +
+                          (made == 0 ? std::string(".")
+                                     : ": the " + std::string(made == 1 ? "bind" : std::to_string(made) + " binds") +
+                                           " you have made are added to it when you save.") +
+                          clsOpenReport::leftOut(read, {}) + keeps,
+                      msgIcon::Information, msgButtons::Ok);
+        return true;
     }
     if (const std::size_t made = ctx_.builder.bound_count();
         made > 0 && messages.show(title,
                                   "Replace " + std::string(made == 1 ? "the bind" : "all " + std::to_string(made) + " binds") +
                                       " you have made with the binds of " + name + "?",
                                   msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes)
-        return;
+        return false;
     const clsOpenResult opened = ctx_.builder.open_binds(read.binds());
     if (opened.opened == 0) {
         messages.show(title, clsOpenReport::nothingOpened(name, read, opened), msgIcon::Exclamation, msgButtons::Ok);
-        return;
+        return false;
     }
+    document.leaveAlone(opened.refused);
+    const std::string report = clsOpenReport::opened(name, read, opened) + keeps;
+    ctx_.document = std::move(document);
     ctx_.openedCfg = name;
     if (!opened.addedKeys.empty()) fillKeyList();
+    showFirstBind();
+    messages.show(title, report, msgIcon::Information, msgButtons::Ok);
+    return true;
+}
+
+// The key-selection state as after Done: the first bound key and its bind
+// type picked, so that its bind shows and Clear and Continue are at hand.
+void frmConstruct::showFirstBind() {
+    ctx_.builder.go_to_first_bind();
+    const clsbind& first = ctx_.builder.get_next_bind();
+    if (!first.key.empty()) {
+        if (const int row = keyRow(first.key); row >= 0) cboKeys->setCurrentIndex(row);
+        QRadioButton* type = first.kind == "say" ? optPublicBind : first.kind == "say_team" ? optTeamBind : optRadio;
+        type->setChecked(true);
+    }
     resetScreen();
-    messages.show(title, clsOpenReport::opened(name, read, opened), msgIcon::Information, msgButtons::Ok);
 }
 
 void frmConstruct::mnuReset_Click() {

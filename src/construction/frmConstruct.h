@@ -32,6 +32,12 @@ public:
     frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* parent = nullptr);
     ~frmConstruct() override;
 
+    // Opens the cfg file at path as File / Open Cfg File does, telling the
+    // player what it read; false when nothing was opened.
+    bool openCfg(const std::string& path);
+    // The key-selection state showing the first bound key with its bind type.
+    void showFirstBind();
+
 protected:
     // The close box asks like File / Exit; it closes without asking while
     // the program is ending.

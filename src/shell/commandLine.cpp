@@ -84,8 +84,13 @@ int commandLine::printReview(const std::string& file, std::ostream& out, std::os
     builder.printScheme(listing);
     out.flush();
     // What the window would also say: binds left out, other commands skipped.
-    std::string notes = clsOpenReport::leftOut(read, opened);
-    for (std::size_t at; (at = notes.find("\r\n\r\n")) != std::string::npos;) notes.replace(at, 4, " ");
-    if (!notes.empty()) err << "brenvolt: " << file << ":" << notes << '\n';
+    // A line each, after the program's name and the file's.
+    const std::string notes = clsOpenReport::leftOut(read, opened);
+    for (std::size_t at = 0; at < notes.size();) {
+        std::size_t end = notes.find("\r\n", at);
+        if (end == std::string::npos) end = notes.size();
+        if (end > at) err << "brenvolt: " << file << ": " << notes.substr(at, end - at) << '\n';
+        at = end + 2;
+    }
     return 0;
 }

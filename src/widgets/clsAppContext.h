@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "bindmodel/clsCfgBuilder.h"
+#include "cfgoutput/clsCfgDocument.h"
 #include "cfgoutput/clsCfgFile.h"
 #include "cfgoutput/clsDraft.h"
 #include "construction/clsInputHandler.h"
@@ -27,6 +28,8 @@ struct clsAppContext {
     // last (the save dialog offers it).
     clsDraft draft;
     std::string openedCfg;
+    // The cfg file opened last, byte for byte: saving changes only its binds.
+    clsCfgDocument document;
 
     bool writeDraft() { return draft.write(builder, clock(), openedCfg); }
 

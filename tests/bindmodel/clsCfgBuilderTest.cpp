@@ -96,26 +96,29 @@ TEST(clsCfgBuilder, reviewListing) {
                                    "|         M|    radio:|                                         Follow me|", sep}));
 }
 
-// A key matches its spelling, else the loaded key that differs only in case, and takes the loaded spelling;
-// an unknown key goes to the end of the key list and stays there after Reset. A later bind of a key wins.
-TEST(clsCfgBuilderOpen, matchesKeysWithoutRegardToCaseAndAddsUnknownOnes) {
-    loadedBuilder o("key:F1\nkey:a\nkey:A\nkey:MOUSE1\nradio:Sniper<>vsay_team sniper\n");
+// A key matches the loaded key the game takes it for (several letters in any case, one character exactly) and
+// takes the loaded spelling; an unknown key goes to the end of the key list and stays there after Reset. A later
+// bind of a key wins.
+TEST(clsCfgBuilderOpen, matchesKeysAsTheGameNamesThemAndAddsUnknownOnes) {
+    loadedBuilder o("key:F1\nkey:a\nkey:A\nkey:mouse1\nkey:SEMICOLON\nradio:Sniper<>vsay_team sniper\n");
     ASSERT_TRUE(o.b.add_radio_code("a", "x", "X"));
     const clsOpenResult r = o.b.open_binds({{"f1", "say", "^1hi", "hi", 1},
                                             {"A", "radio:", "vsay_team sniper", "", 2},
-                                            {"mouse1", "say_team", "x", "x", 3},
-                                            {"NEW", "radio:", "foo; bar", "", 4},
+                                            {"Mouse1", "say_team", "x", "x", 3},
+                                            {"KP_INS", "radio:", "foo; bar", "", 4},
                                             {"F 1", "say", "z", "z", 5},
-                                            {"new", "say", "y", "y", 6},
-                                            {"F2", "say", std::string(1013, 'l'), "long", 7}});
-    EXPECT_EQ(r.opened, 4u);
-    EXPECT_EQ(r.addedKeys, lines{"NEW"});
+                                            {"kp_ins", "say", "y", "y", 6},
+                                            {"F2", "say", std::string(1013, 'l'), "long", 7},
+                                            {";", "say", "s", "s", 8},
+                                            {" ", "say", "j", "j", 9}});
+    EXPECT_EQ(r.opened, 6u);
+    EXPECT_EQ(r.addedKeys, (lines{"KP_INS", "SPACE"}));
     EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{5, "F 1", clsLineVerdict::badKey}, {7, "F2", clsLineVerdict::tooLong}}));
-    EXPECT_EQ(o.bound(), (lines{"F1 say ^1hi (hi)", "A radio: vsay_team sniper (Sniper)", "MOUSE1 say_team x (x)",
-                                "NEW say y (y)"}));  // "a" lost its bind: opening replaces every bind
+    EXPECT_EQ(o.bound(), (lines{"F1 say ^1hi (hi)", "A radio: vsay_team sniper (Sniper)", "mouse1 say_team x (x)",
+                                "SEMICOLON say s (s)", "KP_INS say y (y)", "SPACE say j (j)"}));  // "a" lost its bind
     EXPECT_EQ(o.changes, 2);  // the radio add and the open
     o.b.Reset_Binds();
-    EXPECT_EQ(o.entries("key:"), (lines{"F1", "a", "A", "MOUSE1", "NEW"}));
+    EXPECT_EQ(o.entries("key:"), (lines{"F1", "a", "A", "mouse1", "SEMICOLON", "KP_INS", "SPACE"}));
     EXPECT_EQ(o.b.bound_count(), 0u);
 }
 

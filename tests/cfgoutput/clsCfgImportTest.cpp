@@ -48,7 +48,14 @@ TEST(clsCfgImport, followsTheConsoleAndWritesEveryBindingBack) {
         // Past 1,023 bytes the console drops one byte and runs the tail as a command of its own.
         {"line1029", "bind F1 say " + a1011 + "b quit\n", "F1 say [" + a1011 + "] @1\nskip @1: quit\n"},
         {"byteOrderMark", "\xEF\xBB\xBF" "bind F1 say hi", "F1 say [hi] @1\n"},
-        {"keyNotOneWord", "bind \"F 1\" say hi", "F 1 radio: [say hi] @1\n"},
+        // Key names as the game reads them: one character is that byte, several letters match in any case.
+        {"unknownKeysBindNothing", "bind \"F 1\" say hi\nbind FOO say x\nbind MOUSE9 +attack\nunbind FOO",
+         "skip @1:bind \"F 1\" say hi\nskip @2:bind FOO say x\nskip @3:bind MOUSE9 +attack\nskip @4:unbind FOO\n"},
+        {"oneCharacterIsThatByte", "bind a say low\nbind A say high\nbind \";\" say semi\nbind SEMICOLON say colon",
+         "a say [low] @1\nA say [high] @2\n; say [colon] @4\n"},
+        {"namesOfSeveralLettersInAnyCase", "BIND ALT say x\nbind alt say y\nUNBINDALL\nbind Alt say z\nUnBind aLT",
+         "unbinds 2\n"},
+        {"boundUnboundBoundAgain", "bind F1 say a\nunbind F1\nbind F1 say b", "F1 say [b] @3\nunbinds 1\n"},
     };
     for (const auto& [name, file, expected] : cases) {
         const clsCfgImport read = clsCfgImport::fromBytes(file);

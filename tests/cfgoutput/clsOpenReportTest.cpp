@@ -13,19 +13,33 @@ std::string told(const std::string& file) {
 
 TEST(clsOpenReport, saysWhatWasReadAddedLeftOutAndSkipped) {
     const std::string gap = "\r\n\r\n";
+    const std::string a70(70, 'a');
     const std::vector<std::pair<std::string, std::string>> cases{
         {"bind f1 say hi", "Read 1 bind from my.cfg."},
-        {"bind F1 say a\nbind X say b\necho\n\nfoo; bind \"Y Z\" say c",
+        {"bind F1 say a\nbind X say b\necho\n\nfoo; bind \"Y Z\" say c;bind \"\x01\" say d",
          "Read 2 binds from my.cfg." + gap +
              "One of its keys is not in the definition file, so it was added at the end of the key list: X." + gap +
              "1 bind was left out (line 5): the key name is not one word to the game." + gap +
-             "2 other commands were skipped (lines 3 and 5)."},
-        {"echo a\n// only\n", "my.cfg holds no binds, so nothing was changed." + gap + "1 other command was skipped (line 1)."},
-        {"bind \"F 1\" say x", "The one bind of my.cfg could not be opened, so nothing was changed." + gap +
+             "1 command binds a key the game does not know (Y Z), so it binds nothing:\r\nline 5: \"bind \"Y Z\" say c\"" +
+             gap + "2 other commands were skipped:\r\nline 3: \"echo\"\r\nline 5: \"foo\""},
+        {"echo a\n// only\n", "my.cfg holds no binds, so nothing was changed." + gap +
+                                   "1 other command was skipped:\r\nline 1: \"echo a\""},
+        {"bind \"\x01\" say x", "The one bind of my.cfg could not be opened, so nothing was changed." + gap +
                                    "1 bind was left out (line 1): the key name is not one word to the game."},
-        {"bind \"F 1\" say x\nbind F1 say " + std::string(1100, 'a'),  // the console runs the tail past 1,023 bytes
-         "Read 1 bind from my.cfg." + gap + "1 bind was left out (line 1): the key name is not one word to the game." +
-             gap + "1 other command was skipped (line 2)."},
+        // Quoted: the first 60 bytes, whole characters, control bytes as blanks; past 1,023 bytes the console runs
+        // the tail as a command of its own.
+        {"bind FOO x\nbind mouse9 y\nbind FOO z\nbind F1 say " + std::string(1011, 'a') + "b" + a70 + "\n\tseta \"\xC3\xA9\t\"\n" +
+             std::string(59, 'x') + "\xC3\xA9",
+         "Read 1 bind from my.cfg." + gap +
+             "3 commands bind a key the game does not know (FOO, mouse9), so they bind nothing:\r\nline 1: \"bind FOO "
+             "x\"\r\nline 2: \"bind mouse9 y\"\r\nline 3: \"bind FOO z\"" + gap +
+             "3 other commands were skipped:\r\nline 4: \"" + std::string(60, 'a') + "...\"\r\nline 5: \"seta \"\xC3\xA9 \"\"\r\nline 6: \"" +
+             std::string(59, 'x') + "...\""},
+        // exec runs no file of 16,384 bytes or more.
+        {"bind F1 say x\n" + std::string(16383 - 14, ' '), "Read 1 bind from my.cfg."},
+        {"bind F1 say x\n" + std::string(16384 - 14, ' '),
+         "Read 1 bind from my.cfg." + gap + "The file holds 16,384 bytes: the game's exec does not run a file of 16,384 "
+         "bytes or more (its command buffer holds 16,383 bytes of a file)."},
     };
     for (const auto& [file, message] : cases) EXPECT_EQ(told(file), message) << file;
 }
