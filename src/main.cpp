@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     QtPlatform platform;
     if (options.listDefinitions()) return commandLine::printDefinitions(platform.folder);
     if (options.review()) return commandLine::printReview(options.reviewFile(), std::cout, std::cerr);
+    if (options.editsKey()) return options.editKey(std::cerr);
 
     // Windows are hidden and shown rather than closed; the program ends only
     // when a screen ends it.

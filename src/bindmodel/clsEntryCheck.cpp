@@ -31,6 +31,8 @@ std::optional<clsLeftOutReason> clsEntryCheck::check(const clsItem& item) {
         return std::nullopt;
     }
     if (const auto hazard = reasonOf(clsConsoleLexer::firstHazard(v, false))) return hazard;
+    // A token of blanks only (a tab, bytes from 0x80 on) sends nothing when bound alone.
+    if (item.kind == "osp:" && clsConsoleLexer::words(v).empty()) return clsLeftOutReason::noText;
     if (item.kind == "key:" && !clsConsoleLexer::isOneWord(v)) {
         bool onlyBlanks = true;
         for (const char c : v) onlyBlanks = onlyBlanks && clsConsoleLexer::isBlank(c);

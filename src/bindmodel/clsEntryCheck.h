@@ -9,6 +9,7 @@
 //  - a key name must be one word to the console (blanks around it are
 //    harmless);
 //  - a colour code and an OSP token are chat text: no ';', '"', "//" or "/*";
+//    an OSP token holds a word (blanks alone send nothing);
 //  - a radio command may hold ';', "//" and "/*" (its bind line quotes it),
 //    but no '"', and must hold a word;
 //  - no value may hold a line break or a zero byte.

@@ -78,6 +78,7 @@ std::string clsReadReport::reasonText(clsLeftOutReason reason) {
         case clsLeftOutReason::quote: return "holds '\"', which the game takes as quoting, not as text";
         case clsLeftOutReason::groupFull: return "is past the 32,767 entries of one kind the program holds";
         case clsLeftOutReason::noCommand: return "has no command";
+        case clsLeftOutReason::noText: return "holds only blanks, which the game does not send";
     }
     return {};
 }

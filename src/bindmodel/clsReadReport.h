@@ -15,7 +15,8 @@ enum class clsLeftOutReason {
     comment,     // "//" or "/*" in chat text
     quote,       // '"' in chat text or a radio command
     groupFull,   // the group already held its 32,767 entries
-    noCommand,   // a radio line without a command (the last reason)
+    noCommand,   // a radio line without a command
+    noText,      // an OSP token of blanks only, which sends nothing (the last reason)
 };
 
 // One entry left out: the file's line number, the line as written, why.
@@ -48,6 +49,6 @@ public:
 
 private:
     std::size_t total_ = 0;
-    std::array<std::size_t, static_cast<std::size_t>(clsLeftOutReason::noCommand) + 1> counts_{};
+    std::array<std::size_t, static_cast<std::size_t>(clsLeftOutReason::noText) + 1> counts_{};
     std::vector<clsLeftOutEntry> entries_;
 };

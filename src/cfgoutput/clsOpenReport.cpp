@@ -14,19 +14,19 @@ std::string counted(std::size_t n, const std::string& one, const std::string& ma
     return groupedNumber(n) + " " + (n == 1 ? one : many);
 }
 
-// Why the builder refused binds of a file, in a player's words.
-std::string refusalReason(clsLineVerdict why) {
+}  // namespace
+
+std::string clsOpenReport::refusalReason(clsLineVerdict why) {
     switch (why) {
         case clsLineVerdict::badKey: return "the key name is not one word to the game";
         case clsLineVerdict::tooLong:
             return "the bind line would be longer than the " + groupedNumber(clsConsoleLexer::lineLimit) +
                    " characters the game reads of a line";
         case clsLineVerdict::noSuchKey: return "the key list already holds 32,767 keys";
+        case clsLineVerdict::noCommand: return "the binding is empty";
         default: return "the game would not read the bind line back as it is written";
     }
 }
-
-}  // namespace
 
 std::string clsOpenReport::lineList(const std::vector<std::size_t>& lines) {
     std::string text = lines.size() == 1 ? "line " : "lines ";
@@ -57,7 +57,7 @@ namespace {
 
 std::string refusedText(const clsOpenResult& result) {
     std::map<std::string, std::vector<std::size_t>> byReason;
-    for (const clsOpenRefusal& r : result.refused) byReason[refusalReason(r.why)].push_back(r.line);
+    for (const clsOpenRefusal& r : result.refused) byReason[clsOpenReport::refusalReason(r.why)].push_back(r.line);
     std::string text;
     for (const auto& [reason, lines] : byReason)
         text += paragraph + counted(lines.size(), "bind was", "binds were") + " left out (" + clsOpenReport::lineList(lines) +

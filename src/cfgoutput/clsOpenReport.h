@@ -13,6 +13,8 @@ public:
     static constexpr std::size_t shownCommands = 10;  // skipped commands quoted; the rest are counted
     static constexpr std::size_t quotedBytes = 60;    // of each skipped command
 
+    // Why the builder refused a bind, in a player's words: "the key name is not one word to the game".
+    static std::string refusalReason(clsLineVerdict why);
     // Why the file was not read: "it is not there (...)".
     static std::string problem(clsImportProblem problem, std::size_t size);
     // After the binds were opened: how many, the keys added, the binds left

@@ -58,6 +58,11 @@ std::string clsInputHandler::cleanChatText(std::string_view text) const {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\b') continue;
+        // A colour code goes whole: "^1red" keeps "red".
+        if (c == '^' && i + 1 < text.size() && text[i + 1] != '^') {
+            ++i;
+            continue;
+        }
         // Only what was kept so far stands to the left; the next character
         // is judged when its turn comes, so look at nothing on the right.
         if (chatCharFits(c, out, std::string_view{})) out.push_back(c);
@@ -126,12 +131,15 @@ std::string clsInputHandler::refusalReason(char32_t c) {
 std::string clsInputHandler::refusalLine(std::u32string_view removed) {
     // Reasons in the order they first come up, each with its characters.
     std::vector<std::pair<std::string, std::vector<std::string>>> groups;
-    for (const char32_t c : removed) {
+    for (std::size_t i = 0; i < removed.size(); ++i) {
+        const char32_t c = removed[i];
         const std::string reason = refusalReason(c);
         auto group = groups.begin();
         while (group != groups.end() && group->first != reason) ++group;
         if (group == groups.end()) group = groups.insert(groups.end(), {reason, {}});
-        const std::string name = shown(c);
+        std::string name = shown(c);
+        // A colour code was taken out whole: "^1".
+        if (c == '^' && i + 1 < removed.size() && removed[i + 1] != '^') name += shown(removed[++i]);
         bool listed = false;
         for (const std::string& n : group->second) listed = listed || n == name;
         if (!listed) group->second.push_back(name);

@@ -20,7 +20,8 @@ public:
     std::int16_t filterFileName(std::int16_t asci) const;   // the file name box
 
     // What a chat text box may hold, for pasted or dropped text: characters
-    // its filter refuses are dropped, and so is every ";" and every "/" or "*"
+    // its filter refuses are dropped, a colour code ("^1") whole, and so is
+    // every ";" and every "/" or "*"
     // that would make "//" or "/*" with the character before it (the game's
     // console cuts a command there).
     std::string cleanChatText(std::string_view text) const;

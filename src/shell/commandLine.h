@@ -2,6 +2,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 class QCoreApplication;
@@ -20,6 +21,17 @@ public:
     explicit commandLine(const QCoreApplication& app);
 
     bool listDefinitions() const { return parser_.isSet(listDefinitions_); }
+    // --bind KEY BINDING FILE.cfg or --clear KEY FILE.cfg: one key of FILE
+    // changed in place; returns the exit code.
+    bool editsKey() const { return parser_.isSet(bind_) || parser_.isSet(clear_); }
+    int editKey(std::ostream& err) const;
+    // Changes one key of the cfg file at path as opening it, changing the
+    // key and saving would, and writes it back atomically (only when it
+    // changed). binding none clears the key. A binding the program would
+    // refuse, or a file it cannot read or write, gives one line to err and
+    // exit code 1, and the file stays as it was; else 0.
+    static int editKeyOf(const std::string& path, const std::string& key, const std::optional<std::string>& binding,
+                         std::ostream& err);
     bool review() const { return parser_.isSet(review_); }
     // The file named after --review, as the file system names it.
     std::string reviewFile() const;
@@ -37,4 +49,6 @@ private:
     QCommandLineParser parser_;
     QCommandLineOption listDefinitions_;
     QCommandLineOption review_;
+    QCommandLineOption bind_;
+    QCommandLineOption clear_;
 };

@@ -43,6 +43,7 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
         {std::string("osp:Nul<>a\0b", 12), R::zeroByte}, {"radio:Q<>say \"hi\"", R::quote},
         {"radio:CR<>a\rquit", R::lineBreak}, {"key: \t", R::noName}, {"key:F 1", R::notOneWord},
         {"key:F1\r", R::lineBreak}, {"radio:Empty<>", R::noCommand}, {"radio:Blank<> /* */", R::noCommand},
+        {"osp:Tab<>\t\xA0", R::noText}, {"osp:Space<> ", R::noText},
     };
     const lines kept{"osp:Fine<>$H %\xE9", "color:Slash<>/", "radio:Medic<>vsay_team medic; say_team need a medic",
                      "radio:Url<>say a//b /*", "key: F2 ", "key:a/"};
@@ -63,7 +64,7 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
     EXPECT_EQ(report.listing(2),
               "line 2: osp:A Semi<>$H;kill \u2013 holds ';', which would end the bind and run the rest as a command\r\n"
               "line 3: osp:Q<>say \"x\" \u2013 holds '\"', which the game takes as quoting, not as text\r\n"
-              "... and 9 more");
+              "... and 11 more");
     EXPECT_NE(report.listing(20).find("line 10: key:F1[CR] \u2013 holds a line break, which would end the bind and "
                                       "run the rest as a command\r\nline 11: radio:Empty<> \u2013 has no command\r\n"),
               std::string::npos);

@@ -22,7 +22,7 @@ TEST(clsInputHandler, typedCharacters) {
 
 TEST(clsInputHandler, pastedText) {
     struct row { std::string in, chat, fileName; };
-    for (const row& r : std::vector<row>{{"a^1b\"c#d%e", "a1bcde", "a1bcde"}, {"say x; quit", "say x quit", "sayxquit"},
+    for (const row& r : std::vector<row>{{"a^1b\"c#d%e", "abcde", "a1bcde"}, {"^1red ^^2x^", "red x", "1red2x"}, {"say x; quit", "say x quit", "sayxquit"},
                                          {"a//b", "a/b", "ab"}, {"a/*b*/", "a/b*/", "ab"},
                                          {"line\r\nnext\t\b", "linenext", "linenext"}, {"caf\xC3\xA9", "caf", "caf"},
                                          {"my.file-name 2", "my.file-name 2", "myfilename2"}}) {
@@ -40,4 +40,6 @@ TEST(clsInputHandler, refusalLine) {
               "line is one line \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 \u00e9 \u20ac "
               "removed: the game shows only plain letters, digits and punctuation \u00b7 * / removed: // and /* start a "
               "console comment, which would lose the rest");
+    EXPECT_EQ(clsInputHandler::refusalLine(U"^1;^^"), "^1 ^ removed: colours come from the pattern lists \u00b7 ; removed: "
+                                                      "the console would run the rest as a command");
 }

@@ -76,8 +76,8 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
              {false, "http:", "//", "http:/", 1, "/" + comment}, {false, "a", "/*", "a/", 1, "*" + comment},
              {false, "", "a/b*c\xc3\xa9", "a/b*c", 1, "\xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
              {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"}, {false, "abc", "\r\b", "ab", 1, ""},
-             {true, "", ";;;say \"hi\" ^7// /*x*/", "say hi 7/ /x*/", 1,
-              command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^ removed: colours come "
+             {true, "", ";;;say \"hi\" ^7// /*x*/", "say hi / /x*/", 1,
+              command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^7 removed: colours come "
               "from the pattern lists \u00b7 / *" + comment},
              {true, "a/", "/b", "a/b", 1, "/" + comment}}) {
         SCOPED_TRACE(input);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <sstream>
 
 #include "definitions/scratchFolder.h"
@@ -33,6 +35,41 @@ TEST(commandLineReview, printsTheListingOrOneLineWhy) {
         EXPECT_EQ(out.str(), r.out);
         EXPECT_EQ(err.str(), r.err);
     }
+}
+
+// --bind and --clear change one key in place with the checks of the windows; a refusal leaves the file as it was.
+TEST(commandLineEdit, changesOneKeyOrSaysWhyNot) {
+    scratchFolder dir;
+    const std::string file = "seta name me\r\nbind f1 say hi // mine\r\nbind F2 \"+a; +b\"\r\n";
+    struct row {
+        const char* name;
+        std::string key;
+        std::optional<std::string> binding;
+        int code;
+        std::string after;  // empty: unchanged
+        std::string err;
+    };
+    const std::vector<row> rows{
+        {"changed", "F1", "say ^1bye", 0, "seta name me\r\nbind F1 say ^1bye\r\nbind F2 \"+a; +b\"\r\n", ""},
+        {"chained", "MOUSE4", "+attack; +jump", 0, file + "bind MOUSE4 \"+attack; +jump\"\r\n", ""},
+        {"cleared", "f2", std::nullopt, 0, "seta name me\r\nbind f1 say hi // mine\r\n", ""},
+        {"clearedUnbound", "F9", std::nullopt, 0, "", ""},
+        {"unknownKey", "MOUSE9", "say x", 1, "", "the game knows no key named MOUSE9"},
+        {"quote", "F3", "say \"x\"", 1, "", "the game cannot keep a quote mark or a line break in a binding"},
+        {"tooLong", "F3", "say " + std::string(1100, 'a'), 1, "",
+         "the bind line would be longer than the 1,023 characters the game reads of a line"},
+        {"empty", "F3", "  ", 1, "", "the binding is empty (--clear takes a key's bind away)"},
+    };
+    for (const row& r : rows) {
+        const std::string path = dir.write("my.cfg", file);
+        std::ostringstream err;
+        EXPECT_EQ(commandLine::editKeyOf(path, r.key, r.binding, err), r.code) << r.name;
+        EXPECT_EQ(scratchFolder::read(path), r.after.empty() ? file : r.after) << r.name;
+        EXPECT_EQ(err.str(), r.err.empty() ? "" : "brenvolt: " + path + " was not changed: " + r.err + ".\n") << r.name;
+    }
+    std::ostringstream err;
+    EXPECT_EQ(commandLine::editKeyOf(dir.file("none.cfg"), "F1", std::nullopt, err), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.cfg")));
 }
 
 }  // namespace
