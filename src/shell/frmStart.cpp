@@ -1,6 +1,7 @@
 #include "shell/frmStart.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QFile>
 #include <QLayout>
@@ -45,6 +46,7 @@ frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(pa
         cmdContinue_Click();
     });
     connect(mnuNew, &QAction::triggered, this, &frmStart::mnuNew_Click);
+    connect(mnuOpen, &QAction::triggered, this, &frmStart::mnuOpen_Click);
     connect(mnuExit, &QAction::triggered, this, &frmStart::mnuExit_Click);
     connect(mnuColorStyle, &QAction::triggered, this, &frmStart::mnuColorStyle_Click);
     connect(mnuHelp, &QAction::triggered, this, &frmStart::mnuHelp_Click);
@@ -113,6 +115,39 @@ void frmStart::listInputFiles() {
     hint->setFlags(Qt::NoItemFlags);
 }
 
+// A returning player opens a cfg file straight away: the construction
+// screen opens with the definition file used last (the first listed when
+// that one is gone), then opens the file as its own Open Cfg File does.
+void frmStart::mnuOpen_Click() {
+    IMessageBox& messages = ctx_->platform.messages;
+    const std::string path = ctx_->platform.fileDialog.openFile("Open Cfg File", ctx_->outputFolder(), "Cfg files (*.cfg)");
+    if (path.empty()) return;
+    std::string bytes;
+    std::size_t size = 0;
+    if (const clsImportProblem problem = clsCfgImport::readFile(path, clsCfgImport::largestFile, bytes, size);
+        problem != clsImportProblem::none) {
+        messages.show("Cannot Open File",
+                      "The file " + ctx_->platform.folder.nativePath(path) + " cannot be opened: " +
+                          clsOpenReport::problem(problem, size) + ".",
+                      msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
+    const std::vector<clsDefinitionList::entry> files = definitionFiles(ctx_->definitionFolders());
+    if (files.empty()) {
+        mnuNew_Click();  // the list says where definition files go
+        return;
+    }
+    const std::string last = ctx_->platform.settings.read(clsCfgBuilder::settingsApp, lastDefinitionsSection,
+                                                          lastDefinitionsKey, std::string());
+    const auto used = std::find_if(files.begin(), files.end(), [&](const auto& f) { return f.name == last; });
+    const clsDefinitionList::entry& file = used != files.end() ? *used : files.front();
+    if (!handOver(file.path, file.name)) {
+        mnuNew_Click();
+        return;
+    }
+    construct_->openCfg(path);
+}
+
 void frmStart::cmdContinue_Click() {
     const QList<QListWidgetItem*> picked = fileInput->selectedItems();
     if (picked.isEmpty()) {
@@ -138,6 +173,7 @@ bool frmStart::handOver(const std::string& path, const std::string& fileName) {
         return false;
     }
     ctx_->draft.setDefinitions(fileName);
+    ctx_->platform.settings.write(clsCfgBuilder::settingsApp, lastDefinitionsSection, lastDefinitionsKey, fileName);
     hide();
     const std::string restored = pendingDraft_ ? restoreDraft() : std::string();
     if (!construct_) construct_ = std::make_unique<frmConstruct>(*ctx_, *help_);

@@ -27,6 +27,9 @@ public:
     static constexpr int newBindHeight = 4725;
     static constexpr int menuBarTwips = 780;
     static constexpr int clientWidth = 4320;
+    // Where the name of the definition file used last is kept.
+    static inline const std::string lastDefinitionsSection = "Files";
+    static inline const std::string lastDefinitionsKey = "LastDefinitionFile";
 
     explicit frmStart(platformServices& services, QWidget* parent = nullptr);
     ~frmStart() override;
@@ -53,6 +56,7 @@ private:
     void Form_Load();
 
     void mnuNew_Click();
+    void mnuOpen_Click();
     void cmdContinue_Click();
     void cmdCancel_Click();
     void mnuExit_Click();

@@ -141,6 +141,37 @@ TEST(startScreenHandOver, tellsInOneMessageWhatTheFileLacks) {
     }
 }
 
+// File / Open Cfg File on the start screen: the construction screen opens with the definition file used last
+// (the first listed when that one is gone) and shows the file's first bind, as after Done; an unreadable file
+// leaves the start screen as it was.
+TEST_F(startScreen, opensACfgFileWithTheDefinitionFileUsedLast) {
+    const std::string defs = p.programFolder() + "/InputFiles", cfg = p.programFolder() + "/mine.cfg";
+    std::filesystem::create_directories(defs);
+    std::ofstream(defs + "/a.txt") << "key:F1\r\n";
+    std::ofstream(defs + "/b.txt") << "key:F2\r\nkey:F1\r\n";
+    std::ofstream(cfg, std::ios::binary) << "seta x 1\r\nbind f1 say hi\r\n";
+    for (const auto& [last, keys] : {std::pair{"b.txt", 2}, {"gone.txt", 1}}) {
+        SCOPED_TRACE(last);
+        fakePlatform fresh;
+        fresh.folder.path = p.folder.path;
+        fresh.settings.values["Brenvolt Beta 0.98/Files/LastDefinitionFile"] = last;
+        fresh.fileDialog.picks = {p.programFolder() + "/missing.cfg", cfg};
+        frmStart s(fresh.services);
+        s.show();
+        s.findChild<QAction*>("mnuOpen")->trigger();
+        EXPECT_TRUE(s.isVisible() && !s.constructionScreen());
+        EXPECT_EQ(fresh.messages.log.at(0).title, "Cannot Open File");
+        s.findChild<QAction*>("mnuOpen")->trigger();
+        ASSERT_TRUE(s.constructionScreen() && s.constructionScreen()->isVisible());
+        auto* list = s.constructionScreen()->findChild<QComboBox*>("cboKeys");
+        EXPECT_EQ(list->count(), keys);
+        EXPECT_EQ(list->currentText(), "F1");
+        EXPECT_TRUE(s.constructionScreen()->findChild<QPushButton*>("cmdClear")->isVisible());
+        EXPECT_EQ(s.context().document.name(), "mine.cfg");
+        EXPECT_EQ(fresh.settings.values["Brenvolt Beta 0.98/Files/LastDefinitionFile"], keys == 2 ? "b.txt" : "a.txt");
+    }
+}
+
 // Exit stores the style in use and ends; the close box only ends. (The painting tests open it in a stored style.)
 TEST_F(startScreen, onlyExitStoresTheStyleInUse) {
     open();
