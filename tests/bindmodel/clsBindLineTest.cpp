@@ -39,6 +39,7 @@ TEST(clsBindLine, theBuilderRefusesWhatTheConsoleWouldMisread) {
         {"quoted radio", {{add::text, "hi"}}, {add::radio, "vsay_team medic; say_team need a medic"}, V::fine,
          "bind F1 \"vsay_team medic; say_team need a medic\""},
         {"radio comment quoted", {}, {add::radio, "say a//b"}, V::fine, "bind F1 \"say a//b\""},
+        {"radio block comment quoted", {}, {add::radio, "say a /* b"}, V::fine, "bind F1 \"say a /* b\""},
         {"radio blanks kept in quotes", {}, {add::radio, " vsay_team  sniper\t"}, V::fine,
          "bind F1 \" vsay_team  sniper\t\""},
         {"radio open quote", {}, {add::radio, "say \"a"}, V::quote, ""},

@@ -24,6 +24,7 @@ struct ending {
     bool saved;
     const char *typed = "test", *nameAfter = "test";
     bool enterInName = false;  // else on Save, which has the focus
+    bool keypadEnter = false;  // Enter of the number pad, else Return
 };
 
 void PrintTo(const ending& e, std::ostream* out) { *out << e.name; }
@@ -79,7 +80,8 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
     name->setText(c.typed);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
     if (c.enterInName) name->setFocus();
-    QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
+    QTest::keyClick(dlg.focusWidget(), c.keypadEnter ? Qt::Key_Enter : Qt::Key_Return,
+                    c.keypadEnter ? Qt::KeypadModifier : Qt::NoModifier);
 
     std::vector<std::string> titles;
     for (const auto& m : p.messages.log) titles.push_back(m.title);
@@ -120,6 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ending{"replaceNo", 0, oldFile, {A::No}, {exists}, replace, false, "test", ""},
                     ending{"writeFails", 0, outIsAFile, {}, {"Save Failed"}, "test.cfg", false},
                     ending{"longestNameEnterInTheName", 0, none, {}, {saved}, "", true, longest, longest, true},
+                    ending{"keypadEnterInTheName", 0, none, {}, {saved}, "", true, "test", "test", true, true},
                     ending{"atTheLimitYes", 16384, none, {A::Yes}, {large, saved}, big, true},
                     ending{"atTheLimitNo", 16384, none, {A::No}, {large}, big, false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -136,6 +139,11 @@ TEST(saveDialogName, takesLettersAndDigitsOnly) {
     QTest::keyClick(name, Qt::Key_Backspace);
     EXPECT_EQ(name->text(), "mybind");
     EXPECT_EQ(t.platform.beep.count, 3);
+    // Delete as X11 sends it, with the text "\x7f", deletes.
+    QTest::keyClick(name, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Delete, QStringLiteral("\x7f"), {});
+    EXPECT_EQ(name->text(), "ybind");
+    name->setText("mybind");
     QApplication::clipboard()->setText("../x y");
     name->paste();
     EXPECT_EQ(name->text(), "mybindxy");

@@ -76,6 +76,7 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
              {false, "http:", "//", "http:/", 1, "/" + comment}, {false, "a", "/*", "a/", 1, "*" + comment},
              {false, "", "a/b*c\xc3\xa9", "a/b*c", 1, "\xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
              {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"}, {false, "abc", "\r\b", "ab", 1, ""},
+             {false, "abc", "\x01\x7f", "bc", 0, ""},  // Home, then Delete as X11 sends it (text "\x7f")
              {true, "", ";;;say \"hi\" ^7// /*x*/", "say hi / /x*/", 1,
               command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^7 removed: colours come "
               "from the pattern lists \u00b7 / *" + comment},
@@ -88,8 +89,13 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
         QApplication::clipboard()->setText(QString::fromUtf8(input));
         if (paste) t->paste();
         for (const QChar ch : paste ? QString() : QString::fromUtf8(input)) {
-            const int key = ch == '\r' ? +Qt::Key_Return : ch == '\b' ? +Qt::Key_Backspace : ch.toUpper().unicode();
-            QTest::sendKeyEvent(QTest::Click, t, Qt::Key(ch.unicode() < 128 ? key : Qt::Key_unknown), ch, {});
+            const int key = ch == '\r'     ? +Qt::Key_Return
+                            : ch == '\b'   ? +Qt::Key_Backspace
+                            : ch == '\x7f' ? +Qt::Key_Delete
+                            : ch == '\x01' ? +Qt::Key_Home
+                                            : ch.toUpper().unicode();
+            QTest::sendKeyEvent(QTest::Click, t, Qt::Key(ch.unicode() < 128 ? key : Qt::Key_unknown),
+                                ch == '\x01' ? QString() : QString(ch), {});
         }
         EXPECT_EQ(t->text(), after);
         EXPECT_EQ(paste ? std::min(s.fake.beep.count, 1) : s.fake.beep.count, beeps);
