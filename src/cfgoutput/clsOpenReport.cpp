@@ -98,7 +98,9 @@ std::string skippedText(const clsCfgImport& read) {
                 listed + "), so " + (unknown.size() == 1 ? "it binds" : "they bind") + " nothing:" + commandList(unknown);
     }
     if (!other.empty())
-        text += paragraph + counted(other.size(), "other command was", "other commands were") + " skipped:" +
+        text += paragraph + counted(other.size(), "other command is", "other commands are") +
+                (other.size() == 1 ? " not a bind (the program leaves it as it is):"
+                                   : " not binds (the program leaves them as they are):") +
                 commandList(other);
     return text;
 }

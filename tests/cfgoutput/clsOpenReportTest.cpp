@@ -21,9 +21,9 @@ TEST(clsOpenReport, saysWhatWasReadAddedLeftOutAndSkipped) {
              "One of its keys is not in the definition file, so it was added at the end of the key list: X." + gap +
              "1 bind was left out (line 5): the key name is not one word to the game." + gap +
              "1 command binds a key the game does not know (Y Z), so it binds nothing:\r\nline 5: \"bind \"Y Z\" say c\"" +
-             gap + "2 other commands were skipped:\r\nline 3: \"echo\"\r\nline 5: \"foo\""},
+             gap + "2 other commands are not binds (the program leaves them as they are):\r\nline 3: \"echo\"\r\nline 5: \"foo\""},
         {"echo a\n// only\n", "my.cfg holds no binds, so nothing was changed." + gap +
-                                   "1 other command was skipped:\r\nline 1: \"echo a\""},
+                                   "1 other command is not a bind (the program leaves it as it is):\r\nline 1: \"echo a\""},
         {"bind \"\x01\" say x", "The one bind of my.cfg could not be opened, so nothing was changed." + gap +
                                    "1 bind was left out (line 1): the key name is not one word to the game."},
         // Quoted: the first 60 bytes, whole characters, control bytes as blanks; past 1,023 bytes the console runs
@@ -33,7 +33,7 @@ TEST(clsOpenReport, saysWhatWasReadAddedLeftOutAndSkipped) {
          "Read 1 bind from my.cfg." + gap +
              "3 commands bind a key the game does not know (FOO, mouse9), so they bind nothing:\r\nline 1: \"bind FOO "
              "x\"\r\nline 2: \"bind mouse9 y\"\r\nline 3: \"bind FOO z\"" + gap +
-             "3 other commands were skipped:\r\nline 4: \"" + std::string(60, 'a') + "...\"\r\nline 5: \"seta \"\xC3\xA9 \"\"\r\nline 6: \"" +
+             "3 other commands are not binds (the program leaves them as they are):\r\nline 4: \"" + std::string(60, 'a') + "...\"\r\nline 5: \"seta \"\xC3\xA9 \"\"\r\nline 6: \"" +
              std::string(59, 'x') + "...\""},
         // exec runs no file of 16,384 bytes or more.
         {"bind F1 say x\n" + std::string(16383 - 14, ' '), "Read 1 bind from my.cfg."},

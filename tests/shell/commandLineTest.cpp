@@ -23,7 +23,7 @@ TEST(commandLineReview, printsTheListingOrOneLineWhy) {
          "brenvolt: " + dir.file("b.cfg") + ": 1 bind was left out (line 3): the key name is not one word to the game.\n"
          "brenvolt: " + dir.file("b.cfg") + ": 1 command binds a key the game does not know (F 1), so it binds nothing:\n"
          "brenvolt: " + dir.file("b.cfg") + ": line 2: \"bind \"F 1\" say y\"\n"
-         "brenvolt: " + dir.file("b.cfg") + ": 1 other command was skipped:\n"
+         "brenvolt: " + dir.file("b.cfg") + ": 1 other command is not a bind (the program leaves it as it is):\n"
          "brenvolt: " + dir.file("b.cfg") + ": line 1: \"echo x\"\n", 0},
         {dir.file("none.cfg"), "",
          "brenvolt: " + dir.file("none.cfg") + " cannot be opened: it is not there (it may have been moved, renamed "
