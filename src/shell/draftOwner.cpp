@@ -16,7 +16,8 @@ bool exists(const std::string& path) {
 
 // Eight hex digits: names a draft in a folder where a handful lie at most.
 std::string randomId() {
-    return QString::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, QLatin1Char('0')).toStdString();
+    const QString hex = QString::number(QRandomGenerator::system()->generate(), 16);
+    return hex.rightJustified(8, QLatin1Char('0')).toStdString();
 }
 
 }  // namespace

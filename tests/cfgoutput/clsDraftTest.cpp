@@ -75,13 +75,14 @@ TEST(clsDraft, listsTheDraftsNewestFirst) {
     scratchFolder dir;
     const auto at = fs::file_time_type::clock::now();
     const std::pair<const char*, int> files[] = {
-        {"draft.cfg", -30},    {"draft-b.cfg", -10},       {"draft-a.cfg", -10},        {"draft-c.cfg", -20},
-        {"draft-.cfg", 0},     {"draft-c.opened", 0},       {"draft-c.cfg.lock", 0},     {"draft-d.cfg.tmp", 0},
-        {"mydraft-e.cfg", 0},  {"Draft-f.cfg", 0},          {".brenvolt-x.tmp", 0},      {"draft-g.CFG", 0}};
+        {"draft.cfg", -30},     {"draft-b.cfg", -10},  {"draft-a.cfg", -10},      {"draft-c.cfg", -20},
+        {"draft-.cfg", 0},      {"draft-c.opened", 0}, {"draft-c.cfg.lock", 0},   {"draft-d.cfg.tmp", 0},
+        {"mydraft-e.cfg", 0},   {"Draft-f.cfg", 0},    {".brenvolt-x.tmp", 0},    {"draft-g.CFG", 0}};
     for (const auto& [name, age] : files) fs::last_write_time(dir.write(name, "x"), at + std::chrono::seconds(age));
     fs::create_directories(dir.file("draft-h.cfg"));
     std::vector<std::string> names;
-    for (const std::string& path : clsDraft::candidates(dir.path())) names.push_back(fs::path(path).filename().string());
+    for (const std::string& path : clsDraft::candidates(dir.path()))
+        names.push_back(fs::path(path).filename().string());
     EXPECT_EQ(names, (std::vector<std::string>{"draft-a.cfg", "draft-b.cfg", "draft-c.cfg", "draft.cfg"}));
     EXPECT_TRUE(clsDraft::candidates(dir.file("none")).empty() && clsDraft::candidates("").empty());
     EXPECT_EQ(clsDraft::sidecarPath(dir.file("draft.cfg")), dir.file("draft.opened"));

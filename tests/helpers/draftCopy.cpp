@@ -41,8 +41,9 @@ int main(int argc, char** argv) {
     }
     const std::optional<clsDraftInfo> offered = owner.nextOffer();
     if (!offered) std::cout << "none\n";
-    for (const clsCfgBinding& b : offered ? clsCfgImport::fromFile(offered->path).bindings : std::vector<clsCfgBinding>{})
-        std::cout << b.bind.key << ' ' << b.binding << '\n';
+    if (offered)
+        for (const clsCfgBinding& b : clsCfgImport::fromFile(offered->path).bindings)
+            std::cout << b.bind.key << ' ' << b.binding << '\n';
     owner.leave();
     return 0;
 }

@@ -34,6 +34,8 @@ TEST(QtMessageBox, tellsAQuestionClosedWithoutAnAnswer) {
                          row{"enterOnYes", msgButtons::YesNo, A::Yes, key(Qt::Key_Return), A::Yes},
                          row{"escapeOnOk", msgButtons::Ok, A::Yes, key(Qt::Key_Escape), A::Ok}}) {
         SCOPED_TRACE(r.name);
+        // What earlier tests left waiting for a modal window runs now, not on this box.
+        QCoreApplication::processEvents();
         QtMessageBox messages;
         bool seen = false;
         onModal([&](QWidget* box) {

@@ -34,7 +34,8 @@ struct dataFolder {
 std::string offeredByAnotherCopy(const dataFolder& data) {
     QProcess copy;
     copy.start(QStringLiteral(DRAFT_COPY), {QStringLiteral("offer"), QString::fromStdString(data.path())});
-    if (!copy.waitForFinished(20000) || copy.exitCode() != 0) return "failed: " + copy.readAllStandardError().toStdString();
+    if (!copy.waitForFinished(20000) || copy.exitCode() != 0)
+        return "failed: " + copy.readAllStandardError().toStdString();
     return copy.readAllStandardOutput().toStdString();
 }
 
@@ -75,7 +76,8 @@ TEST(draftCopies, aKilledCopyLeavesItsDraftToTheNextStart) {
     ASSERT_TRUE(here.claim(data.path()));
     const std::optional<clsDraftInfo> offered = here.nextOffer();
     ASSERT_TRUE(offered);
-    EXPECT_EQ(std::tuple(offered->path, offered->binds, offered->definitions), std::tuple(draft, std::size_t{2}, std::string("keys.txt")));
+    EXPECT_EQ(std::tuple(offered->path, offered->binds, offered->definitions),
+              std::tuple(draft, std::size_t{2}, std::string("keys.txt")));
     EXPECT_EQ(offeredByAnotherCopy(data), "none\n");
     here.leave();
     EXPECT_EQ(offeredByAnotherCopy(data), binds);

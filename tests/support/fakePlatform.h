@@ -113,7 +113,9 @@ struct fakeLocks : IFileLocks {
             mine = false;
         }
     };
-    std::unique_ptr<IFileLock> lockFile(const std::string& path) override { return std::make_unique<lock>(*this, path); }
+    std::unique_ptr<IFileLock> lockFile(const std::string& path) override {
+        return std::make_unique<lock>(*this, path);
+    }
 };
 
 struct fakeExit : IProgramExit {
