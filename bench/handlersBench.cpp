@@ -39,7 +39,7 @@ struct benchPlatform {
     fakePlatform fake;
     yesMessages messages;
     platformServices services{fake.settings, messages, fake.beep, fake.fileBrowser, fake.folder, fake.exit,
-                              fake.fileDialog};
+                              fake.fileDialog, fake.locks};
     clsAppContext ctx{services};
     helpWindowHolder help{ctx};
 

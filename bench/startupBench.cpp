@@ -49,7 +49,8 @@ struct benchPlatform {
     sourceTreeFolder folder;
     QtProgramExit exit;
     QtFileDialog fileDialog;
-    platformServices services{settings, messages, beep, fileBrowser, folder, exit, fileDialog};
+    QtFileLocks locks;
+    platformServices services{settings, messages, beep, fileBrowser, folder, exit, fileDialog, locks};
 };
 
 benchPlatform* platform = nullptr;

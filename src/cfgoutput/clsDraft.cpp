@@ -1,8 +1,10 @@
 #include "cfgoutput/clsDraft.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #include "bindmodel/clsCfgBuilder.h"
 #include "cfgoutput/clsCfgImport.h"
@@ -69,6 +71,48 @@ std::vector<std::string> headerOf(const std::string& path) {
 
 }  // namespace
 
+std::string clsDraft::nameFor(std::string_view id) { return "draft-" + std::string(id) + ".cfg"; }
+
+bool clsDraft::isDraftName(std::string_view name) {
+    if (name == legacyName) return true;
+    return name.size() > 10 && name.starts_with("draft-") && name.ends_with(".cfg");
+}
+
+std::string clsDraft::sidecarPath(const std::string& draftPath) {
+    const std::string_view base = std::string_view(draftPath).ends_with(".cfg")
+                                      ? std::string_view(draftPath).substr(0, draftPath.size() - 4)
+                                      : std::string_view(draftPath);
+    return std::string(base) + ".opened";
+}
+
+bool clsDraft::removeFiles(const std::string& draftPath) {
+    std::error_code ec;
+    fs::remove(draftPath, ec);
+    const bool draftGone = !ec;
+    fs::remove(sidecarPath(draftPath), ec);
+    return draftGone && !ec;
+}
+
+std::vector<std::string> clsDraft::candidates(const std::string& folder) {
+    std::vector<std::pair<fs::file_time_type, std::string>> found;
+    std::error_code ec;
+    if (folder.empty()) return {};
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code fileEc;
+        if (!isDraftName(name) || !it->is_regular_file(fileEc)) continue;
+        const fs::file_time_type written = it->last_write_time(fileEc);
+        found.emplace_back(fileEc ? fs::file_time_type::min() : written, folder + "/" + name);
+    }
+    // Newest first; drafts written at the same moment by name, so the order is always the same.
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    std::vector<std::string> paths;
+    for (auto& f : found) paths.push_back(std::move(f.second));
+    return paths;
+}
+
 std::vector<std::string> clsDraft::notes(const std::string& definitions, const std::string& opened) {
     std::vector<std::string> lines{draftNote, definitionsNote + encodedName(definitions)};
     if (!opened.empty()) lines.push_back(openedNote + encodedName(opened));
@@ -96,20 +140,17 @@ std::optional<clsDraft::job> clsDraft::take(clsCfgBuilder& builder, const clsDat
         const std::lock_guard lock(mutex_);
         bytes.swap(spare_);
     }
-    job j{folder_, std::nullopt};
-    if (clsCfgFile::contentsInto(bytes, builder, fileName, when, notes(definitions_, opened)) > 0)
+    job j{folder_, name_, std::nullopt};
+    if (clsCfgFile::contentsInto(bytes, builder, name_, when, notes(definitions_, opened)) > 0)
         j.bytes = std::move(bytes);
     return j;
 }
 
 bool clsDraft::store(const job& j) {
     std::error_code ec;
-    if (!j.bytes) {
-        fs::remove(j.folder + "/" + fileName, ec);
-        return !ec;
-    }
+    if (!j.bytes) return removeFiles(j.folder + "/" + j.name);
     fs::create_directories(j.folder, ec);
-    return clsCfgFile::writeAtomically(j.folder, fileName, *j.bytes).ok;
+    return clsCfgFile::writeAtomically(j.folder, j.name, *j.bytes).ok;
 }
 
 bool clsDraft::write(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened) {
@@ -156,23 +197,18 @@ void clsDraft::wait() {
 }
 
 void clsDraft::discard() {
-    remove();
-    finished_ = true;
-}
-
-void clsDraft::remove() {
     wait();
     failed_ = false;
     changes_ = false;
-    if (folder_.empty()) return;
-    std::error_code ec;
-    fs::remove(path(), ec);
+    finished_ = true;
+    if (!folder_.empty()) removeFiles(path());
+    if (onDiscard_) onDiscard_();
 }
 
-std::optional<clsDraftInfo> clsDraft::find(const std::string& folder) {
-    if (folder.empty()) return std::nullopt;
+std::optional<clsDraftInfo> clsDraft::read(const std::string& path) {
+    if (path.empty()) return std::nullopt;
     clsDraftInfo info;
-    info.path = folder + "/" + fileName;
+    info.path = path;
     const clsCfgImport read = clsCfgImport::fromFile(info.path, largest);
     if (read.problem != clsImportProblem::none || read.bindings.empty()) return std::nullopt;
     info.binds = read.bindings.size();

@@ -2,6 +2,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -23,12 +24,18 @@ struct clsDraftInfo {
 };
 
 // Unsaved work kept on disk, so a crash, a power cut or a closed window
-// loses nothing: the binds as a cfg file, "draft.cfg" in the per-user data
-// folder, written by the same writer as a save (atomically), with the
-// definition file's name in its header. Written when the binds changed
-// since the last draft; a save or a confirmed Exit discards it. Nothing
-// here shows a message: a draft that cannot be written is tried again at
-// the next write.
+// loses nothing: the binds as a cfg file in the per-user data folder,
+// written by the same writer as a save (atomically), with the definition
+// file's name in its header. Written when the binds changed since the last
+// draft; a save or a confirmed Exit discards it. Nothing here shows a
+// message: a draft that cannot be written is tried again at the next write.
+//
+// Every running copy of the program keeps a draft of its own,
+// "draft-<id>.cfg" (an older version wrote "draft.cfg"); which copy owns
+// which draft is the business of whoever gives this draft its name. Beside
+// a draft may lie its sidecar, the same name ending in ".opened" instead of
+// ".cfg"; it goes whenever its draft goes. Neither the sidecar nor anything
+// else that does not end in ".cfg" is ever taken for a draft.
 //
 // With every key bound the file runs to megabytes, and flushing it to the
 // disk takes longer than a frame: writeLater takes the file's bytes at once
@@ -43,14 +50,18 @@ public:
     clsDraft& operator=(const clsDraft&) = delete;
     ~clsDraft();
 
-    static inline const std::string fileName = "draft.cfg";
+    // The one draft of the versions that kept a single draft: still offered.
+    static inline const std::string legacyName = "draft.cfg";
     // Every key bound with a line the console reads whole, and the header.
     static constexpr std::size_t largest = 32767u * 1025u + 4096u;
 
     // Where drafts go; empty: none are written.
     void setFolder(std::string folder) { folder_ = std::move(folder); }
     const std::string& folder() const { return folder_; }
-    std::string path() const { return folder_ + "/" + fileName; }
+    // The draft's file name in that folder (the legacy name until it is given one).
+    void setFileName(std::string name) { name_ = std::move(name); }
+    const std::string& fileName() const { return name_; }
+    std::string path() const { return folder_ + "/" + name_; }
     void setDefinitions(std::string name) { definitions_ = std::move(name); }
     const std::string& definitions() const { return definitions_; }
 
@@ -65,13 +76,23 @@ public:
     void writeLater(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened);
     // Until the draft's thread has written what it was given.
     void wait();
-    // The work was saved or given up: the draft goes, and no other is written in this run.
+    // The work was saved or given up: the draft goes (with its sidecar), no
+    // other is written in this run, and then whoever asked hears of it.
     void discard();
-    // The player declined the draft: it goes; later changes make a new one.
-    void remove();
+    void setOnDiscard(std::function<void()> act) { onDiscard_ = std::move(act); }
 
-    // The draft in folder, when there is one with binds in it.
-    static std::optional<clsDraftInfo> find(const std::string& folder);
+    // A draft file name of its own for the id ("draft-<id>.cfg").
+    static std::string nameFor(std::string_view id);
+    // Whether a file of that name in the data folder is a draft.
+    static bool isDraftName(std::string_view name);
+    // The sidecar of the draft at draftPath: "draft-<id>.opened" beside "draft-<id>.cfg".
+    static std::string sidecarPath(const std::string& draftPath);
+    // Removes a draft and its sidecar; false when one of them is still there.
+    static bool removeFiles(const std::string& draftPath);
+    // The drafts in folder, newest first (by the time they were last written).
+    static std::vector<std::string> candidates(const std::string& folder);
+    // The draft at path, when it holds binds.
+    static std::optional<clsDraftInfo> read(const std::string& path);
     // The comment lines a draft adds to the cfg file's header.
     static std::vector<std::string> notes(const std::string& definitions, const std::string& opened);
 
@@ -79,6 +100,7 @@ private:
     // What one write does: the draft's bytes into folder, or (none) remove it.
     struct job {
         std::string folder;
+        std::string name;
         std::optional<std::string> bytes;
     };
     std::optional<job> take(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened);
@@ -86,7 +108,9 @@ private:
     void work();
 
     std::string folder_;
+    std::string name_ = legacyName;
     std::string definitions_;
+    std::function<void()> onDiscard_;
     bool changes_ = false;
     bool finished_ = false;
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -17,6 +18,27 @@
 
 namespace {
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A message box that knows whether it was closed without an answer: Escape
+// and the close box press its No as before, but the asker hears Cancel.
+class answerBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool unanswered() const { return unanswered_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Cancel) && !clickedButton()) unanswered_ = true;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (!clickedButton()) unanswered_ = true;
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool unanswered_ = false;
+};
 }  // namespace
 
 // Qt's per-user settings: the registry on Windows, a settings file elsewhere.
@@ -38,7 +60,7 @@ void QtSettingsStore::write(const std::string& app, const std::string& section, 
 
 msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons,
                              msgAnswer defaultAnswer) {
-    QMessageBox box(QApplication::activeWindow());
+    answerBox box(QApplication::activeWindow());
     box.setWindowTitle(q(title));
     // Texts name files and typed names: never read them as markup.
     box.setTextFormat(Qt::PlainText);
@@ -52,7 +74,9 @@ msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, 
     if (buttons == msgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(defaultAnswer == msgAnswer::No ? QMessageBox::No : QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? msgAnswer::Yes : msgAnswer::No;
+        const int pressed = box.exec();
+        if (box.unanswered()) return msgAnswer::Cancel;
+        return pressed == QMessageBox::Yes ? msgAnswer::Yes : msgAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
@@ -102,6 +126,19 @@ std::string QtFileDialog::openFile(const std::string& title, const std::string& 
     const QString picked = QFileDialog::getOpenFileName(QApplication::activeWindow(), q(title), start,
                                                         q(filter) + QStringLiteral(";;All files (*)"));
     return picked.isEmpty() ? std::string() : QFile::encodeName(picked).toStdString();
+}
+
+QtFileLock::QtFileLock(const std::string& path) : lock_(q(path)) {
+    // Only a dead owner makes a lock stale: a copy may run for days.
+    lock_.setStaleLockTime(0);
+}
+
+bool QtFileLock::tryLock() { return lock_.tryLock(0); }
+
+void QtFileLock::unlock() { lock_.unlock(); }
+
+std::unique_ptr<IFileLock> QtFileLocks::lockFile(const std::string& path) {
+    return std::make_unique<QtFileLock>(path);
 }
 
 void QtProgramExit::endProgram() {

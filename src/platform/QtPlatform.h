@@ -1,4 +1,6 @@
 #pragma once
+#include <QLockFile>
+#include <memory>
 #include <optional>
 
 #include "platform/platformServices.h"
@@ -48,6 +50,22 @@ public:
     std::string openFile(const std::string& title, const std::string& folder, const std::string& filter) override;
 };
 
+// QLockFile, stale only when its owner process is gone (never by its age).
+class QtFileLock : public IFileLock {
+public:
+    explicit QtFileLock(const std::string& path);
+    bool tryLock() override;
+    void unlock() override;
+
+private:
+    QLockFile lock_;
+};
+
+class QtFileLocks : public IFileLocks {
+public:
+    std::unique_ptr<IFileLock> lockFile(const std::string& path) override;
+};
+
 class QtProgramExit : public IProgramExit {
 public:
     void endProgram() override;
@@ -66,5 +84,6 @@ struct QtPlatform {
     QtProgramFolder folder;
     QtProgramExit exit;
     QtFileDialog fileDialog;
-    platformServices services{settings, messages, beep, fileBrowser, folder, exit, fileDialog};
+    QtFileLocks locks;
+    platformServices services{settings, messages, beep, fileBrowser, folder, exit, fileDialog, locks};
 };

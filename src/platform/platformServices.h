@@ -2,6 +2,7 @@
 #include "platform/IBeep.h"
 #include "platform/IFileDialog.h"
 #include "platform/IFileBrowser.h"
+#include "platform/IFileLock.h"
 #include "platform/IMessageBox.h"
 #include "platform/IProgramExit.h"
 #include "platform/IProgramFolder.h"
@@ -16,4 +17,5 @@ struct platformServices {
     IProgramFolder& folder;
     IProgramExit& exit;
     IFileDialog& fileDialog;
+    IFileLocks& locks;
 };

@@ -14,6 +14,7 @@
 #include "shell/clsHandOverNote.h"
 #include "shell/definitionFiles.h"
 #include "shell/draftKeeper.h"
+#include "shell/draftOwner.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
 #include "widgets/breakableText.h"
@@ -55,8 +56,9 @@ frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(pa
     // the colour style catalogue, made in this order.
     ctx_ = std::make_unique<clsAppContext>(services);
     help_ = std::make_unique<helpWindowHolder>(*ctx_);
-    // Unsaved binds are kept in the per-user data folder.
-    ctx_->draft.setFolder(services.folder.folders().userDataFolder);
+    // Unsaved binds are kept in the per-user data folder, in a draft of this run's own.
+    draftOwner_ = std::make_unique<draftOwner>(ctx_->draft, services.locks);
+    draftOwner_->claim(services.folder.folders().userDataFolder);
     drafts_ = std::make_unique<draftKeeper>(*ctx_);
     Form_Load();
 }
@@ -66,6 +68,7 @@ frmStart::~frmStart() {
     drafts_.reset();
     help_.reset();
     construct_.reset();
+    draftOwner_.reset();
 }
 
 // Start-up, before the screen is first shown.
@@ -185,17 +188,27 @@ bool frmStart::handOver(const std::string& path, const std::string& fileName) {
 }
 
 void frmStart::offerDraft() {
-    const std::optional<clsDraftInfo> draft = clsDraft::find(ctx_->draft.folder());
-    if (!draft || construct_) return;
-    const std::string binds = draft->binds == 1 ? "the 1 bind" : "the " + std::to_string(draft->binds) + " binds";
-    // Yes is the default: Enter keeps the work; only No deletes it.
-    if (ctx_->platform.messages.show("Restore?",
-                                     "Restore " + binds + " you had not saved (made " + draft->made + " with " +
-                                         draft->definitions + ")?",
-                                     msgIcon::Question, msgButtons::YesNo, msgAnswer::Yes) != msgAnswer::Yes) {
-        ctx_->draft.remove();
-        return;
+    if (construct_) return;
+    std::optional<clsDraftInfo> draft;
+    for (;;) {
+        draft = draftOwner_->nextOffer();
+        if (!draft) return;
+        const std::string binds =
+            draft->binds == 1 ? "the 1 bind" : "the " + std::to_string(draft->binds) + " binds";
+        // Yes is the default: Enter keeps the work; only No deletes it.
+        const msgAnswer answer = ctx_->platform.messages.show(
+            "Restore?",
+            "Restore " + binds + " you had not saved (made " + draft->made + " with " + draft->definitions + ")?",
+            msgIcon::Question, msgButtons::YesNo, msgAnswer::Yes);
+        if (answer == msgAnswer::Yes) break;
+        if (answer != msgAnswer::No) {
+            // Closed without an answer: the draft waits for the next start.
+            draftOwner_->leave();
+            return;
+        }
+        draftOwner_->decline();
     }
+    draftOwner_->adopt();
     pendingDraft_ = draft;
     for (const clsDefinitionList::entry& file : definitionFiles(ctx_->definitionFolders()))
         if (file.name == draft->definitions) {

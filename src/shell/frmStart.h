@@ -13,6 +13,7 @@ struct clsAppContext;
 class frmConstruct;
 class helpWindowHolder;
 class draftKeeper;
+class draftOwner;
 
 // The start screen: makes the program-wide objects, shows the intro picture,
 // lets the user pick an input definition file and hands over to the
@@ -41,10 +42,13 @@ public:
     draftKeeper& drafts() { return *drafts_; }
 
     // When binds of an earlier run were not saved, asks whether to restore
-    // them: Yes reads their definition file and opens the construction
-    // screen with them (or, when that file is gone, says so and lists the
-    // definition files: the binds come back with the file picked); No
-    // deletes the draft. Called once the screen is up.
+    // them, newest first, for every draft whose copy no longer runs: Yes
+    // reads their definition file and opens the construction screen with
+    // them (or, when that file is gone, says so and lists the definition
+    // files: the binds come back with the file picked), and the draft
+    // becomes this run's; No deletes that draft and asks about the next;
+    // Escape or the close box keep it and ask no more. Called once the
+    // screen is up.
     void offerDraft();
 
 protected:
@@ -79,6 +83,8 @@ private:
     std::unique_ptr<frmConstruct> construct_;
     std::unique_ptr<helpWindowHolder> help_;
     std::unique_ptr<draftKeeper> drafts_;
+    // Holds this run's draft's lock, and the lock of a draft offered.
+    std::unique_ptr<draftOwner> draftOwner_;
     // The draft to restore at the next hand-over.
     std::optional<clsDraftInfo> pendingDraft_;
 };

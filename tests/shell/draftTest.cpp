@@ -8,43 +8,50 @@
 
 #include "cfgoutput/clsCfgImport.h"
 #include "shell/draftKeeper.h"
+#include "shell/draftOwner.h"
 #include "support/fakePlatform.h"
 #include "support/uiSteps.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using A = msgAnswer;
 
 class drafts : public testing::Test {
 protected:
     fakePlatform p;
     std::unique_ptr<frmStart> start;
     const std::string input = p.programFolder() + "/InputFiles";
-    const std::string draft = p.folder.folders().userDataFolder + "/draft.cfg";
+    const std::string data = p.folder.folders().userDataFolder;
 
     void SetUp() override {
         fs::create_directories(input);
         std::ofstream(input + "/keys.txt") << "key:F1\nkey:F2\ncolor:Red<>1\n";
         std::ofstream(input + "/other.txt") << "key:F2\n";
     }
-    // A run that binds F1 and ends without a word (a crash, a power cut): its draft stays.
-    void crashedRun() {
+    // A run that binds F1 to text and ends without a word (a crash, a power cut): its draft stays, written
+    // `age` seconds ago. Answers the draft's path.
+    std::string crashedRun(const std::string& text = "hi", int age = 0) {
         open();
-        ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
+        EXPECT_TRUE(openDefinitions(*start, "keys.txt"));
         start->context().clock = [] { return clsDateTime{2026, 7, 14, 21, 5, 33}; };
-        ASSERT_TRUE(start->context().builder.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
+        EXPECT_TRUE(start->context().builder.add_code("F1", text, "say", {"1"}, 1, "1", false));
         start->drafts().flush();
+        const std::string path = start->context().draft.path();
         start.reset();
         p.messages.log.clear();
+        EXPECT_TRUE(fs::exists(path));
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::seconds(age));
+        return path;
     }
     void open() {
         start = std::make_unique<frmStart>(p.services);
         start->show();
     }
-    // The next start, its question answered.
-    void restart(msgAnswer answer) {
+    // The next start, its questions answered.
+    void restart(std::deque<msgAnswer> answers) {
         open();
-        p.messages.answers = {answer};
+        p.messages.answers = std::move(answers);
         start->offerDraft();
     }
     frmConstruct* construct() { return start->constructionScreen(); }
@@ -54,57 +61,139 @@ protected:
         for (const auto& m : p.messages.log) out += m.title + "|";
         return out;
     }
+    std::vector<std::string> draftsOnDisk() { return clsDraft::candidates(data); }
 };
 
-// Yes restores (Enter answers Yes: it loses nothing); the draft on disk stays until the work is saved.
+// Yes restores (Enter answers Yes: it loses nothing); the draft on disk becomes this run's and stays until the
+// work is saved.
 TEST_F(drafts, restoreYesOpensTheBindsAgain) {
-    crashedRun();
-    restart(msgAnswer::Yes);
+    const std::string left = crashedRun();
+    restart({A::Yes});
     EXPECT_EQ(p.messages.asked(),
               "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)? (?) [Yes* No]\n");
     ASSERT_TRUE(construct() && construct()->isVisible() && !start->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
+    EXPECT_EQ(start->context().draft.path(), left);
     start->context().clock = [] { return clsDateTime{2030, 1, 1, 0, 0, 0}; };
     start->drafts().flush();  // the draft already holds them: not written again
-    EXPECT_EQ(clsDraft::find(p.folder.folders().userDataFolder)->made, "07-14-2026 21:05:33");
+    EXPECT_EQ(clsDraft::read(left)->made, "07-14-2026 21:05:33");
+    // Adopted: a crash right after leaves the binds, changed, in the same file, and nothing else.
+    start->context().builder.add_code("F2", "ho", "say", {"1"}, 1, "1", false);
+    start->drafts().flush();
+    start.reset();
+    EXPECT_EQ(draftsOnDisk(), std::vector<std::string>{left});
+    EXPECT_EQ(clsDraft::read(left)->binds, 2u);
+    EXPECT_TRUE(p.locks.held.empty());
 }
 
-// No deletes the draft, so the next start asks nothing.
-TEST_F(drafts, restoreNoDeletesTheDraft) {
-    crashedRun();
-    restart(msgAnswer::No);
-    EXPECT_TRUE(titles() == "Restore?|" && !construct() && !fs::exists(draft));
-    restart(msgAnswer::Yes);
-    EXPECT_TRUE(titles() == "Restore?|" && !construct());
+// No deletes that draft, so the next start asks nothing; Escape or the close box keep it, and the next start asks
+// again.
+TEST_F(drafts, onlyNoDeletesTheDraft) {
+    for (const A answer : {A::No, A::Cancel}) {
+        SCOPED_TRACE(int(answer));
+        const std::string left = crashedRun();
+        restart({answer});
+        EXPECT_TRUE(titles() == "Restore?|" && !construct());
+        EXPECT_EQ(fs::exists(left), answer != A::No);
+        start.reset();
+        p.messages.log.clear();
+        restart({A::No});
+        EXPECT_EQ(titles(), answer == A::No ? "" : "Restore?|");
+        EXPECT_TRUE(!construct() && !fs::exists(left));
+        start.reset();
+        p.messages.log.clear();
+    }
+}
+
+// Several copies ended without a word: their drafts are offered newest first; No deletes only the draft asked
+// about and asks about the next, Yes restores that one and asks no more, nor does Escape.
+TEST_F(drafts, severalDraftsAreOfferedNewestFirst) {
+    struct row {
+        const char* name;
+        std::deque<msgAnswer> answers;
+        const char* restored;          // F1's bind after the questions; "" when none
+        std::vector<int> kept;         // of the drafts a (oldest), b, c (newest)
+    };
+    for (const row& r : {row{"yes", {A::Yes}, "^1c", {0, 1, 2}},
+                         row{"noYes", {A::No, A::Yes}, "^1b", {0, 1}},
+                         row{"noNoNo", {A::No, A::No, A::No}, "", {}},
+                         row{"noCancel", {A::No, A::Cancel}, "", {0, 1}},
+                         row{"cancel", {A::Cancel}, "", {0, 1, 2}}}) {
+        SCOPED_TRACE(r.name);
+        const std::vector<std::string> made{crashedRun("a", 30), crashedRun("b", 20), crashedRun("c", 10)};
+        restart(r.answers);
+        std::string asked;
+        for (const auto& m : p.messages.log)
+            if (m.title == "Restore?") asked += "?";
+        EXPECT_EQ(asked.size(), r.answers.size());
+        EXPECT_EQ(construct() ? bindOf("F1") : "", r.restored);
+        std::set<std::string> kept;
+        for (const int k : r.kept) kept.insert(made[k]);
+        const std::vector<std::string> left = draftsOnDisk();
+        EXPECT_EQ(std::set<std::string>(left.begin(), left.end()), kept);
+        start.reset();
+        for (const std::string& path : made) fs::remove(path);
+        p.messages.log.clear();
+    }
+}
+
+// A draft whose copy still runs (its lock held) is never offered, nor one that another start is offering or has
+// restored.
+TEST_F(drafts, aDraftWhoseCopyStillRunsIsNeverOffered) {
+    const std::string running = crashedRun("b", 10);
+    const std::string older = crashedRun("a", 20);
+    p.locks.elsewhere.insert(draftOwner::lockPath(running));
+    restart({A::Yes});
+    EXPECT_EQ(bindOf("F1"), "^1a");
+    EXPECT_EQ(titles(), "Restore?|");
+    EXPECT_TRUE(fs::exists(running));
+    // While this start holds the other draft, a third copy offers nothing.
+    fakePlatform third;
+    third.folder.choice = p.folder.folders();
+    third.locks.elsewhere = p.locks.held;
+    third.locks.elsewhere.insert(p.locks.elsewhere.begin(), p.locks.elsewhere.end());
+    frmStart other(third.services);
+    other.offerDraft();
+    EXPECT_TRUE(third.messages.log.empty());
+}
+
+// The single draft of an older version is still offered; restored, it stays this run's draft.
+TEST_F(drafts, theOldSingleDraftIsStillOffered) {
+    const std::string left = crashedRun();
+    fs::rename(left, data + "/draft.cfg");
+    restart({A::Yes});
+    EXPECT_EQ(bindOf("F1"), "^1hi");
+    EXPECT_EQ(start->context().draft.path(), data + "/draft.cfg");
+    EXPECT_EQ(p.locks.held, std::set<std::string>{data + "/draft.cfg.lock"});
 }
 
 // Its definition file gone: the player hears so, picks another file, and the binds come back with it (F1,
 // which that file does not list, is added to its keys).
 TEST_F(drafts, definitionFileGoneRestoresWithTheFilePicked) {
-    crashedRun();
+    const std::string left = crashedRun();
     fs::remove(input + "/keys.txt");
-    restart(msgAnswer::Yes);
+    restart({A::Yes});
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|");
     ASSERT_TRUE(!construct() && start->findChild<QListWidget*>("fileInput")->isVisible());
     ASSERT_TRUE(openDefinitions(*start, "other.txt") && construct()->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|Binds Restored|");
     EXPECT_NE(p.messages.log.back().text.find("added at the end of the key list: F1."), std::string::npos);
-    start->drafts().flush();  // now made with other.txt
-    EXPECT_EQ(clsDraft::find(p.folder.folders().userDataFolder)->definitions, "other.txt");
+    start->drafts().flush();  // now made with other.txt, in the same draft
+    EXPECT_EQ(clsDraft::read(left)->definitions, "other.txt");
 }
 
-// Crash, restore, save: the saved work needs no draft any more.
+// Crash, restore, save: the saved work needs no draft any more, nor its lock.
 TEST_F(drafts, aSaveDeletesTheDraft) {
-    crashedRun();
-    restart(msgAnswer::Yes);
-    ASSERT_TRUE(construct() && fs::exists(draft));
+    const std::string left = crashedRun();
+    restart({A::Yes});
+    ASSERT_TRUE(construct() && fs::exists(left));
     ASSERT_TRUE(saveAs(construct(), "saved"));
     EXPECT_TRUE(fs::exists(p.programFolder() + "/OutputCfgFiles/saved.cfg"));
-    EXPECT_FALSE(fs::exists(draft));
+    EXPECT_TRUE(!fs::exists(left) && p.locks.held.empty());
     start->context().builder.add_code("F2", "x", "say", {"1"}, 1, "1", false);
     start->drafts().flush();  // the program is ending: no draft any more
-    EXPECT_FALSE(fs::exists(draft));
+    EXPECT_TRUE(draftsOnDisk().empty());
 }
 
 // The close box asks as Exit does; Yes there keeps the work as a draft at once, Yes to File / Exit gives it up.
@@ -114,10 +203,12 @@ TEST_F(drafts, closeBoxKeepsTheWorkAndExitGivesItUp) {
         open();
         ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
         ASSERT_TRUE(start->context().builder.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
-        p.messages.answers = {msgAnswer::Yes};
+        p.messages.answers = {A::Yes};
         std::string(way) == "close" ? (void)construct()->close() : construct()->findChild<QAction*>(way)->trigger();
-        EXPECT_EQ(fs::exists(draft), std::string(way) == "close");
+        EXPECT_EQ(fs::exists(start->context().draft.path()), std::string(way) == "close");
+        EXPECT_EQ(p.locks.held.size(), std::string(way) == "close" ? 1u : 0u);
         start.reset();
+        for (const std::string& path : draftsOnDisk()) fs::remove(path);
         p.exit.ends = 0;
     }
 }
@@ -126,6 +217,7 @@ TEST_F(drafts, closeBoxKeepsTheWorkAndExitGivesItUp) {
 TEST_F(drafts, aDraftLandsWithinTheDelayOfTheFirstChange) {
     open();
     ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
+    const std::string draft = start->context().draft.path();
     const QTimer& timer = start->drafts().timer();
     EXPECT_TRUE(!timer.isActive() && timer.interval() == 2000 && timer.isSingleShot());
     clsCfgBuilder& b = start->context().builder;

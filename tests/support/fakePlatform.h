@@ -3,7 +3,9 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,7 +34,8 @@ struct fakeMessages : IMessageBox {
         msgAnswer defaultAnswer;
     };
     std::vector<shown> log;
-    std::deque<msgAnswer> answers;  // scripted answers to Yes/No questions; No when none is left
+    // Scripted answers to Yes/No questions (Cancel: closed with Escape or the close box); No when none is left.
+    std::deque<msgAnswer> answers;
     msgAnswer show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons,
                    msgAnswer defaultAnswer = msgAnswer::Yes) override {
         log.push_back({title, text, icon, buttons, defaultAnswer});
@@ -90,6 +93,31 @@ struct fakeFileDialog : IFileDialog {
     }
 };
 
+// Locks held by this copy and by other running copies; no lock file is made.
+struct fakeLocks : IFileLocks {
+    std::set<std::string> held;       // by this copy
+    std::set<std::string> elsewhere;  // by copies still running: never taken
+    struct lock : IFileLock {
+        fakeLocks& all;
+        std::string path;
+        bool mine = false;
+        lock(fakeLocks& a, std::string p) : all(a), path(std::move(p)) {}
+        ~lock() override { unlock(); }
+        bool tryLock() override {
+            if (mine) return true;
+            if (all.held.count(path) || all.elsewhere.count(path)) return false;
+            return mine = all.held.insert(path).second;
+        }
+        void unlock() override {
+            if (mine) all.held.erase(path);
+            mine = false;
+        }
+    };
+    std::unique_ptr<IFileLock> lockFile(const std::string& path) override {
+        return std::make_unique<lock>(*this, path);
+    }
+};
+
 struct fakeExit : IProgramExit {
     int ends = 0;
     void endProgram() override { ++ends; }
@@ -106,7 +134,8 @@ struct fakePlatform {
     fakeFolder folder;
     fakeExit exit;
     fakeFileDialog fileDialog;
-    platformServices services{settings, messages, beep, fileBrowser, folder, exit, fileDialog};
+    fakeLocks locks;
+    platformServices services{settings, messages, beep, fileBrowser, folder, exit, fileDialog, locks};
 
     fakePlatform() { folder.path = QDir(dir.path()).absolutePath().toStdString(); }
     std::string programFolder() const { return folder.path; }
