@@ -1,5 +1,8 @@
 // Press Key: the game's names for what the toolkit reports, and picking the pressed key in the key list.
 #include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "construction/clsKeyNames.h"
 #include "construction/frmConstructTest.h"
@@ -92,6 +95,24 @@ TEST(frmPressKey, picksThePressedKeyInTheListOrSaysWhyNot) {
         EXPECT_EQ(s.text("txtKind").toStdString(), notBound);
         EXPECT_EQ(s.asked(), message);
         EXPECT_TRUE(!message.empty() || shown == "F1" || s.form->focusWidget() == s.get("cmdContinue"));
+    }
+}
+
+// On the shipped definition file the key the game sees is picked, whatever Shift makes of it.
+TEST(frmPressKey, picksTheGamesNameOfTheKeyInTheShippedFile) {
+    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "../../InputFiles/SoF2 default.txt", std::ios::binary);
+    const std::string shipped{std::istreambuf_iterator<char>(in), {}};
+    for (const auto& [key, modifiers, picked] : std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, std::string>>{
+             {Qt::Key_Semicolon, Qt::NoModifier, "SEMICOLON"}, {Qt::Key_Colon, Qt::ShiftModifier, "SEMICOLON"},
+             {Qt::Key_Exclam, Qt::ShiftModifier, "1"}, {Qt::Key_Bar, Qt::ShiftModifier, "\\"},
+             {Qt::Key_CapsLock, Qt::NoModifier, "CAPSLOCK"}, {Qt::Key_Slash, Qt::KeypadModifier, "KP_SLASH"}}) {
+        constructScreen s(shipped);
+        onModal([&, key = key, modifiers = modifiers](QWidget* dialog) {
+            QTest::keyClick(dialog->findChild<QWidget*>("fraCapture"), key, modifiers);
+        });
+        s.run("cmdPressKey");
+        EXPECT_EQ(s.get<QComboBox>("cboKeys")->currentData(Qt::UserRole).toString().toStdString(), picked);
+        EXPECT_EQ(s.asked(), "");
     }
 }
 
