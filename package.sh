@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brenvolt developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and makes the Debian package
 # build/brenvolt_VERSION_ARCH.deb. Install it with: apt install ./build/brenvolt_*.deb
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brenvolt developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and starts Brenvolt beside its
 # InputFiles/ and Stuff/ folders.
 set -euo pipefail

@@ -18,7 +18,9 @@ constexpr int escape = 0x01000000, tab = 0x01000001, backtab = 0x01000002, backs
               numLock = 0x01000025, f1 = 0x01000030, altGr = 0x01001103;
 }  // namespace qt
 
-constexpr int functionKeys = 15;  // F1 to F15
+// F1 to F12: the function keys a keyboard sends the game (it has names for
+// F13 to F15 too, but no keyboard key reaches it as one of them).
+constexpr int functionKeys = 12;
 
 constexpr std::array<std::pair<int, const char*>, 24> namedKeys{{
     {qt::escape, "ESCAPE"},       {qt::tab, "TAB"},           {qt::backtab, "TAB"},         {qt::backspace, "BACKSPACE"},
@@ -40,7 +42,25 @@ constexpr std::array<std::pair<int, const char*>, 28> keypadKeys{{
     {'*', "KP_STAR"},         {'-', "KP_MINUS"},             {'+', "KP_PLUS"},        {'=', "KP_EQUALS"},
 }};
 
+// The game names a key by the character it sends without Shift, as on a US
+// keyboard (the layout its names follow): a shifted symbol names the key it
+// is on, so '!' is the key 1 and ':' the key ';'.
+constexpr std::array<std::pair<char, char>, 21> shiftedSymbols{{
+    {'!', '1'}, {'@', '2'}, {'#', '3'}, {'$', '4'}, {'%', '5'},  {'^', '6'}, {'&', '7'},
+    {'*', '8'}, {'(', '9'}, {')', '0'}, {'_', '-'}, {'+', '='},  {'{', '['}, {'}', ']'},
+    {'|', '\\'}, {':', ';'}, {'"', '\''}, {'<', ','}, {'>', '.'}, {'?', '/'}, {'~', '`'},
+}};
+
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The character the key sends without Shift; 0 for anything but printable ASCII.
+char unshifted(int qtKey) {
+    if (qtKey <= ' ' || qtKey >= 0x7f) return 0;
+    const char c = static_cast<char>(qtKey);
+    for (const auto& [symbol, key] : shiftedSymbols)
+        if (symbol == c) return key;
+    return lower(c);
+}
 
 }  // namespace
 
@@ -51,13 +71,17 @@ std::string clsKeyNames::forKey(int qtKey, bool keypad) {
     for (const auto& [code, name] : namedKeys)
         if (code == qtKey) return name;
     if (qtKey >= qt::f1 && qtKey < qt::f1 + functionKeys) return "F" + std::to_string(qtKey - qt::f1 + 1);
-    // A printable character names its key, letters in lower case; ';' would
-    // end the bind command and '"' start a quote, so ';' has a name of its
-    // own and '"' none.
-    if (qtKey == ';') return "SEMICOLON";
-    if (qtKey > ' ' && qtKey < 0x7f && qtKey != '"') return std::string(1, lower(static_cast<char>(qtKey)));
+    // Any other key of the number pad has no name.
+    if (keypad || isConsoleKey(qtKey, keypad)) return {};
+    // A key of the main block is named by its character; ';' would end the
+    // bind command, so the game names it SEMICOLON.
+    const char c = unshifted(qtKey);
+    if (c == ';') return "SEMICOLON";
+    if (c != 0) return std::string(1, c);
     return {};
 }
+
+bool clsKeyNames::isConsoleKey(int qtKey, bool keypad) { return !keypad && unshifted(qtKey) == '`'; }
 
 std::string clsKeyNames::forMouseButton(int qtButton) {
     // Left, right, middle, back, forward: the flags 1, 2, 4, 8, 16.

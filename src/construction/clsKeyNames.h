@@ -9,9 +9,14 @@
 class clsKeyNames {
 public:
     // The key's name; keypad: the key lies on the number pad (the game names
-    // those keys the same with Num Lock on or off). Empty when the game has
-    // no name for the key.
+    // those keys the same with Num Lock on or off). A character key is named
+    // by what it sends without Shift on a US keyboard ('!' is the key "1",
+    // ':' is "SEMICOLON"), letters in lower case. Empty when the game has no
+    // name for the key, and for the console key.
     static std::string forKey(int qtKey, bool keypad);
+    // The key left of 1 ('`', shifted '~'): the game opens its console with
+    // it and never runs a bind of it.
+    static bool isConsoleKey(int qtKey, bool keypad);
     // A mouse button (the toolkit's button flag): MOUSE1 left, MOUSE2 right,
     // MOUSE3 middle, MOUSE4 back, MOUSE5 forward; empty for any other.
     static std::string forMouseButton(int qtButton);

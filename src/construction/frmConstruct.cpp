@@ -338,15 +338,24 @@ void frmConstruct::cboKeys_Click() {
 }
 
 // Picks the key the player presses (or clicks, or turns the wheel) in the
-// key list, as picking it in the list does; a key the game has no name for,
-// or that the definition file does not list, is named in a message.
+// key list, as picking it in the list does; the console key, a key the game
+// has no name for, or one that the definition file does not list, is named
+// in a message.
 void frmConstruct::cmdPressKey_Click() {
     QPointer<frmPressKey> capture = new frmPressKey(ctx_, this);
     const bool pressed = capture->exec() == QDialog::Accepted && capture;
     const std::string name = pressed ? capture->pressedName() : std::string();
     const std::string shown = pressed ? capture->pressedText().toStdString() : std::string();
+    const bool consoleKey = pressed && capture->pressedConsoleKey();
     delete capture;
     if (!pressed) return;
+    if (consoleKey) {
+        ctx_.platform.messages.show("Console Key",
+                                    "The key " + shown + " opens the game's console, so the game never runs a bind "
+                                    "of it. Pick another key.",
+                                    msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
     if (name.empty()) {
         ctx_.platform.messages.show("Key Not Known",
                                     "The game has no name for " + (shown.empty() ? "this key" : "the key " + shown) +

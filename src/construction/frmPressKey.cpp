@@ -45,6 +45,7 @@ bool frmPressKey::eventFilter(QObject* watched, QEvent* event) {
             }
             if (key->key() == 0 || key->key() == Qt::Key_unknown) return true;
             const bool keypad = key->modifiers().testFlag(Qt::KeypadModifier);
+            consoleKey_ = clsKeyNames::isConsoleKey(key->key(), keypad);
             take(clsKeyNames::forKey(key->key(), keypad), QKeySequence(key->key()).toString(QKeySequence::NativeText));
             return true;
         }

@@ -20,6 +20,8 @@ public:
     // telling the player.
     const std::string& pressedName() const { return name_; }
     const QString& pressedText() const { return shown_; }
+    // The key pressed is the one that opens the game's console (no name).
+    bool pressedConsoleKey() const { return consoleKey_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,4 +33,5 @@ private:
     clsAppContext& ctx_;
     std::string name_;
     QString shown_;
+    bool consoleKey_ = false;
 };

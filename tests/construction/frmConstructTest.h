@@ -22,7 +22,7 @@ struct constructScreen {
     std::unique_ptr<frmConstruct> form;  // destroyed after help, whose window may be its child
     std::unique_ptr<helpWindowHolder> help;
 
-    constructScreen() {
+    explicit constructScreen(const std::string& definitions = constructDefinitions) : t{definitions} {
         help = std::make_unique<helpWindowHolder>(ctx);
         form = std::make_unique<frmConstruct>(ctx, *help);
         form->show();

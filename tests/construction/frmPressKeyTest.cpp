@@ -1,5 +1,8 @@
 // Press Key: the game's names for what the toolkit reports, and picking the pressed key in the key list.
 #include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "construction/clsKeyNames.h"
 #include "construction/frmConstructTest.h"
@@ -8,8 +11,21 @@ namespace {
 
 TEST(clsKeyNames, namesKeysButtonsAndWheelAsTheGameDoes) {
     for (const auto& [key, keypad, name] : std::vector<std::tuple<int, bool, std::string>>{
-             {Qt::Key_F1, false, "F1"}, {Qt::Key_F15, false, "F15"}, {Qt::Key_F16, false, ""}, {Qt::Key_A, false, "a"},
-             {Qt::Key_0, false, "0"}, {Qt::Key_Semicolon, false, "SEMICOLON"}, {Qt::Key_QuoteDbl, false, ""},
+             {Qt::Key_F1, false, "F1"}, {Qt::Key_F12, false, "F12"}, {Qt::Key_F13, false, ""}, {Qt::Key_A, false, "a"},
+             {Qt::Key_0, false, "0"}, {Qt::Key_Semicolon, false, "SEMICOLON"},
+             // The keys of the main block by what they send without Shift; the console key and
+             // characters no US key sends have no name.
+             {Qt::Key_Minus, false, "-"}, {Qt::Key_Equal, false, "="}, {Qt::Key_BracketLeft, false, "["},
+             {Qt::Key_BracketRight, false, "]"}, {Qt::Key_Backslash, false, "\\"}, {Qt::Key_Apostrophe, false, "'"},
+             {Qt::Key_Comma, false, ","}, {Qt::Key_Period, false, "."}, {Qt::Key_Slash, false, "/"},
+             {Qt::Key_Exclam, false, "1"}, {Qt::Key_At, false, "2"}, {Qt::Key_NumberSign, false, "3"},
+             {Qt::Key_Dollar, false, "4"}, {Qt::Key_Percent, false, "5"}, {Qt::Key_AsciiCircum, false, "6"},
+             {Qt::Key_Ampersand, false, "7"}, {Qt::Key_Asterisk, false, "8"}, {Qt::Key_ParenLeft, false, "9"},
+             {Qt::Key_ParenRight, false, "0"}, {Qt::Key_Underscore, false, "-"}, {Qt::Key_Plus, false, "="},
+             {Qt::Key_BraceLeft, false, "["}, {Qt::Key_BraceRight, false, "]"}, {Qt::Key_Bar, false, "\\"},
+             {Qt::Key_Colon, false, "SEMICOLON"}, {Qt::Key_QuoteDbl, false, "'"}, {Qt::Key_Less, false, ","},
+             {Qt::Key_Greater, false, "."}, {Qt::Key_Question, false, "/"}, {Qt::Key_QuoteLeft, false, ""},
+             {Qt::Key_AsciiTilde, false, ""}, {Qt::Key_Adiaeresis, false, ""}, {Qt::Key_ParenLeft, true, ""},
              {Qt::Key_Return, false, "ENTER"}, {Qt::Key_Enter, true, "KP_ENTER"}, {Qt::Key_Enter, false, "KP_ENTER"},
              {Qt::Key_Escape, false, "ESCAPE"}, {Qt::Key_Space, false, "SPACE"}, {Qt::Key_Tab, false, "TAB"},
              {Qt::Key_Backtab, false, "TAB"}, {Qt::Key_Backspace, false, "BACKSPACE"}, {Qt::Key_Pause, false, "PAUSE"},
@@ -34,6 +50,10 @@ TEST(clsKeyNames, namesKeysButtonsAndWheelAsTheGameDoes) {
         EXPECT_EQ(clsKeyNames::forMouseButton(button), name) << name;
     EXPECT_EQ(clsKeyNames::forWheel(120) + clsKeyNames::forWheel(-15) + clsKeyNames::forWheel(0), "MWHEELUPMWHEELDOWN");
     EXPECT_TRUE(clsKeyNames::sameKey("kp_enter", "KP_ENTER") && !clsKeyNames::sameKey("F1", "F10"));
+    for (const auto& [key, keypad, console] : std::vector<std::tuple<int, bool, bool>>{
+             {Qt::Key_QuoteLeft, false, true}, {Qt::Key_AsciiTilde, false, true}, {Qt::Key_Apostrophe, false, false},
+             {Qt::Key_1, false, false}, {Qt::Key_QuoteLeft, true, false}})
+        EXPECT_EQ(clsKeyNames::isConsoleKey(key, keypad), console) << std::hex << key;
 }
 
 void wheel(QWidget* area, int delta) {
@@ -56,6 +76,9 @@ TEST(frmPressKey, picksThePressedKeyInTheListOrSaysWhyNot) {
              {"wheel up", [](QWidget* a) { wheel(a, 120); }, "F1", notListed},
              {"Meta", [](QWidget* a) { QTest::keyClick(a, Qt::Key_Meta); }, "F1",
               "Key Not Known: The game has no name for the key Meta, so it cannot be bound. Pick another key. (!) [OK]\n"},
+             {"the console key", [](QWidget* a) { QTest::keyClick(a, Qt::Key_QuoteLeft); }, "F1",
+              "Console Key: The key ` opens the game's console, so the game never runs a bind of it. Pick another key. "
+              "(!) [OK]\n"},
              {"Escape", [](QWidget* a) { QTest::keyClick(a, Qt::Key_Escape); }, "F1", ""},
              {"Cancel", [](QWidget* a) { a->window()->findChild<QPushButton*>("cmdCancel")->click(); }, "F1", ""}}) {
         SCOPED_TRACE(what);
@@ -72,6 +95,24 @@ TEST(frmPressKey, picksThePressedKeyInTheListOrSaysWhyNot) {
         EXPECT_EQ(s.text("txtKind").toStdString(), notBound);
         EXPECT_EQ(s.asked(), message);
         EXPECT_TRUE(!message.empty() || shown == "F1" || s.form->focusWidget() == s.get("cmdContinue"));
+    }
+}
+
+// On the shipped definition file the key the game sees is picked, whatever Shift makes of it.
+TEST(frmPressKey, picksTheGamesNameOfTheKeyInTheShippedFile) {
+    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "../../InputFiles/SoF2 default.txt", std::ios::binary);
+    const std::string shipped{std::istreambuf_iterator<char>(in), {}};
+    for (const auto& [key, modifiers, picked] : std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, std::string>>{
+             {Qt::Key_Semicolon, Qt::NoModifier, "SEMICOLON"}, {Qt::Key_Colon, Qt::ShiftModifier, "SEMICOLON"},
+             {Qt::Key_Exclam, Qt::ShiftModifier, "1"}, {Qt::Key_Bar, Qt::ShiftModifier, "\\"},
+             {Qt::Key_CapsLock, Qt::NoModifier, "CAPSLOCK"}, {Qt::Key_Slash, Qt::KeypadModifier, "KP_SLASH"}}) {
+        constructScreen s(shipped);
+        onModal([&, key = key, modifiers = modifiers](QWidget* dialog) {
+            QTest::keyClick(dialog->findChild<QWidget*>("fraCapture"), key, modifiers);
+        });
+        s.run("cmdPressKey");
+        EXPECT_EQ(s.get<QComboBox>("cboKeys")->currentData(Qt::UserRole).toString().toStdString(), picked);
+        EXPECT_EQ(s.asked(), "");
     }
 }
 

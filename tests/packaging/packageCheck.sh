@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Checks of the installable program, run by ctest (see CMakeLists.txt here):
-#   packageCheck.sh desktop FILE                 the desktop entry validates
+#   packageCheck.sh desktop FILE                 the desktop entry validates, without a hint
 #   packageCheck.sh metainfo FILE                the AppStream file validates
 #   packageCheck.sh build BUILD_DIR WORK_DIR     cpack makes the .deb, unpacked into WORK_DIR/root
-#   packageCheck.sh files WORK_DIR ID VERSION    the package holds every file and its control fields
+#   packageCheck.sh files WORK_DIR ID VERSION LICENSE
+#                                                the package holds every file, the licence and its control fields
+#   packageCheck.sh lintian WORK_DIR             lintian finds no error and no warning in the .deb
 #   packageCheck.sh version WORK_DIR VERSION     the unpacked program prints its version
 #   packageCheck.sh installed WORK_DIR           the unpacked program runs installed from a fresh home
 #   packageCheck.sh portable BUILD_DIR           the build tree runs portable
@@ -24,7 +26,11 @@ has_line() {  # has_line OUTPUT LINE
 
 what=$1; shift
 case $what in
-desktop) desktop-file-validate "$1" ;;
+desktop)
+  # Hints (two main categories, say) leave the exit code at 0: any output fails.
+  out=$(desktop-file-validate "$1" 2>&1) || fail "$out"
+  [ -z "$out" ] || fail "$out"
+  ;;
 metainfo) appstreamcli validate --no-net "$1" ;;
 build)
   build=$1 work=$2
@@ -36,7 +42,7 @@ build)
   dpkg-deb -x "${debs[0]}" "$work/root"
   ;;
 files)
-  work=$1 id=$2 version=$3
+  work=$1 id=$2 version=$3 license=$4
   deb=("$work"/brenvolt_*.deb)
   listing=$(dpkg-deb -c "${deb[0]}" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }')
   for f in usr/bin/brenvolt \
@@ -46,15 +52,39 @@ files)
            "usr/share/icons/hicolor/scalable/apps/$id.svg" \
            "usr/share/icons/hicolor/256x256/apps/$id.png" \
            "usr/share/metainfo/$id.metainfo.xml" \
-           usr/share/man/man1/brenvolt.1.gz; do
+           usr/share/man/man1/brenvolt.1.gz \
+           usr/share/doc/brenvolt/copyright \
+           usr/share/doc/brenvolt/changelog.Debian.gz \
+           usr/share/lintian/overrides/brenvolt; do
     has_line "$listing" "./$f"
   done
   file -b "$work/root/usr/share/icons/hicolor/256x256/apps/$id.png" | grep -q "256 x 256" || fail "the icon is not 256 px"
   control=$(dpkg-deb -f "${deb[0]}" Package Version Section)
   has_line "$control" "Package: brenvolt"
-  has_line "$control" "Version: $version"
-  has_line "$control" "Section: games"
+  has_line "$control" "Section: utils"
+  # The release and the package's own revision; the change log's first entry names that version.
+  debian_version=$(dpkg-deb -f "${deb[0]}" Version)
+  [[ $debian_version =~ ^${version//./\.}-[0-9]+$ ]] || fail "version $debian_version is not $version-REVISION"
+  first=$(zcat "$work/root/usr/share/doc/brenvolt/changelog.Debian.gz" | head -n 1)
+  [[ $first == "brenvolt ($debian_version) "* ]] || fail "the change log starts with '$first'"
+  # The copyright file holds the licence word for word (a DEP-5 text: one blank
+  # in front of each line, '.' for an empty one), after its copyright line.
+  copyright=$work/root/usr/share/doc/brenvolt/copyright
+  head -n 1 "$copyright" | grep -q "copyright-format/1.0" || fail "the copyright file is not machine-readable"
+  has_line "$(cat "$copyright")" "$(grep -m 1 '^Copyright' "$license" | sed 's/^Copyright (c) /Copyright: /')"
+  licence_text=$(awk '/^License: MIT$/ { text = ""; next } { text = text $0 "\n" } END { printf "%s", text }' \
+                 "$copyright" | sed 's/^ //; s/^\.$//')
+  [ "$licence_text" = "$(tail -n +5 "$license")" ] || fail "the copyright file's MIT text is not the licence"
+  grep -q "<project_license>MIT</project_license>" "$work/root/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "the AppStream data names no project licence"
   dpkg-deb -f "${deb[0]}" Depends | grep -q "libqt6widgets6" || fail "Depends does not name libqt6widgets6"
+  ;;
+lintian)
+  work=$1
+  deb=("$work"/brenvolt_*.deb)
+  # Information tags are listed but pass; an override in the package says why it holds.
+  out=$(lintian --display-info --fail-on error,warning "${deb[0]}" 2>&1) || fail "lintian:"$'\n'"$out"
+  echo "$out"
   ;;
 version)
   work=$1 version=$2
