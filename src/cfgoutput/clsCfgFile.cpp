@@ -47,7 +47,7 @@ std::string errnoText(int err) { return std::strerror(err); }
 // ".brenvolt-XXXXXX.tmp": short, so that the longest name the file system
 // takes for the target still leaves room for it.
 std::string temporaryName() {
-    static std::mt19937_64 generator{std::random_device{}()};
+    thread_local std::mt19937_64 generator{std::random_device{}()};
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
     std::string name = ".brenvolt-";

@@ -132,7 +132,7 @@ clsDraft::~clsDraft() {
 // there is nothing to write.
 std::optional<clsDraft::job> clsDraft::take(clsCfgBuilder& builder, const clsDateTime& when,
                                             const std::string& opened) {
-    if (failed_.exchange(false)) changes_ = true;
+    if (failed_.exchange(false)) changes_ = openedChanged_ = true;
     if (finished_ || folder_.empty() || !changes_) return std::nullopt;
     changes_ = false;
     std::string bytes;
@@ -140,16 +140,27 @@ std::optional<clsDraft::job> clsDraft::take(clsCfgBuilder& builder, const clsDat
         const std::lock_guard lock(mutex_);
         bytes.swap(spare_);
     }
-    job j{folder_, name_, std::nullopt};
-    if (clsCfgFile::contentsInto(bytes, builder, name_, when, notes(definitions_, opened)) > 0)
+    job j{folder_, name_, std::nullopt, openedChanged_, openedChanged_ ? opened_ : std::nullopt};
+    openedChanged_ = false;
+    // With a file opened, no bind left is work too: saving takes the file's binds out.
+    if (clsCfgFile::contentsInto(bytes, builder, name_, when, notes(definitions_, opened)) > 0 || opened_)
         j.bytes = std::move(bytes);
     return j;
 }
 
 bool clsDraft::store(const job& j) {
     std::error_code ec;
-    if (!j.bytes) return removeFiles(j.folder + "/" + j.name);
+    const std::string path = j.folder + "/" + j.name;
+    if (!j.bytes) return removeFiles(path);
     fs::create_directories(j.folder, ec);
+    if (j.sidecarChanged) {
+        const std::string sidecar = fs::path(sidecarPath(path)).filename().string();
+        if (j.sidecar) {
+            if (!clsCfgFile::writeAtomically(j.folder, sidecar, *j.sidecar).ok) return false;
+        } else if (fs::remove(sidecarPath(path), ec); ec) {
+            return false;
+        }
+    }
     return clsCfgFile::writeAtomically(j.folder, j.name, *j.bytes).ok;
 }
 
@@ -209,8 +220,10 @@ std::optional<clsDraftInfo> clsDraft::read(const std::string& path) {
     if (path.empty()) return std::nullopt;
     clsDraftInfo info;
     info.path = path;
-    const clsCfgImport read = clsCfgImport::fromFile(info.path, largest);
-    if (read.problem != clsImportProblem::none || read.bindings.empty()) return std::nullopt;
+    const clsCfgImport read = clsCfgImport::fromFile(info.path, largest, clsKeyRule::anyWord);
+    std::error_code ec;
+    if (read.problem != clsImportProblem::none || (read.bindings.empty() && !fs::exists(sidecarPath(path), ec)))
+        return std::nullopt;
     info.binds = read.bindings.size();
     std::string date, time;
     for (const std::string& line : headerOf(info.path)) {

@@ -66,11 +66,19 @@ public:
     const std::string& definitions() const { return definitions_; }
 
     void changed() { changes_ = true; }
+    // The bytes of the cfg file opened in this run (none: none was), kept
+    // in the sidecar, so that binds restored from the draft are saved into
+    // that file as they would have been.
+    void setOpened(std::optional<std::string> bytes) {
+        opened_ = std::move(bytes);
+        openedChanged_ = true;
+        changes_ = true;
+    }
     bool hasChanges() const { return changes_ && !finished_; }
     // The draft on disk already holds the binds (they were just restored from it).
     void keep() { changes_ = false; }
     // Writes the binds when they changed since the last draft; with no bind
-    // left the draft is removed. False when that failed.
+    // left (and no opened file) the draft is removed. False when that failed.
     bool write(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened);
     // The same, the disk work done on the draft's own thread.
     void writeLater(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened);
@@ -91,7 +99,7 @@ public:
     static bool removeFiles(const std::string& draftPath);
     // The drafts in folder, newest first (by the time they were last written).
     static std::vector<std::string> candidates(const std::string& folder);
-    // The draft at path, when it holds binds.
+    // The draft at path, when it holds binds or an opened file.
     static std::optional<clsDraftInfo> read(const std::string& path);
     // The comment lines a draft adds to the cfg file's header.
     static std::vector<std::string> notes(const std::string& definitions, const std::string& opened);
@@ -102,6 +110,8 @@ private:
         std::string folder;
         std::string name;
         std::optional<std::string> bytes;
+        bool sidecarChanged = false;        // write (or, with none, remove) the sidecar first
+        std::optional<std::string> sidecar;
     };
     std::optional<job> take(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened);
     static bool store(const job& j);
@@ -111,6 +121,8 @@ private:
     std::string name_ = legacyName;
     std::string definitions_;
     std::function<void()> onDiscard_;
+    std::optional<std::string> opened_;
+    bool openedChanged_ = false;
     bool changes_ = false;
     bool finished_ = false;
 

@@ -496,9 +496,7 @@ bool frmConstruct::openCfg(const std::string& path) {
                               " stays as it is: only the binds you change are written.";
     if (read.bindings.empty()) {
         const std::size_t made = ctx_.builder.bound_count();
-        ctx_.document = std::move(document);
-        ctx_.openedCfg = name;
-        ctx_.draft.changed();
+        ctx_.openDocument(std::move(document));
         messages.show(title,
                       name + " holds no binds yet" +
                           (made == 0 ? std::string(".")
@@ -521,8 +519,7 @@ bool frmConstruct::openCfg(const std::string& path) {
     }
     document.leaveAlone(opened.refused);
     const std::string report = clsOpenReport::opened(name, read, opened) + keeps;
-    ctx_.document = std::move(document);
-    ctx_.openedCfg = name;
+    ctx_.openDocument(std::move(document));
     if (!opened.addedKeys.empty()) fillKeyList();
     showFirstBind();
     messages.show(title, report, msgIcon::Information, msgButtons::Ok);

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <algorithm>
+#include <filesystem>
 #include <QKeyEvent>
 #include <QFile>
 #include <QLayout>
@@ -195,10 +196,14 @@ void frmStart::offerDraft() {
         if (!draft) return;
         const std::string binds =
             draft->binds == 1 ? "the 1 bind" : "the " + std::to_string(draft->binds) + " binds";
+        const std::string made = "(made " + draft->made + " with " + draft->definitions + ")";
         // Yes is the default: Enter keeps the work; only No deletes it.
         const msgAnswer answer = ctx_->platform.messages.show(
             "Restore?",
-            "Restore " + binds + " you had not saved (made " + draft->made + " with " + draft->definitions + ")?",
+            draft->opened.empty() || !std::filesystem::exists(clsDraft::sidecarPath(draft->path))
+                ? "Restore " + binds + " you had not saved " + made + "?"
+                : "Restore the changes to " + draft->opened + " you had not saved, " + std::to_string(draft->binds) +
+                      (draft->binds == 1 ? " bind " : " binds ") + made + "?",
             msgIcon::Question, msgButtons::YesNo, msgAnswer::Yes);
         if (answer == msgAnswer::Yes) break;
         if (answer != msgAnswer::No) {
@@ -232,10 +237,24 @@ void frmStart::offerDraft() {
 std::string frmStart::restoreDraft() {
     const clsDraftInfo draft = *pendingDraft_;
     pendingDraft_.reset();
-    const clsCfgImport read = clsCfgImport::fromFile(draft.path, clsDraft::largest);
+    const clsCfgImport read = clsCfgImport::fromFile(draft.path, clsDraft::largest, clsKeyRule::anyWord);
+    // The file opened in that run, when the draft kept it: its binds are
+    // opened first, so that the keys it adds and the binds the builder
+    // leaves alone are the same as then; then the draft's binds replace them.
+    std::string bytes;
+    std::size_t size = 0;
+    if (clsCfgImport::readFile(clsDraft::sidecarPath(draft.path), clsCfgImport::largestFile, bytes, size) ==
+        clsImportProblem::none) {
+        clsCfgDocument opened(draft.opened, std::move(bytes));
+        opened.leaveAlone(ctx_->builder.open_binds(opened.read().binds()).refused);
+        ctx_->builder.Reset_Binds();
+        ctx_->openDocument(std::move(opened));
+    } else {
+        ctx_->openedCfg = draft.opened;
+    }
     const clsOpenResult restored = ctx_->builder.open_binds(read.binds());
-    ctx_->openedCfg = draft.opened;
-    if (restored.opened > 0 && draft.definitions == ctx_->draft.definitions()) ctx_->draft.keep();
+    if ((restored.opened > 0 || read.bindings.empty()) && draft.definitions == ctx_->draft.definitions())
+        ctx_->draft.keep();
     if (restored.refused.empty() && restored.addedKeys.empty() && read.skipped.empty()) return {};
     return clsOpenReport::opened("the draft of your unsaved binds", read, restored);
 }

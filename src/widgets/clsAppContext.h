@@ -32,6 +32,13 @@ struct clsAppContext {
     clsCfgDocument document;
 
     bool writeDraft() { return draft.write(builder, clock(), openedCfg); }
+    // The cfg file opened last becomes the one saving writes into; its
+    // bytes go into the draft too.
+    void openDocument(clsCfgDocument opened) {
+        openedCfg = opened.name();
+        draft.setOpened(opened.bytes());
+        document = std::move(opened);
+    }
 
     // The folders of the run ("/" separated, no trailing separator): beside
     // the program, or for an installed program the shipped and the user's own.

@@ -118,7 +118,8 @@ TEST(frmConstructText, theFocusGoesWhereTheNextStepStarts) {
         constructScreen s;
         s.run(sayF1 + "Colors:1 Color0:Red Switch:1");
         s.get<QLineEdit>("txtText")->setText("hi");
-        onModal([](QWidget*) {});  // the OSP dialog, left alone
+        // The OSP dialog, left alone; armed only for the step that opens it, so that no handler outlives the test.
+        if (std::string(steps).find("Osp") != std::string::npos) onModal([](QWidget*) {});
         s.run(steps);
         EXPECT_EQ(s.form->focusWidget(), s.get(focus));
     }

@@ -64,6 +64,32 @@ protected:
     std::vector<std::string> draftsOnDisk() { return clsDraft::candidates(data); }
 };
 
+// A run that opened the player's own file keeps its bytes beside the draft: restored, even with every bind
+// cleared, saving writes that file back with only the changes.
+TEST_F(drafts, aRestoredDraftSavesIntoTheFileOpenedThen) {
+    const std::string mine = p.programFolder() + "/autoexec.cfg", kept = "seta name me\n// mine\nexec x.cfg\n";
+    std::ofstream(mine, std::ios::binary) << "seta name me\nbind F1 say old\n// mine\nbind F2 +attack\nexec x.cfg\n";
+    open();
+    ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
+    ASSERT_TRUE(construct()->openCfg(mine));
+    start->context().builder.Reset_Binds();
+    start->drafts().flush();
+    start.reset();
+    p.messages.log.clear();
+
+    restart({A::Yes});
+    EXPECT_NE(p.messages.asked().find("Restore the changes to autoexec.cfg you had not saved, 0 binds (made"),
+              std::string::npos) << p.messages.asked();
+    ASSERT_TRUE(construct());
+    EXPECT_EQ(start->context().builder.bound_count(), 0u);
+    EXPECT_EQ(start->context().document.saved({}, "autoexec.cfg", {}), kept);
+    // A save removes the draft and the kept file with it.
+    p.messages.answers = {A::Yes};
+    ASSERT_TRUE(saveAs(construct(), ""));
+    EXPECT_TRUE(draftsOnDisk().empty());
+    EXPECT_FALSE(fs::exists(clsDraft::sidecarPath(start->context().draft.path())));
+}
+
 // Yes restores (Enter answers Yes: it loses nothing); the draft on disk becomes this run's and stays until the
 // work is saved.
 TEST_F(drafts, restoreYesOpensTheBindsAgain) {
