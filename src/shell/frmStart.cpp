@@ -179,8 +179,11 @@ bool frmStart::handOver(const std::string& path, const std::string& fileName) {
     ctx_->draft.setDefinitions(fileName);
     ctx_->platform.settings.write(clsCfgBuilder::settingsApp, lastDefinitionsSection, lastDefinitionsKey, fileName);
     hide();
-    const std::string restored = pendingDraft_ ? restoreDraft() : std::string();
+    const bool restoring = pendingDraft_.has_value();
+    const std::string restored = restoring ? restoreDraft() : std::string();
     if (!construct_) construct_ = std::make_unique<frmConstruct>(*ctx_, *help_);
+    // Restored binds show as after Done: the first bound key with its type.
+    if (restoring) construct_->showFirstBind();
     construct_->show();
     tellAfterHandOver(fileName);
     if (!restored.empty())

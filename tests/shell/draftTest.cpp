@@ -99,6 +99,7 @@ TEST_F(drafts, restoreYesOpensTheBindsAgain) {
               "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)? (?) [Yes* No]\n");
     ASSERT_TRUE(construct() && construct()->isVisible() && !start->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
+    EXPECT_EQ(construct()->findChild<QComboBox*>("cboKeys")->currentText(), "F1");  // as after Done
     EXPECT_EQ(start->context().draft.path(), left);
     start->context().clock = [] { return clsDateTime{2030, 1, 1, 0, 0, 0}; };
     start->drafts().flush();  // the draft already holds them: not written again
