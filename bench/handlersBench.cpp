@@ -17,11 +17,11 @@
 #include <memory>
 #include <string>
 
-#include "cfgoutput/clsCfgFile.h"
-#include "construction/frmConstruct.h"
-#include "help/helpWindowHolder.h"
+#include "model/cfgfile/clsCfgFile.h"
+#include "ui/construction/frmConstruct.h"
+#include "ui/help/helpWindowHolder.h"
 #include "platform/platformServices.h"
-#include "widgets/clsAppContext.h"
+#include "ui/shell/clsAppContext.h"
 #include "support/fakePlatform.h"
 
 namespace {

@@ -14,10 +14,10 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include "bindmodel/clsCfgBuilder.h"
-#include "cfgoutput/clsCfgFile.h"
-#include "cfgoutput/clsCfgImport.h"
-#include "cfgoutput/clsDraft.h"
+#include "model/binds/clsCfgBuilder.h"
+#include "model/cfgfile/clsCfgFile.h"
+#include "model/cfgfile/clsCfgImport.h"
+#include "model/cfgfile/clsDraft.h"
 
 namespace fs = std::filesystem;
 

@@ -31,7 +31,7 @@
 #include <memory>
 
 #include "platform/QtPlatform.h"
-#include "shell/frmStart.h"
+#include "ui/shell/frmStart.h"
 
 namespace {
 

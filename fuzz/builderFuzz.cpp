@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "bindmodel/clsCfgBuilder.h"
-#include "bindmodel/clsConsoleLexer.h"
-#include "cfgoutput/clsCfgFile.h"
+#include "model/binds/clsCfgBuilder.h"
+#include "model/console/clsConsoleLexer.h"
+#include "model/cfgfile/clsCfgFile.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "bindmodel/clsCfgBuilder.h"
-#include "bindmodel/clsConsoleLexer.h"
-#include "bindmodel/clsGameKeys.h"
-#include "cfgoutput/clsCfgDocument.h"
-#include "cfgoutput/clsCfgFile.h"
-#include "cfgoutput/clsCfgImport.h"
+#include "model/binds/clsCfgBuilder.h"
+#include "model/console/clsConsoleLexer.h"
+#include "model/keys/clsGameKeys.h"
+#include "model/cfgfile/clsCfgDocument.h"
+#include "model/cfgfile/clsCfgFile.h"
+#include "model/cfgfile/clsCfgImport.h"
 
 namespace {
 

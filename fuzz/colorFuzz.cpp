@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "bindmodel/clsScheme.h"
+#include "model/binds/clsScheme.h"
 
 namespace {
 

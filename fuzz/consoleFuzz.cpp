@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "bindmodel/clsConsoleLexer.h"
-#include "construction/clsChatPreview.h"
+#include "model/console/clsConsoleLexer.h"
+#include "model/console/clsChatPreview.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "definitions/clsFileReader.h"
+#include "model/definitions/clsFileReader.h"
 
 namespace {
 

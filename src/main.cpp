@@ -7,8 +7,8 @@
 #include "appInfo.h"
 #include "platform/QtPlatform.h"
 #include "platform/quitSignals.h"
-#include "shell/commandLine.h"
-#include "shell/frmStart.h"
+#include "ui/shell/commandLine.h"
+#include "ui/shell/frmStart.h"
 
 int main(int argc, char** argv) {
     // The name also names the per-user data folder (~/.local/share/brenvolt).

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "definitions/scratchFolder.h"
+#include "model/definitions/scratchFolder.h"
 #include "support/fakePlatform.h"
 #include "support/uiSteps.h"
 

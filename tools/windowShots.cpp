@@ -17,9 +17,9 @@
 #include <functional>
 #include <iostream>
 
-#include "construction/frmConstruct.h"
+#include "ui/construction/frmConstruct.h"
 #include "platform/QtPlatform.h"
-#include "shell/frmStart.h"
+#include "ui/shell/frmStart.h"
 #include "support/fakePlatform.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "shell/clsFolderChoice.h"
+#include "model/folders/clsFolderChoice.h"
 
 // Where the program lives and which folders it reads and writes. Paths use
 // "/" inside the program; nativePath writes one with the platform's

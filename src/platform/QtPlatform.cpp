@@ -14,7 +14,7 @@
 #include <QUrl>
 
 #include "appInfo.h"
-#include "widgets/breakableText.h"
+#include "platform/breakableText.h"
 
 namespace {
 QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }

@@ -6,7 +6,7 @@
 #include "platform/IMessageBox.h"
 #include "platform/IProgramExit.h"
 #include "platform/IProgramFolder.h"
-#include "platform/ISettingsStore.h"
+#include "model/settings/ISettingsStore.h"
 
 // The seams to the outside world, handed to every window.
 struct platformServices {

@@ -8,11 +8,11 @@
 #include <iostream>
 #include <string>
 
-#include "bindmodel/clsCfgBuilder.h"
-#include "cfgoutput/clsCfgImport.h"
-#include "cfgoutput/clsDraft.h"
+#include "model/binds/clsCfgBuilder.h"
+#include "model/cfgfile/clsCfgImport.h"
+#include "model/cfgfile/clsDraft.h"
 #include "platform/QtPlatform.h"
-#include "shell/draftOwner.h"
+#include "ui/shell/draftOwner.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

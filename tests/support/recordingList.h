@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "bindmodel/clsListControl.h"
+#include "model/binds/clsListControl.h"
 
 // A list control that keeps what it was given.
 struct recordingList : clsListControl {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "construction/frmConstruct.h"
-#include "shell/frmStart.h"
+#include "ui/construction/frmConstruct.h"
+#include "ui/shell/frmStart.h"
 
 // Runs `act` on the modal window that opens next, inside its own event loop; closes it if `act` left it open,
 // so no test waits for a hand.

@@ -1,0 +1,91 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/binds/clsListControl.h"
+#include "model/binds/clsOpenedBind.h"
+#include "model/definitions/clsReadReport.h"
+#include "model/binds/clsScheme.h"
+#include "model/definitions/clsFileReader.h"
+#include "model/definitions/clsGroup.h"
+#include "model/settings/ISettingsStore.h"
+
+// The one object through which every window reaches the program's data.
+class clsCfgBuilder {
+public:
+    static inline const std::string settingsApp = "Brenvolt Beta 0.98";
+    static inline const std::string settingsSection = "ColorSettings";
+    static inline const std::string settingsKey = "ColorStyle";
+
+    clsCfgBuilder();
+
+    void Reset_Binds();
+    // False when the file could not be read (missing, unreadable, a folder):
+    // then nothing is read and the groups, the scheme and the report are
+    // unchanged. Entries the game would misread (clsEntryCheck) and entries
+    // past a full group are left out and listed in get_left_out.
+    bool read_info(const std::string& filename);
+    // What the latest read_info left out.
+    const clsReadReport& get_left_out() const { return leftOut; }
+    void fillCombo(clsListControl& combo, const std::string& token);
+    void fillListBox(clsListControl& list, const std::string& token);
+    std::string get_value(const std::string& token, const std::string& descr);
+    std::string get_description(const std::string& token, const std::string& value);
+    const clsbind& get_next_bind();
+    // An unknown token answers an empty group.
+    clsGroup& getGroup(const std::string& token);
+    // The adds answer false, and change nothing, when the key's cfg line
+    // would be longer than the game reads or read otherwise than it shows;
+    // get_refusal then says why.
+    bool add_code(const std::string& key, const std::string& txt, const std::string& kind,
+                  const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
+                  const std::string& switchStep, bool toFront);
+    bool add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+                      bool toFront);
+    bool add_radio_code(const std::string& key, const std::string& Code, const std::string& Description);
+    clsLineVerdict get_refusal() const { return scheme->refused(); }
+    void printScheme(clsListControl& list);
+    void remove_bind_part(const std::string& key);
+    void remove_entire_bind(const std::string& key);
+    std::string get_bindcode(const std::string& key);
+    std::string get_binddesc(const std::string& key);
+    std::string get_bindKind(const std::string& key);
+    void go_to_first_bind();
+    // The number of bound keys.
+    std::size_t bound_count();
+
+    // Replaces every bind by the given ones (binds read from a cfg file), all
+    // or nothing: a bind whose line the console would not read as it is
+    // kept, or whose key cannot be added, is refused; when none is left,
+    // nothing changes at all. A key matches the loaded key that names the
+    // same key to the game (clsGameKeys: "f1" is F1, "A" is not "a") and
+    // takes the loaded spelling; a key the definition file does not list is
+    // added at the end of the key list, so Reset keeps it. A radio bind is named by the definition
+    // file's radio command with its code, else by its code.
+    clsOpenResult open_binds(const std::vector<clsOpenedBind>& binds);
+
+    // Called after every change the binds may have taken (an add that was
+    // not refused, undo, clear, reset, open); empty: none.
+    void set_on_change(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+    // Stores the style name in use under the settings entry.
+    void SaveSettings(ISettingsStore& store, const std::string& currentColorStyle);
+
+private:
+    static std::string fitToWidth(const std::string& text, std::int16_t width);
+    void newScheme();
+    bool changed(bool really = true);
+
+    clsGroup colorGroup;
+    clsGroup radioGroup;
+    clsGroup ospGroup;
+    clsGroup keyGroup;
+    clsGroup noGroup;
+    clsFileReader reader;
+    std::unique_ptr<clsScheme> scheme;
+    clsReadReport leftOut;
+    std::function<void()> onChange_;
+};

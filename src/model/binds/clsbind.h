@@ -1,0 +1,32 @@
+#pragma once
+#include <cstddef>
+#include <vector>
+#include <string>
+
+#include "model/binds/clsBindPart.h"
+
+// Everything one key does in the game: its ordered parts and their kind.
+class clsbind {
+public:
+    std::string key;
+    std::string kind;          // "", "say", "say_team", "radio:"; "START"/"END" for markers
+    clsbind* nxt = nullptr;    // chain links set by the scheme, never owning
+    clsbind* prev = nullptr;
+
+    void Add_to_Back(clsBindPart codepiece, const std::string& the_kind);
+    void Add_to_front(clsBindPart codepiece, const std::string& the_kind);
+    std::string get_desc() const;
+    std::string get_code() const;
+    // Append the same texts as get_desc and get_code to out, without a temporary.
+    void appendDesc(std::string& out) const;
+    void appendCode(std::string& out) const;
+    std::size_t codeLength() const;
+    // Removes the part at the back. The kind is emptied only when that was
+    // the last part: a bind that still has pieces stays bound.
+    void Remove_Latest();
+    void remove_all();
+    std::size_t partCount() const { return parts.size(); }
+
+private:
+    std::vector<clsBindPart> parts;  // few per bind; empty binds allocate nothing
+};

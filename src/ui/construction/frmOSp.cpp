@@ -1,0 +1,63 @@
+#include "ui/construction/frmOSp.h"
+
+#include <QKeyEvent>
+
+#include "ui/styles/stylePainter.h"
+#include "ui/widgets/designFont.h"
+#include "ui/widgets/qtListControl.h"
+
+frmOSp::frmOSp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setupUi(this);
+    useDesignFont(this);
+    cboOsp->setFocus();
+
+    connect(cmdOk, &QPushButton::clicked, this, &frmOSp::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOSp::cmdCancel_Click);
+
+    Form_Load();
+}
+
+void frmOSp::set_Properties(const std::string& a_key, const std::string& a_kind, const std::string& a_front) {
+    bindKey = a_key;
+    bindKind = a_kind;
+    frontFlag = a_front;
+}
+
+void frmOSp::Form_Load() {
+    applyColorStyle();
+    comboListControl list(cboOsp, /*sorted=*/true);
+    ctx_.builder.fillCombo(list, "osp:");
+}
+
+void frmOSp::applyColorStyle() {
+    stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
+    paint.form(this);
+    paint.buttons({cmdOk, cmdCancel});
+    paint.labels({lblOsp});
+    paint.boxes({cboOsp});
+}
+
+void frmOSp::cmdOk_Click() {
+    const std::string chosen = pickedText(cboOsp);
+    if (!chosen.empty()) {
+        // Two tokens of the same name both give the first one's text.
+        const std::string token = ctx_.builder.get_value("osp:", chosen);
+        if (!ctx_.builder.add_osp_code(bindKey, token, bindKind, frontFlag == "True")) {
+            // The bind stays as it was; the player is told why.
+            const clsRefusal r = clsBindLine::refusal(ctx_.builder.get_refusal(), false);
+            ctx_.platform.messages.show(r.title, r.text, msgIcon::Exclamation, msgButtons::Ok);
+        }
+    }
+    accept();
+}
+
+void frmOSp::cmdCancel_Click() { reject(); }
+
+void frmOSp::keyPressEvent(QKeyEvent* event) {
+    // Escape presses Cancel (an open list closes itself first).
+    if (event->matches(QKeySequence::Cancel)) {
+        cmdCancel->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,41 @@
+#include "ui/help/frmHelp.h"
+
+#include "ui/widgets/keyPressFilter.h"
+#include "model/help/clsHelpText.h"
+#include "ui/styles/stylePainter.h"
+#include "ui/widgets/designFont.h"
+
+frmHelp::frmHelp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setupUi(this);
+    // Nothing the user does changes the text (frmHelp.ui makes it read-only);
+    // it can still be read with the keyboard, selected and copied. Every
+    // typed character beeps.
+    beepOnTyping(txtHelp, ctx_.platform.beep);
+    useDesignFont(this);
+    txtHelp->setFocus();
+    connect(cmdOk, &QPushButton::clicked, this, &frmHelp::cmdOk_Click);
+
+    Form_Load();
+}
+
+void frmHelp::Form_Load() {
+    fillHelpText();
+    applyColorStyle();
+}
+
+void frmHelp::fillHelpText() {
+    const std::string folder = ctx_.platform.folder.nativePath(ctx_.inputFolder());
+    // The box breaks lines at "\n".
+    QString text = QString::fromUtf8(clsHelpText::build(folder));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txtHelp->setPlainText(text);
+}
+
+void frmHelp::applyColorStyle() {
+    stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
+    paint.form(this);
+    paint.buttons({cmdOk});
+    paint.boxes({txtHelp});
+}
+
+void frmHelp::cmdOk_Click() { accept(); }

@@ -1,0 +1,139 @@
+#include "ui/save/frmSaveToFile.h"
+
+#include <QFileInfo>
+
+#include "model/console/groupedNumber.h"
+#include "ui/widgets/keyPressFilter.h"
+#include "ui/styles/stylePainter.h"
+#include "ui/widgets/designFont.h"
+#include "ui/widgets/fitCaption.h"
+
+frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setupUi(this);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSaveToFile::cmdSave_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmSaveToFile::cmdBack_Click);
+    // Letters and digits only: the program adds ".cfg", and the file always
+    // lands in the output folder. Enter in the name saves (Save is the
+    // dialog's default button).
+    const clsInputHandler& filters = ctx_.inputHandler;
+    boxRules name{[&filters](char c, std::string_view, std::string_view) {
+                      return filters.filterFileName(static_cast<unsigned char>(c)) != 0;
+                  },
+                  [&filters](std::string_view text) { return filters.cleanFileName(text); }};
+    name.enterSubmits = true;
+    filterBox(txtFilename, ctx_.platform.beep, std::move(name));
+
+    // After a cfg file was opened, its name is offered, as far as a name
+    // here may hold it: "my-binds.cfg" offers "mybinds", which saves a new
+    // file beside the opened one rather than replacing a file of another
+    // name (a name of no letter or digit offers nothing).
+    if (!ctx_.openedCfg.empty()) {
+        const QString opened = QString::fromStdString(ctx_.openedCfg);
+        const QString name = opened.endsWith(QStringLiteral(".cfg"), Qt::CaseInsensitive) ? opened.chopped(4) : opened;
+        txtFilename->setText(QString::fromStdString(ctx_.inputHandler.cleanFileName(name.toStdString())));
+    }
+    useDesignFont(this);
+    // "Save and Quit" comes first in the tab order and holds the focus.
+    cmdSave->setFocus();
+    Form_Load();
+}
+
+void frmSaveToFile::Form_Load() {
+    setWindowTitle(QStringLiteral("Save File"));
+    applyColorStyle();
+}
+
+void frmSaveToFile::cmdSave_Click() {
+    const std::string typedName = txtFilename->text().toStdString();
+    if (typedName.empty()) {
+        ctx_.platform.messages.show("Missing Information", "A file needs a name...", msgIcon::Exclamation,
+                                    msgButtons::Ok);
+        return;
+    }
+    const std::string fileName = typedName + ".cfg";
+    const std::string folder = ctx_.outputFolder();
+
+    const bool replacing = QFileInfo::exists(QString::fromStdString(folder + "/" + fileName));
+    if (replacing &&
+        ctx_.platform.messages.show("File Already Exists!", "Do you want to replace the file " + fileName + "?",
+                                    msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes) {
+        txtFilename->clear();
+        return;
+    }
+    if (!confirmSize(fileName)) return;
+
+    const clsWriteResult written = writeCfgFile(fileName, folder);
+    if (!written.ok) {
+        // Nothing was written and an earlier file is untouched: the user may
+        // try another name or go back.
+        ctx_.platform.messages.show("Save Failed",
+                                    "The file " + ctx_.platform.folder.nativePath(folder + "/" + fileName) +
+                                        " could not be saved.\r\n" + written.reason,
+                                    msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
+    // The work is saved: its draft is no longer needed.
+    ctx_.draft.discard();
+    if (replacing) {
+        ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
+        showSaved(fileName);
+    } else {
+        showSaved(fileName);
+        ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
+    }
+    ctx_.platform.fileBrowser.openFolder(folder + "/");
+    ctx_.platform.exit.endProgram();
+    accept();
+}
+
+// A file the game's console would not run is written only when the user
+// wants it anyway.
+bool frmSaveToFile::confirmSize(const std::string& fileName) {
+    const std::size_t size = ctx_.document.contents(ctx_.builder, fileName, ctx_.clock()).size();
+    if (size <= largestRunnableFile) return true;
+    return ctx_.platform.messages.show("File Too Large",
+                                       "The file " + fileName + " would be " + groupedNumber(size) +
+                                           " bytes, but the game's console runs at most " +
+                                           groupedNumber(largestRunnableFile) +
+                                           " bytes in one exec (its command buffer holds " + groupedNumber(consoleBuffer) +
+                                           " bytes, one of them for the line end it adds). A larger file is not "
+                                           "run at all.\r\n\r\nSave it anyway?",
+                                       msgIcon::Exclamation, msgButtons::YesNo, msgAnswer::No) == msgAnswer::Yes;
+}
+
+clsWriteResult frmSaveToFile::writeCfgFile(const std::string& fileName, const std::string& folder) {
+    return clsCfgFile::writeAtomically(folder, fileName, ctx_.document.contents(ctx_.builder, fileName, ctx_.clock()));
+}
+
+void frmSaveToFile::showSaved(const std::string& fileName) {
+    ctx_.platform.messages.show(
+        "File Saved!",
+        "Your file is done and can be found at: " + ctx_.platform.folder.nativePath(ctx_.outputFolder()) + "\r\n" +
+            "Copy this file to the Soldier Of Fortune 2\\base\\mp folder." + "\r\n" +
+            "In the game open console with the '~' button and type: 'exec " + fileName + "' to set all your binds.",
+        msgIcon::Information, msgButtons::Ok);
+}
+
+void frmSaveToFile::cmdBack_Click() {
+    QDialog::reject();
+    if (QWidget* constructionScreen = parentWidget()) constructionScreen->show();
+}
+
+void frmSaveToFile::reject() {
+    if (ctx_.platform.exit.ending()) {
+        QDialog::reject();
+        return;
+    }
+    cmdBack_Click();
+}
+
+void frmSaveToFile::applyColorStyle() {
+    stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
+    paint.form(this);
+    paint.buttons({cmdSave, cmdBack});
+    paint.labels({lblFilename});
+    paint.boxes({txtFilename});
+    // The painted faces decide how much room the captions have.
+    fitCaptions(font(), {cmdSave, cmdBack});
+    fitCaption(lblFilename);
+}

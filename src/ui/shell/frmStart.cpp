@@ -1,0 +1,332 @@
+#include "ui/shell/frmStart.h"
+
+#include <QCloseEvent>
+#include <algorithm>
+#include <filesystem>
+#include <QKeyEvent>
+#include <QFile>
+#include <QLayout>
+#include <QPixmap>
+
+#include "model/cfgfile/clsCfgImport.h"
+#include "model/cfgfile/clsOpenReport.h"
+#include "ui/construction/frmConstruct.h"
+#include "ui/help/helpWindowHolder.h"
+#include "model/definitions/clsHandOverNote.h"
+#include "ui/shell/definitionFiles.h"
+#include "ui/shell/draftKeeper.h"
+#include "ui/shell/draftOwner.h"
+#include "ui/styles/frmColorStyle.h"
+#include "ui/styles/stylePainter.h"
+#include "platform/breakableText.h"
+#include "ui/shell/clsAppContext.h"
+#include "ui/widgets/designFont.h"
+#include "ui/widgets/fitCaption.h"
+#include "ui/widgets/twips.h"
+
+// The built-in pictures live in this static library: make sure the linker
+// keeps them and Qt knows them.
+static void loadBuiltInResources() { Q_INIT_RESOURCE(brenvolt); }
+
+namespace {
+QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(parent) {
+    loadBuiltInResources();
+    setupUi(this);
+    // The window keeps the size of its client area plus the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The face the controls were laid out for, set on each control: a
+    // painted control does not take its parent's.
+    useDesignFont(centralWidget());
+    connect(cmdContinue, &QPushButton::clicked, this, &frmStart::cmdContinue_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
+    // Enter on a file (or a double click) picks it and goes on, as Create new Bind does.
+    connect(fileInput, &QListWidget::itemActivated, this, [this](QListWidgetItem* file) {
+        file->setSelected(true);
+        cmdContinue_Click();
+    });
+    connect(mnuNew, &QAction::triggered, this, &frmStart::mnuNew_Click);
+    connect(mnuOpen, &QAction::triggered, this, &frmStart::mnuOpen_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmStart::mnuExit_Click);
+    connect(mnuColorStyle, &QAction::triggered, this, &frmStart::mnuColorStyle_Click);
+    connect(mnuHelp, &QAction::triggered, this, &frmStart::mnuHelp_Click);
+    // mnuLoad stays greyed for the whole run: nothing makes it available.
+    // The program-wide objects: the bind builder, the key-press filters and
+    // the colour style catalogue, made in this order.
+    ctx_ = std::make_unique<clsAppContext>(services);
+    help_ = std::make_unique<helpWindowHolder>(*ctx_);
+    // Unsaved binds are kept in the per-user data folder, in a draft of this run's own.
+    draftOwner_ = std::make_unique<draftOwner>(ctx_->draft, services.locks);
+    draftOwner_->claim(services.folder.folders().userDataFolder);
+    drafts_ = std::make_unique<draftKeeper>(*ctx_);
+    Form_Load();
+}
+
+// The construction screen and the help window go before the objects they use.
+frmStart::~frmStart() {
+    drafts_.reset();
+    help_.reset();
+    construct_.reset();
+    draftOwner_.reset();
+}
+
+// Start-up, before the screen is first shown.
+void frmStart::Form_Load() {
+    const QString picturePath = fromUtf8(ctx_->stuffFolder()) + QStringLiteral("/front.jpg");
+    showIntroLayout();
+    setWindowTitle(QStringLiteral("Soldier of Fortune 2") + QStringLiteral(" Brenvolt ") + QStringLiteral("v.1.00"));
+    loadIntroPicture(picturePath);
+    picIntro->show();
+    ctx_->colorStyles.registerStandardStyles();
+    ctx_->currentColorStyle = clsColorStyleManager::readRememberedStyle(ctx_->platform.settings);
+    applyColorStyle();
+}
+
+// A missing or unreadable picture file leaves the built-in picture in place
+// (which is only decoded when it is needed).
+void frmStart::loadIntroPicture(const QString& path) {
+    QPixmap picture;
+    if (!picture.load(path)) picture.load(QStringLiteral(":/intro.png"));
+    picIntro->setPixmap(picture);
+}
+
+void frmStart::mnuNew_Click() {
+    listInputFiles();
+    fileInput->show();
+    lblInput->show();
+    cmdCancel->show();
+    cmdContinue->show();
+    cmdContinue->setText(QStringLiteral("Create new Bind"));
+    fitCaptions();
+    setWindowHeight(newBindHeight);
+    picIntro->hide();
+    // Arrow keys and Enter pick a file at once.
+    fileInput->setFocus();
+}
+
+// The ordinary files of the definition folders by name; a missing folder
+// lists none. With no file at all the list says where files go, in an entry
+// that cannot be picked.
+void frmStart::listInputFiles() {
+    const std::vector<std::string> folders = ctx_->definitionFolders();
+    fillDefinitionList(fileInput, definitionFiles(folders), ctx_->platform.folder);
+    if (fileInput->count() > 0) return;
+    std::vector<std::string> shown;
+    for (const std::string& folder : folders) shown.push_back(ctx_->platform.folder.nativePath(folder));
+    auto* hint = new QListWidgetItem(breakableText(fromUtf8(clsDefinitionList::noFilesHint(shown))), fileInput);
+    hint->setFlags(Qt::NoItemFlags);
+}
+
+// A returning player opens a cfg file straight away: the construction
+// screen opens with the definition file used last (the first listed when
+// that one is gone), then opens the file as its own Open Cfg File does.
+void frmStart::mnuOpen_Click() {
+    IMessageBox& messages = ctx_->platform.messages;
+    const std::string path = ctx_->platform.fileDialog.openFile("Open Cfg File", ctx_->outputFolder(), "Cfg files (*.cfg)");
+    if (path.empty()) return;
+    std::string bytes;
+    std::size_t size = 0;
+    if (const clsImportProblem problem = clsCfgImport::readFile(path, clsCfgImport::largestFile, bytes, size);
+        problem != clsImportProblem::none) {
+        messages.show("Cannot Open File",
+                      "The file " + ctx_->platform.folder.nativePath(path) + " cannot be opened: " +
+                          clsOpenReport::problem(problem, size) + ".",
+                      msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
+    const std::vector<clsDefinitionList::entry> files = definitionFiles(ctx_->definitionFolders());
+    if (files.empty()) {
+        mnuNew_Click();  // the list says where definition files go
+        return;
+    }
+    const std::string last = ctx_->platform.settings.read(clsCfgBuilder::settingsApp, lastDefinitionsSection,
+                                                          lastDefinitionsKey, std::string());
+    const auto used = std::find_if(files.begin(), files.end(), [&](const auto& f) { return f.name == last; });
+    const clsDefinitionList::entry& file = used != files.end() ? *used : files.front();
+    if (!handOver(file.path, file.name)) {
+        mnuNew_Click();
+        return;
+    }
+    construct_->openCfg(path);
+}
+
+void frmStart::cmdContinue_Click() {
+    const QList<QListWidgetItem*> picked = fileInput->selectedItems();
+    if (picked.isEmpty()) {
+        ctx_->platform.messages.show("No Input File Selected", "Select an input file to load!", msgIcon::Exclamation,
+                                     msgButtons::Ok);
+        return;
+    }
+    handOver(definitionPath(picked.front()), picked.front()->text().toStdString());
+}
+
+// Reads the definition file and shows the construction screen, with the
+// binds of a draft to restore; false when the file cannot be read.
+bool frmStart::handOver(const std::string& path, const std::string& fileName) {
+    if (!ctx_->builder.read_info(QFile::encodeName(fromUtf8(path)).toStdString())) {
+        // The file vanished or cannot be read since the list was filled.
+        ctx_->platform.messages.show(
+            "Cannot Read File",
+            "The input file " + ctx_->platform.folder.nativePath(path) +
+                " cannot be read. It may have been moved, renamed or deleted, or you may not have permission "
+                "to read it.\r\nPick another file.",
+            msgIcon::Exclamation, msgButtons::Ok);
+        listInputFiles();
+        return false;
+    }
+    ctx_->draft.setDefinitions(fileName);
+    ctx_->platform.settings.write(clsCfgBuilder::settingsApp, lastDefinitionsSection, lastDefinitionsKey, fileName);
+    hide();
+    const bool restoring = pendingDraft_.has_value();
+    const std::string restored = restoring ? restoreDraft() : std::string();
+    if (!construct_) construct_ = std::make_unique<frmConstruct>(*ctx_, *help_);
+    // Restored binds show as after Done: the first bound key with its type.
+    if (restoring) construct_->showFirstBind();
+    construct_->show();
+    tellAfterHandOver(fileName);
+    if (!restored.empty())
+        ctx_->platform.messages.show("Binds Restored", restored, msgIcon::Information, msgButtons::Ok);
+    return true;
+}
+
+void frmStart::offerDraft() {
+    if (construct_) return;
+    std::optional<clsDraftInfo> draft;
+    for (;;) {
+        draft = draftOwner_->nextOffer();
+        if (!draft) return;
+        const std::string binds =
+            draft->binds == 1 ? "the 1 bind" : "the " + std::to_string(draft->binds) + " binds";
+        const std::string made = "(made " + draft->made + " with " + draft->definitions + ")";
+        // Yes is the default: Enter keeps the work; only No deletes it.
+        const msgAnswer answer = ctx_->platform.messages.show(
+            "Restore?",
+            draft->opened.empty() || !std::filesystem::exists(clsDraft::sidecarPath(draft->path))
+                ? "Restore " + binds + " you had not saved " + made + "?"
+                : "Restore the changes to " + draft->opened + " you had not saved, " + std::to_string(draft->binds) +
+                      (draft->binds == 1 ? " bind " : " binds ") + made + "?",
+            msgIcon::Question, msgButtons::YesNo, msgAnswer::Yes);
+        if (answer == msgAnswer::Yes) break;
+        if (answer != msgAnswer::No) {
+            // Closed without an answer: the draft waits for the next start.
+            draftOwner_->leave();
+            return;
+        }
+        draftOwner_->decline();
+    }
+    draftOwner_->adopt();
+    pendingDraft_ = draft;
+    for (const clsDefinitionList::entry& file : definitionFiles(ctx_->definitionFolders()))
+        if (file.name == draft->definitions) {
+            if (!handOver(file.path, file.name)) mnuNew_Click();
+            return;
+        }
+    ctx_->platform.messages.show(
+        "Definition File Missing",
+        "The definition file " + draft->definitions + ", with which these binds were made, is no longer in " +
+            (ctx_->definitionFolders().size() == 1 ? "the definition folder" : "the definition folders") +
+            ".\r\nPick a definition file and press \"Create new Bind\": your binds come back with it. Keys it "
+            "does not list are added to its key list.",
+        msgIcon::Exclamation, msgButtons::Ok);
+    mnuNew_Click();
+}
+
+// The draft's binds into the builder, before the construction screen fills
+// its lists. Restored with the file it was made with, the draft on disk
+// already holds them; with another file, it is written again. Answers what
+// the player should hear: keys added or binds left out, else nothing.
+std::string frmStart::restoreDraft() {
+    const clsDraftInfo draft = *pendingDraft_;
+    pendingDraft_.reset();
+    const clsCfgImport read = clsCfgImport::fromFile(draft.path, clsDraft::largest, clsKeyRule::anyWord);
+    // The file opened in that run, when the draft kept it: its binds are
+    // opened first, so that the keys it adds and the binds the builder
+    // leaves alone are the same as then; then the draft's binds replace them.
+    std::string bytes;
+    std::size_t size = 0;
+    if (clsCfgImport::readFile(clsDraft::sidecarPath(draft.path), clsCfgImport::largestFile, bytes, size) ==
+        clsImportProblem::none) {
+        clsCfgDocument opened(draft.opened, std::move(bytes));
+        opened.leaveAlone(ctx_->builder.open_binds(opened.read().binds()).refused);
+        ctx_->builder.Reset_Binds();
+        ctx_->openDocument(std::move(opened));
+    } else {
+        ctx_->openedCfg = draft.opened;
+    }
+    const clsOpenResult restored = ctx_->builder.open_binds(read.binds());
+    if ((restored.opened > 0 || read.bindings.empty()) && draft.definitions == ctx_->draft.definitions())
+        ctx_->draft.keep();
+    if (restored.refused.empty() && restored.addedKeys.empty() && read.skipped.empty()) return {};
+    return clsOpenReport::opened("the draft of your unsaved binds", read, restored);
+}
+
+// After the hand-over: one message when the file lists no keys or its
+// reading left entries out, so the player knows why the lists lack them.
+void frmStart::tellAfterHandOver(const std::string& fileName) {
+    const auto note =
+        clsHandOverNote::build(fileName, static_cast<std::size_t>(ctx_->builder.getGroup("key:").count()),
+                               ctx_->builder.get_left_out());
+    if (note) ctx_->platform.messages.show(note->title, note->text, msgIcon::Exclamation, msgButtons::Ok);
+}
+
+void frmStart::cmdCancel_Click() { showIntroLayout(); }
+
+void frmStart::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel) && cmdCancel->isVisible()) {
+        cmdCancel_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmStart::mnuExit_Click() {
+    ctx_->builder.SaveSettings(ctx_->platform.settings, ctx_->currentColorStyle);
+    ctx_->platform.exit.endProgram();
+}
+
+void frmStart::mnuColorStyle_Click() {
+    {
+        frmColorStyle dialog(*ctx_, this);
+        dialog.exec();
+    }
+    applyColorStyle();
+}
+
+void frmStart::mnuHelp_Click() { help_->showModal(this); }
+
+void frmStart::showIntroLayout() {
+    fileInput->hide();
+    lblInput->hide();
+    cmdContinue->hide();
+    cmdCancel->hide();
+    setWindowHeight(introHeight);
+    picIntro->show();
+}
+
+void frmStart::applyColorStyle() {
+    stylePainter paint(ctx_->colorStyles, ctx_->currentColorStyle);
+    paint.form(this);
+    paint.buttons({cmdContinue, cmdCancel});
+    paint.labels({lblInput});
+    paint.boxes({fileInput});
+}
+
+// The painted faces decide how much room the captions have; the captions
+// are seen only in the new-bind layout.
+void frmStart::fitCaptions() {
+    ::fitCaptions(centralWidget()->font(), {cmdContinue, cmdCancel});
+    fitCaption(lblInput);
+}
+
+void frmStart::setWindowHeight(int heightTwips) {
+    centralWidget()->setFixedSize(twips(clientWidth), twips(heightTwips - menuBarTwips));
+}
+
+// Closing the window before the hand-over ends the program; the style in use
+// is not stored that way.
+void frmStart::closeEvent(QCloseEvent* event) {
+    if (!ctx_->platform.exit.ending()) ctx_->platform.exit.endProgram();
+    event->accept();
+}

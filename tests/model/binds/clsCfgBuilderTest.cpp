@@ -1,0 +1,173 @@
+#include "model/binds/clsCfgBuilderTest.h"
+
+#include <functional>
+
+namespace {
+
+TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
+    loadedBuilder t("Keys:\r\nkey:F1\r\nkey:MOUSE1\r\ncolor:Red<>1\r\ncolor:Light Blue<>5\r\nosp:Shown name<>text sent\r\n"
+                    "key:R\r\ncolor:Blue<>4\r\nradio:Follow me<>radio 1 1\r\nkey:F1\r\nbogus:x<>y\r\n");
+    clsCfgBuilder& b = t.b;
+    EXPECT_EQ(t.entries("key:"), (lines{"F1", "MOUSE1", "R", "F1"}));
+    recordingList list;  // filling twice keeps one copy
+    b.fillCombo(list, "color:");
+    b.fillListBox(list, "color:");
+    EXPECT_EQ(list.lines, (lines{"Red", "Light Blue", "Blue"}));
+    EXPECT_EQ(b.get_value("color:", "Light Blue"), "5");
+    for (auto [token, text] : {std::pair{"color:", "red"}, {"color:", ""}, {"nosuch:", "Red"}})
+        EXPECT_EQ(b.get_value(token, text), "") << token << text;
+    // The pattern step: a whole number from 1 to 32767, blanks around it allowed; anything else counts as 1.
+    const char* everyLetter = "^1a^2b^3c^1d";
+    for (auto [step, code] : {std::pair{"3", "^1abc^2d"}, {" 10 ", "^1abcd"}, {"", everyLetter}, {"3x", everyLetter},
+                              {"65539", everyLetter}}) {
+        b.add_code("MOUSE1", "abcd", "say", {"1", "2", "3"}, 3, step, false);
+        EXPECT_EQ(b.get_bindcode("MOUSE1"), code) << step;
+        b.remove_entire_bind("MOUSE1");
+    }
+    b.add_osp_code("F1", "#t", "say_team", true);
+    b.add_radio_code("R", "radio 1 1", "Follow me");
+    std::filesystem::create_directory(t.dir.file("folder"));
+    for (const char* bad : {"missing.txt", "folder"}) EXPECT_FALSE(b.read_info(t.dir.file(bad))) << bad;
+    EXPECT_EQ(t.bound(), (lines{"F1 say_team #t (#t)", "R radio: radio 1 1 (Follow me)"}));  // unreadable: no change
+    EXPECT_EQ(t.entries("color:"), (lines{"Red", "Light Blue", "Blue"}));
+    b.Reset_Binds();
+    EXPECT_TRUE(t.bound().empty());
+    EXPECT_EQ(t.entries("key:").size(), 4u);
+}
+
+// Entries the console would misread are left out and reported with their line; every other byte is kept.
+TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
+    using R = clsLeftOutReason;
+    const std::vector<std::pair<std::string, R>> left{
+        {"osp:A Semi<>$H;kill", R::separator}, {"osp:Q<>say \"x\"", R::quote}, {"color:Url<>a//b", R::comment},
+        {std::string("osp:Nul<>a\0b", 12), R::zeroByte}, {"radio:Q<>say \"hi\"", R::quote},
+        {"radio:CR<>a\rquit", R::lineBreak}, {"key: \t", R::noName}, {"key:F 1", R::notOneWord},
+        {"key:F1\r", R::lineBreak}, {"radio:Empty<>", R::noCommand}, {"radio:Blank<> /* */", R::noCommand},
+        {"osp:Tab<>\t\xA0", R::noText}, {"osp:Space<> ", R::noText},
+    };
+    const lines kept{"osp:Fine<>$H %\xE9", "color:Slash<>/", "radio:Medic<>vsay_team medic; say_team need a medic",
+                     "radio:Url<>say a//b /*", "key: F2 ", "key:a/"};
+    std::string file = "comment line\r\n";
+    for (const auto& [line, reason] : left) file += line + "\r\n";
+    for (const std::string& line : kept) file += line + "\r\n";
+    loadedBuilder t(file);
+    clsCfgBuilder& b = t.b;
+    const clsReadReport& report = b.get_left_out();
+    ASSERT_EQ(report.entries().size(), left.size());
+    for (std::size_t i = 0; i < left.size(); ++i)
+        EXPECT_EQ(report.entries()[i], (clsLeftOutEntry{i + 2, left[i].first, left[i].second})) << i;
+    EXPECT_TRUE(report.total() == left.size() && report.count(R::quote) == 2 && report.count(R::noCommand) == 2);
+    for (const auto& [token, count] : {std::pair{"osp:", 1}, {"color:", 1}, {"radio:", 2}, {"key:", 2}})
+        EXPECT_EQ(b.getGroup(token).count(), count) << token;
+    EXPECT_EQ(b.get_value("osp:", "Fine"), "$H %\xE9");
+    EXPECT_EQ(t.entries("key:"), (lines{" F2 ", "a/"}));
+    EXPECT_EQ(report.listing(2),
+              "line 2: osp:A Semi<>$H;kill \u2013 holds ';', which would end the bind and run the rest as a command\r\n"
+              "line 3: osp:Q<>say \"x\" \u2013 holds '\"', which the game takes as quoting, not as text\r\n"
+              "... and 11 more");
+    EXPECT_NE(report.listing(20).find("line 10: key:F1[CR] \u2013 holds a line break, which would end the bind and "
+                                      "run the rest as a command\r\nline 11: radio:Empty<> \u2013 has no command\r\n"),
+              std::string::npos);
+
+    // Each read starts afresh; a long entry is cut, never inside a character.
+    ASSERT_TRUE(b.read_info(t.dir.write("e.txt", "key:F3\r\nosp:Long<>;" + std::string(48, 'x') + "\xC3\xA9yyy")));
+    EXPECT_EQ(report.listing(10), "line 2: osp:Long<>;" + std::string(48, 'x') +
+              "\u2026 \u2013 holds ';', which would end the bind and run the rest as a command");
+
+    std::string full;  // past 32,767 keys: counted, not kept
+    for (int k = 0; k <= clsGroup::maxItems; ++k) full += "key:K" + std::to_string(k) + "\n";
+    EXPECT_EQ(loadedBuilder(full).b.get_left_out().entries(),
+              (std::vector<clsLeftOutEntry>{{32768, "key:K32767", R::groupFull}}));
+}
+
+TEST(clsCfgBuilder, reviewListing) {
+    loadedBuilder t("key:KP_ENTER_LONGKEY\nkey:F2\nkey:R\nkey:M\n");
+    const std::string header = "|      Key:|     Type:|                                      Description:|";
+    const std::string sep = "|----------|----------|--------------------------------------------------|";
+    recordingList list;
+    t.b.printScheme(list);
+    EXPECT_EQ(list.lines, (lines{header, sep, sep}));
+    t.b.add_code("KP_ENTER_LONGKEY", std::string(60, 'x'), "say", {"1"}, 1, "1", false);
+    t.b.add_radio_code("M", "radio 1 1", "Follow me");
+    t.b.add_code("R", "go go go", "say_team", {"1"}, 1, "1", false);
+    t.b.printScheme(list);  // a listing goes under what the list holds
+    EXPECT_EQ(list.lines, (lines{header, sep, sep, header, sep,
+                                   "|KP_ENTER_L|       say|xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|",
+                                   "|         R|  say_team|                                          go go go|",
+                                   "|         M|    radio:|                                         Follow me|", sep}));
+}
+
+// A key matches the loaded key the game takes it for (several letters in any case, one character exactly) and
+// takes the loaded spelling; an unknown key goes to the end of the key list and stays there after Reset. A later
+// bind of a key wins.
+TEST(clsCfgBuilderOpen, matchesKeysAsTheGameNamesThemAndAddsUnknownOnes) {
+    loadedBuilder o("key:F1\nkey:a\nkey:A\nkey:mouse1\nkey:SEMICOLON\nradio:Sniper<>vsay_team sniper\n");
+    ASSERT_TRUE(o.b.add_radio_code("a", "x", "X"));
+    const clsOpenResult r = o.b.open_binds({{"f1", "say", "^1hi", "hi", 1},
+                                            {"A", "radio:", "vsay_team sniper", "", 2},
+                                            {"Mouse1", "say_team", "x", "x", 3},
+                                            {"KP_INS", "radio:", "foo; bar", "", 4},
+                                            {"F 1", "say", "z", "z", 5},
+                                            {"kp_ins", "say", "y", "y", 6},
+                                            {"F2", "say", std::string(1013, 'l'), "long", 7},
+                                            {";", "say", "s", "s", 8},
+                                            {" ", "say", "j", "j", 9}});
+    EXPECT_EQ(r.opened, 6u);
+    EXPECT_EQ(r.addedKeys, (lines{"KP_INS", "SPACE"}));
+    EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{5, "F 1", clsLineVerdict::badKey}, {7, "F2", clsLineVerdict::tooLong}}));
+    EXPECT_EQ(o.bound(), (lines{"F1 say ^1hi (hi)", "A radio: vsay_team sniper (Sniper)", "mouse1 say_team x (x)",
+                                "SEMICOLON say s (s)", "KP_INS say y (y)", "SPACE say j (j)"}));  // "a" lost its bind
+    EXPECT_EQ(o.changes, 2);  // the radio add and the open
+    o.b.Reset_Binds();
+    EXPECT_EQ(o.entries("key:"), (lines{"F1", "a", "A", "mouse1", "SEMICOLON", "KP_INS", "SPACE"}));
+    EXPECT_EQ(o.b.bound_count(), 0u);
+}
+
+// Nothing the builder can take: the binds, the key list and the change count stay as they were.
+TEST(clsCfgBuilderOpen, changesNothingWhenNoBindCanBeTaken) {
+    loadedBuilder o("key:F1\n");
+    ASSERT_TRUE(o.b.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
+    for (const std::vector<clsOpenedBind>& binds :
+         {std::vector<clsOpenedBind>{}, {{"F 1", "say", "x", "x", 1}, {"NEW", "radio:", " ", "", 2}, {"B", "", "x", "", 3}}}) {
+        const clsOpenResult r = o.b.open_binds(binds);
+        EXPECT_TRUE(r.opened == 0 && r.addedKeys.empty());
+        EXPECT_EQ(r.refused.size(), binds.size());
+        EXPECT_EQ(o.bound(), lines{"F1 say ^1hi (hi)"});
+        EXPECT_EQ(o.entries("key:"), lines{"F1"});
+        EXPECT_EQ(o.changes, 1);
+    }
+}
+
+// The key list holds 32,767 keys: one more is added, the next is refused, and the list stays whole.
+TEST(clsCfgBuilderOpen, refusesKeysPastAFullKeyList) {
+    std::string defs;
+    for (int k = 0; k < clsGroup::maxItems - 1; ++k) defs += "key:K" + std::to_string(k) + "\n";
+    loadedBuilder o(defs);
+    const clsOpenResult r = o.b.open_binds({{"X1", "say", "a", "a", 1}, {"X2", "say", "b", "b", 2}});
+    EXPECT_EQ(r.addedKeys, lines{"X1"});
+    EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{2, "X2", clsLineVerdict::noSuchKey}}));
+    EXPECT_EQ(o.bound(), lines{"X1 say a (a)"});
+    const lines keys = o.entries("key:");
+    EXPECT_TRUE(keys.size() == 32767u && keys.front() == "K0" && keys.back() == "X1");
+}
+
+// Every change of the binds is told, refused adds are not.
+TEST(clsCfgBuilderOpen, tellsEveryChangeOfTheBinds) {
+    loadedBuilder o("key:F1\nkey:F2\n");
+    const std::vector<std::pair<std::function<void(clsCfgBuilder&)>, int>> steps{
+        {[](clsCfgBuilder& b) { b.add_code("F1", "hi", "say", {"1"}, 1, "1", false); }, 1},
+        {[](clsCfgBuilder& b) { b.add_code("F1", "a;b", "say", {"1"}, 1, "1", false); }, 0},
+        {[](clsCfgBuilder& b) { b.add_osp_code("F1", "#n", "say", true); }, 1},
+        {[](clsCfgBuilder& b) { b.add_radio_code("F2", "ui_radio", "Menu"); }, 1},
+        {[](clsCfgBuilder& b) { b.remove_bind_part("F1"); }, 1},
+        {[](clsCfgBuilder& b) { b.remove_entire_bind("F2"); }, 1},
+        {[](clsCfgBuilder& b) { b.Reset_Binds(); }, 1},
+    };
+    int expected = 0;
+    for (const auto& [step, calls] : steps) {
+        step(o.b);
+        EXPECT_EQ(o.changes, expected += calls);
+    }
+}
+
+}  // namespace

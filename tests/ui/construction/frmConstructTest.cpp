@@ -1,0 +1,94 @@
+#include "ui/construction/frmConstructTest.h"
+
+#include "ui/widgets/twips.h"
+
+namespace {
+
+// "K"/"k": key list and bind types enabled; Continue, Clear "+" enabled, "o" disabled, "-" hidden;
+// "T"/"R" the text or radio frame shown; "b" per text button.
+std::string state(const constructScreen& s) {
+    std::string out;
+    for (const char* n : {"cboKeys", "optPublicBind", "optTeamBind", "optRadio"})
+        out += s.get(n)->isEnabled() ? 'K' : 'k';
+    for (const char* n : {"cmdContinue", "cmdClear"})
+        out += !s.get(n)->isVisible() ? '-' : s.get(n)->isEnabled() ? '+' : 'o';
+    out += s.get("fraTextBind")->isVisible() ? "T" : "";
+    for (const char* n : {"cmdTextAdd", "cmdTextUndo", "cmdTextDone", "cmdTextCancel", "cmdTextOsp"})
+        out += s.get(n)->isVisibleTo(s.get("fraTextBind")) ? "b" : "";
+    return out + (s.get("fraRadio")->isVisible() ? "R" : "");
+}
+
+struct stateCase {  // the steps (F2 holds a radio bind before), the one question, F1's and F2's kinds afterwards
+    const char* name;
+    std::string steps;
+    const char* state;
+    int windowTwips;
+    const char *asked = "", *f1 = notBound, *f2 = "radio:";
+    int ends = 0;  // Yes to Exit ends the program and stores the style in use
+};
+
+void PrintTo(const stateCase& c, std::ostream* out) { *out << c.name; }
+
+class frmConstructStates : public testing::TestWithParam<stateCase> {};
+
+TEST_P(frmConstructStates, showAndEnableExactlyTheirControlsAtTheirHeight) {
+    const stateCase& c = GetParam();
+    constructScreen s;
+    s.ctx.builder.add_radio_code("F2", "vsay_team sniper", "Sniper");
+    s.ctx.currentColorStyle = "Dracula";
+    s.run(c.steps);
+    EXPECT_EQ(state(s), c.state);
+    EXPECT_EQ(s.form->centralWidget()->height(), twips(c.windowTwips - 780));
+    EXPECT_EQ(s.form->height(), s.form->menuBar()->height() + s.form->centralWidget()->height());
+    EXPECT_EQ(s.asked(), c.asked);
+    EXPECT_EQ(s.ctx.builder.get_bindKind("F1") + "|" + s.ctx.builder.get_bindKind("F2"), c.f1 + std::string("|") + c.f2);
+    EXPECT_EQ(s.fake.exit.ends, c.ends);
+    EXPECT_EQ(s.fake.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"], c.ends ? "Dracula" : "");
+    const std::string shown = s.get<QComboBox>("cboKeys")->currentText().toStdString();
+    EXPECT_EQ(s.text("txtKind").toStdString(), shown.empty() ? "" : s.ctx.builder.get_bindKind(shown));  // of the key shown
+    EXPECT_EQ(s.text("txtDesc").toStdString(), shown.empty() ? "" : s.ctx.builder.get_binddesc(shown));
+}
+
+// Text states: the heights of the original plus the chat preview strip (525). Cancel also removes the pieces
+// made before this Continue; Clear names and clears the key the list shows. Every question answers No to Enter.
+constexpr int keys = 3005, text = 4535 + 525, twoColors = 5900 + 525, radio = 4010;
+const std::string done = sayF1 + "Colors:1 Color0:Red Switch:1 +hi cmdTextDone ";
+const char* const no = notBound;
+const char* const clear = "Clear?: Are you sure you want to CLEAR button: 'F1' of any binds? [Yes No*]\n";
+const char* const clearF2 = "Clear?: Are you sure you want to CLEAR button: 'F2' of any binds? [Yes No*]\n";
+const char* const cancel = "Cancel?: Are you sure you don't want a bind for key: F1 [Yes No*]\n";
+const char* const reset = "RESET?: Are you sure you want to DELETE all made binds? [Yes No*]\n";
+const char* const tooLong = "Bind Too Long: This radio command would make the bind longer than the 1,023 characters "
+    "the game reads of a line, and the game would run the rest as a command. Pick another radio command, or shorten "
+    "this one in the definition file. (!) [OK]\n";
+const char* const exitQ = "Exit?: Are you sure you want to exit? Any unsaved information will be lost! (!) [Yes No*]\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    moves, frmConstructStates,
+    testing::Values(
+        stateCase{"firstDisplay", "", "KKKK--", keys},
+        stateCase{"typeThenKey", "optTeamBind Keys:F2", "KKKK+-", keys},
+        stateCase{"buildingText", sayF1, "kkkko-T", text},
+        stateCase{"radioAddWithNothingPicked", radioF1 + "cmdRadioAdd", "kkkko-R", radio},
+        stateCase{"radioAdd", radioF1 + "Radio:Sniper cmdRadioAdd", "KKKK++", keys, "", "radio:"},
+        stateCase{"radioCancel", radioF1 + "cmdRadioCancel", "KKKK++", keys},
+        stateCase{"radioTooLongStays", radioF1 + "Radio:TooLong cmdRadioAdd", "kkkko-R", radio, tooLong},
+        stateCase{"clearRadioYes", radioF1 + "Radio:Sniper cmdRadioAdd yes cmdClear", "KKKK++", keys, clear, no},
+        stateCase{"buildingTextAgainKeepsClear", done + "cmdContinue", "kkkko+T", text, "", "say"},
+        stateCase{"cancelYes", done + "cmdContinue Colors:1 yes cmdTextCancel", "KKKK++", keys, cancel, no},
+        stateCase{"cancelNo", done + "cmdContinue Colors:2 no cmdTextCancel", "kkkko+Tbbbbb", twoColors, cancel, "say"},
+        stateCase{"clearYesClearsTheKeyShown", done + "Keys:F2 yes cmdClear", "KKKK++", keys, clearF2, "say", no},
+        stateCase{"clearNo", done + "Keys:F2 no cmdClear", "KKKK++", keys, clearF2, "say"},
+        stateCase{"clearWhileBuilding", done + "cmdContinue yes cmdClear", "KKKK++", keys, clear, no},
+        stateCase{"escapeInTextAsksCancel", done + "cmdContinue no esc", "kkkko+T", text, cancel, "say"},
+        stateCase{"escapeInRadioCancels", radioF1 + "esc", "KKKK++", keys},
+        stateCase{"escapeSelectingKeyDoesNothing", "Keys:F1 esc", "KKKK--", keys},
+        stateCase{"enterPressesTheFocusedButton", "Keys:F1 optRadio enter@cmdContinue", "kkkko-R", radio},
+        stateCase{"resetYesInText", done + "cmdContinue yes mnuReset", "KKKK++", keys, reset, no, no},
+        stateCase{"resetNoInRadio", done + "optRadio cmdContinue no mnuReset", "kkkko+R", radio, reset, "say"},
+        stateCase{"resetBeforeAnyContinue", "Keys:F1 optPublicBind yes mnuReset", "KKKK++", keys, reset, no, no},
+        stateCase{"exitNo", radioF1 + "no mnuExit", "kkkko-R", radio, exitQ},
+        stateCase{"exitYesByCloseBox", "yes close", "KKKK--", keys, exitQ, no, "radio:", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

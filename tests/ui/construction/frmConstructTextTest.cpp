@@ -1,0 +1,161 @@
+// The construction screen's text frame: pieces, missing input, undo and the filters of its text boxes.
+#include <QTest>
+
+#include "ui/construction/frmConstructTest.h"
+
+namespace {
+
+// Missing input (told in the order text, switch, colours) and a piece the game would misread are refused with the
+// reason; the typed text and the bind stay as they were.
+TEST(frmConstructText, refusesAPieceWithTheReasonAndKeepsTheText) {
+    const auto missing = [](const char* what) { return "Missing Information: " + std::string(what) + " (!) [OK]\n"; };
+    const std::string noText = missing("You have to fill in some text to be added to the bind!");
+    const std::string tooLong = "Bind Too Long: This bind would be longer than the 1,023 characters the game reads of a "
+        "line, and the game would run the rest as a command. The chat shows only 149 characters anyway: shorten the "
+        "text or add it to another key. (!) [OK]\n";
+    const std::string comment = "Piece Not Added: Next to what this bind already holds, this piece would make // or /*, "
+        "which the game reads as the start of a comment: the rest of the bind would be lost. Put a space or another "
+        "character between them, or add the piece at the other end of the bind. (!) [OK]\n";
+    for (const auto& [steps, text, message, output] : std::vector<std::tuple<const char*, QString, std::string, const char*>>{
+             {"Colors:2", "", noText, ""}, {"Colors:2 Color0:Red Color1:Blue Switch:1", "   ", noText, ""},
+             {"Colors:2", "hi", missing("You have to fill in how many characters the pattern will be until the color "
+                                        "changes again!"), ""},
+             {"Colors:2 Color0:Red Switch:4", "hi", missing("Oops! You forgot to fill in one or more colors!\r\nIf you "
+                                                            "want to use less colors then change the amount of colors in pattern!"), ""},
+             {"Colors:1 Switch:1 Color0:Red +hi", QString(1006, 'a'), tooLong, "^1hi"},  // "bind F1 say ^1hi^1aaa..." 1,024 bytes
+             {"Colors:1 Switch:1 Color0:Slash", "/x", comment, ""}}) {                    // "^//x"
+        SCOPED_TRACE(steps);
+        constructScreen s;
+        s.run(sayF1 + steps);
+        s.addText(text);
+        EXPECT_EQ(s.asked(), message);
+        EXPECT_EQ(s.text("txtText"), text);
+        EXPECT_EQ(s.text("txtOutput"), output);
+        EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), *output ? output : notBound);
+    }
+}
+
+// Pieces start the pattern afresh and go to the back or the front; Undo removes the piece at the back end.
+// Decided: the kind stays after Undo and Done while pieces remain; undoing the last piece (or nothing) unbinds.
+TEST(frmConstructText, piecesGoToEitherEndAndUndoRemovesTheOneAtTheBack) {
+    constructScreen s;
+    s.run(sayF1 + "Colors:2 Color0:Red Color1:Blue Switch:1");
+    s.addText("hello world");
+    EXPECT_EQ(s.text("txtText"), "");
+    const QString hello = "^1h^4e^1l^4l^1o ^4w^1o^4r^1l^4d";
+    EXPECT_EQ(s.text("txtOutput"), hello);
+    s.run("+!!");
+    EXPECT_EQ(s.text("txtOutput"), hello + "^1!^4!");
+    s.run("chkAddToFront +ab");
+    EXPECT_EQ(s.text("txtOutput"), "^1a^4b" + hello + "^1!^4!");
+    s.run("cmdTextUndo");
+    EXPECT_EQ(s.text("txtOutput"), "^1a^4b" + hello);
+    s.run("cmdTextDone");
+    EXPECT_EQ(s.text("txtKind") + "|" + s.text("txtDesc") + "|" + s.text("txtOutput"), "say|abhello world|");
+    EXPECT_TRUE(s.get<QCheckBox>("chkAddToFront")->isChecked());  // the check stays
+    EXPECT_EQ(s.ctx.builder.get_bindKind("F1"), "say");
+    constructScreen t;
+    t.run(sayF1);
+    for (const char* steps : {"Colors:1 cmdTextUndo", "Color0:Red Switch:1 +x cmdTextUndo", "cmdTextUndo"}) {
+        t.run(steps);
+        EXPECT_EQ(t.text("txtOutput"), notBound) << steps;
+    }
+    t.run("cmdTextDone");
+    EXPECT_EQ(t.text("txtKind"), notBound);
+}
+
+// What the line takes, beeps, and the line over it that names what was removed and why (its tool tip holds it
+// whole); the next character taken clears it.
+TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemoved) {
+    const std::string comment = " removed: // and /* start a console comment, which would lose the rest";
+    const std::string command = "; removed: the console would run the rest as a command";
+    // Pasted or typed; before; input; after; the beeps (for a paste only whether it beeped counts); the line.
+    for (const auto& [paste, before, input, after, beeps, line] : std::vector<std::tuple<bool, const char*, const char*,
+             const char*, int, std::string>>{
+             {false, "a", "^\"#%b", "ab", 4, ""}, {false, "say", ";", "say", 1, command},
+             {false, "http:", "//", "http:/", 1, "/" + comment}, {false, "a", "/*", "a/", 1, "*" + comment},
+             {false, "", "a/b*c\xc3\xa9", "a/b*c", 1, "\xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
+             {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"}, {false, "abc", "\r\b", "ab", 1, ""},
+             {false, "abc", "\x01\x7f", "bc", 0, ""},  // Home, then Delete as X11 sends it (text "\x7f")
+             {true, "", ";;;say \"hi\" ^7// /*x*/", "say hi / /x*/", 1,
+              command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^7 removed: colours come "
+              "from the pattern lists \u00b7 / *" + comment},
+             {true, "a/", "/b", "a/b", 1, "/" + comment}}) {
+        SCOPED_TRACE(input);
+        constructScreen s;
+        s.run(sayF1);
+        QLineEdit* t = s.get<QLineEdit>("txtText");
+        t->setText(before);
+        QApplication::clipboard()->setText(QString::fromUtf8(input));
+        if (paste) t->paste();
+        for (const QChar ch : paste ? QString() : QString::fromUtf8(input)) {
+            const int key = ch == '\r'     ? +Qt::Key_Return
+                            : ch == '\b'   ? +Qt::Key_Backspace
+                            : ch == '\x7f' ? +Qt::Key_Delete
+                            : ch == '\x01' ? +Qt::Key_Home
+                                            : ch.toUpper().unicode();
+            QTest::sendKeyEvent(QTest::Click, t, Qt::Key(ch.unicode() < 128 ? key : Qt::Key_unknown),
+                                ch == '\x01' ? QString() : QString(ch), {});
+        }
+        EXPECT_EQ(t->text(), after);
+        EXPECT_EQ(paste ? std::min(s.fake.beep.count, 1) : s.fake.beep.count, beeps);
+        QLabel* refused = s.get<QLabel>("lblRefused");
+        EXPECT_EQ(refused->toolTip().toStdString(), line);
+        EXPECT_EQ(refused->text().isEmpty(), line.empty());
+        EXPECT_LE(refused->fontMetrics().horizontalAdvance(refused->text()), refused->width());
+        EXPECT_TRUE(s.fake.messages.log.empty());
+    }
+}
+
+// After Add (done or refused), Undo and Add OSP the cursor is back in the text line, whichever button had it;
+// Done and Cancel (by button or Escape) leave the key list with the focus, where the next bind starts.
+TEST(frmConstructText, theFocusGoesWhereTheNextStepStarts) {
+    for (const auto& [steps, focus] : {std::pair{"enter@cmdTextAdd", "txtText"}, {"+ enter@cmdTextAdd", "txtText"},
+                                       {"enter@cmdTextUndo", "txtText"}, {"enter@cmdTextOsp", "txtText"},
+                                       {"enter@cmdTextDone", "cboKeys"}, {"yes enter@cmdTextCancel", "cboKeys"},
+                                       {"yes esc", "cboKeys"}}) {
+        SCOPED_TRACE(steps);
+        constructScreen s;
+        s.run(sayF1 + "Colors:1 Color0:Red Switch:1");
+        s.get<QLineEdit>("txtText")->setText("hi");
+        // The OSP dialog, left alone; armed only for the step that opens it, so that no handler outlives the test.
+        if (std::string(steps).find("Osp") != std::string::npos) onModal([](QWidget*) {});
+        s.run(steps);
+        EXPECT_EQ(s.form->focusWidget(), s.get(focus));
+    }
+}
+
+// Each colour carries a swatch of its game colour, (code - '0') & 7; a code that is not one digit has none.
+// What is picked and written stays the colour's code.
+TEST(frmConstructText, colourListsShowTheGameColourOfEachEntry) {
+    constructScreen s;
+    s.run(sayF1 + "Colors:8");
+    QComboBox* list = s.get<QComboBox>("cboColor7");  // the last row, filled like the first
+    for (const auto& [name, colour] : {std::pair{"Red", QColor(255, 0, 0)}, {"Blue", QColor(0, 0, 255)},
+                                       {"Nine", QColor(255, 0, 0)}, {"Slash", QColor()}, {"Twelve", QColor()}}) {
+        const QIcon icon = list->itemIcon(list->findText(name));
+        EXPECT_EQ(icon.isNull(), !colour.isValid()) << name;
+        EXPECT_EQ(icon.isNull() ? colour : icon.pixmap(12, 12).toImage().pixelColor(6, 6), colour) << name;
+    }
+    s.run("Colors:2 Color0:Nine Color1:Blue Switch:1 +ab");
+    EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), "^9a^4b");
+}
+
+// The program writes these boxes; the user changes them in no way, and typed keys are dropped without a beep.
+TEST(frmConstructText, theKindDescriptionAndOutputBoxesRefuseTypingDeletingCuttingAndPasting) {
+    for (const char* name : {"txtKind", "txtDesc", "txtOutput"}) {
+        SCOPED_TRACE(name);
+        constructScreen s;
+        s.run(sayF1 + "Colors:1 Color0:Red Switch:1 +hi");
+        QLineEdit* box = s.get<QLineEdit>(name);
+        box->setText("shown");
+        box->setCursorPosition(0);
+        QTest::keyClicks(box, "typed^");
+        QApplication::clipboard()->setText("pasted");
+        for (const char* keys : {"Del", "Backspace", "Ctrl+A", "Ctrl+X", "Ctrl+V", "Shift+Ins"})
+            QTest::keySequence(box, QKeySequence(keys));
+        EXPECT_TRUE(box->text() == "shown" && s.fake.beep.count == 0) << box->text().toStdString();
+    }
+}
+
+}  // namespace
