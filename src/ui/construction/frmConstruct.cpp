@@ -1,142 +1,61 @@
 #include "ui/construction/frmConstruct.h"
-#include "ui/construction/chatPreviewBar.h"
-#include "model/console/clsChatPreview.h"
-#include "ui/widgets/fitCaption.h"
+#include "ui_frmConstruct.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QAbstractListModel>
 #include <filesystem>
-#include <QIcon>
-#include <QPainter>
-#include <QPixmap>
-#include <vector>
 
 #include "model/binds/clsbind.h"
 #include "model/cfgfile/clsCfgDocument.h"
 #include "model/cfgfile/clsCfgImport.h"
 #include "model/cfgfile/clsOpenReport.h"
-#include "ui/save/frmSaveToFile.h"
+#include "model/console/clsBindLine.h"
 #include "model/keys/clsKeyNames.h"
+#include "ui/construction/chatPreviewBar.h"
 #include "ui/construction/frmPressKey.h"
 #include "ui/construction/frmReview.h"
-#include "ui/widgets/keyPressFilter.h"
+#include "ui/save/frmSaveToFile.h"
 #include "ui/styles/frmColorStyle.h"
 #include "ui/styles/stylePainter.h"
+#include "ui/widgets/designFont.h"
+#include "ui/widgets/fitCaption.h"
 #include "ui/widgets/qtListControl.h"
-#include "ui/widgets/twips.h"
 
 namespace {
-
 // Design client width of the window.
 constexpr int clientWidth = 9300;
 // What the original platform's caption, menu bar and borders take of a
 // window height.
 constexpr int windowFrame = 780;
-
-// The layout is measured for an 8 point sans serif face (11 pixels at 15
-// twips a pixel); a wider default face would cut the captions. Set on every
-// control, since a painted control does not take its parent's face.
-QFont controlFace(QFont face) {
-    face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans")});
-    face.setPixelSize(11);
-    return face;
-}
-
-// The key list's entries: the keys' bytes, shown decoded. A definition file
-// may list tens of thousands of keys; keeping the bytes and decoding only
-// the rows a list shows keeps loading them to one pass over the texts.
-// Each entry answers its bytes as item data, as comboListControl's entries
-// do, so pickedText reads the picked key back exactly.
-class byteListModel : public QAbstractListModel {
-public:
-    explicit byteListModel(QObject* parent) : QAbstractListModel(parent) {}
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : static_cast<int>(entries_.size());
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || index.row() >= rowCount()) return {};
-        const std::string& e = entries_[static_cast<std::size_t>(index.row())];
-        if (role == Qt::DisplayRole || role == Qt::EditRole) return showText(e);
-        if (role == Qt::UserRole) return QByteArray(e.data(), static_cast<qsizetype>(e.size()));
-        return {};
-    }
-    void setEntries(std::vector<std::string> entries) {
-        beginResetModel();
-        entries_ = std::move(entries);
-        endResetModel();
-    }
-
-private:
-    std::vector<std::string> entries_;
-};
-
-// Lets the builder fill a list backed by a byteListModel, in insertion
-// order; the entries reach the list in one step at flush.
-class bulkComboFill : public clsListControl {
-public:
-    explicit bulkComboFill(QComboBox* box) : box_(box) {
-        model_ = dynamic_cast<byteListModel*>(box_->model());
-        if (!model_) {
-            model_ = new byteListModel(box_);
-            box_->setModel(model_);
-        }
-    }
-    void clear() override { entries_.clear(); }
-    void addItem(const std::string& entry) override { entries_.push_back(entry); }
-    // Puts the gathered entries into the list; nothing is picked afterwards.
-    void flush() {
-        model_->setEntries(std::move(entries_));
-        entries_.clear();
-        box_->setCurrentIndex(-1);
-    }
-
-private:
-    QComboBox* box_;
-    byteListModel* model_ = nullptr;
-    std::vector<std::string> entries_;
-};
-
 }  // namespace
 
 frmConstruct::frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), help_(help) {
-    setupUi(this);
+    : QMainWindow(parent), ctx_(ctx), help_(help), ui(std::make_unique<Ui::frmConstruct>()) {
+    ui->setupUi(this);
     completeDesign();
 
-    connect(cboKeys, &QComboBox::activated, this, [this] { cboKeys_Click(); });
-    connect(cmdPressKey, &QPushButton::clicked, this, [this] { cmdPressKey_Click(); });
-    connect(optPublicBind, &QRadioButton::clicked, this, [this] { optPublicBind_Click(); });
-    connect(optTeamBind, &QRadioButton::clicked, this, [this] { optTeamBind_Click(); });
-    connect(optRadio, &QRadioButton::clicked, this, [this] { optRadio_Click(); });
-    connect(cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
-    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
-    connect(cmdRadioAdd, &QPushButton::clicked, this, [this] { cmdRadioAdd_Click(); });
-    connect(cmdRadioCancel, &QPushButton::clicked, this, [this] { cmdRadioCancel_Click(); });
-    connect(cboColors, &QComboBox::activated, this, [this] { cboColors_Click(); });
-    connect(chkAddToFront, &QCheckBox::clicked, this, [this] { chkAddToFront_Click(); });
-    connect(cmdTextAdd, &QPushButton::clicked, this, [this] { cmdTextAdd_Click(); });
-    connect(cmdTextUndo, &QPushButton::clicked, this, [this] { cmdTextUndo_Click(); });
-    connect(cmdTextDone, &QPushButton::clicked, this, [this] { cmdTextDone_Click(); });
-    connect(cmdTextCancel, &QPushButton::clicked, this, [this] { cmdTextCancel_Click(); });
-    connect(cmdTextOsp, &QPushButton::clicked, this, [this] { cmdTextOsp_Click(); });
-    connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
-    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
-    connect(mnuReset, &QAction::triggered, this, [this] { mnuReset_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    connect(mnuReview, &QAction::triggered, this, [this] { mnuReview_Click(); });
-    connect(mnuColorStyle, &QAction::triggered, this, [this] { mnuColorStyle_Click(); });
-    connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    connect(ui->cboKeys, &QComboBox::activated, this, [this] { cboKeys_Click(); });
+    connect(ui->cmdPressKey, &QPushButton::clicked, this, [this] { cmdPressKey_Click(); });
+    connect(ui->optPublicBind, &QRadioButton::clicked, this, [this] { optPublicBind_Click(); });
+    connect(ui->optTeamBind, &QRadioButton::clicked, this, [this] { optTeamBind_Click(); });
+    connect(ui->optRadio, &QRadioButton::clicked, this, [this] { optRadio_Click(); });
+    connect(ui->cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
+    connect(ui->cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(ui->cmdRadioAdd, &QPushButton::clicked, this, [this] { cmdRadioAdd_Click(); });
+    connect(ui->cmdRadioCancel, &QPushButton::clicked, this, [this] { cmdRadioCancel_Click(); });
+    connect(ui->fraTextBind, &textBindFrame::finished, this, [this] { resetScreen(); });
+    connect(ui->fraTextBind, &textBindFrame::resized, this, [this] { fitToTextBind(); });
+    connect(ui->mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(ui->mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    connect(ui->mnuReset, &QAction::triggered, this, [this] { mnuReset_Click(); });
+    connect(ui->mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(ui->mnuReview, &QAction::triggered, this, [this] { mnuReview_Click(); });
+    connect(ui->mnuColorStyle, &QAction::triggered, this, [this] { mnuColorStyle_Click(); });
+    connect(ui->mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
 
     Form_Load();
 }
@@ -144,46 +63,11 @@ frmConstruct::frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* 
 frmConstruct::~frmConstruct() = default;
 
 void frmConstruct::completeDesign() {
-    lblColor[0] = lblColor0;
-    cboColor[0] = cboColor0;
-    // Typed, pasted and dropped text alike: letters, digits, space and the
-    // chat punctuation, never ";" nor the start of a console comment.
-    const clsInputHandler& filters = ctx_.inputHandler;
-    // What it refuses is named, with why, in the line over it until the
-    // next character it takes.
-    filterBox(txtText, ctx_.platform.beep,
-              boxRules{[&filters](char c, std::string_view before, std::string_view after) {
-                           return filters.chatCharFits(c, before, after);
-                       },
-                       [&filters](std::string_view text) { return filters.cleanChatText(text); },
-                       [this](const QString& removed) { showRefused(removed); }, [this] { showRefused({}); }});
     chatPreview = new chatPreviewBar(centralWidget());
     chatPreview->hide();
     QWidget* client = centralWidget();
     client->setFont(controlFace(client->font()));
     for (QWidget* w : client->findChildren<QWidget*>()) w->setFont(controlFace(w->font()));
-}
-
-// Colour row k as a copy of row 0: same kinds, caption, faces, place and
-// size (set-up moves it down), joined to the tab order after row k-1.
-void frmConstruct::createColorRow(int k) {
-    const QString row = QString::number(k);
-    lblColor[k] = new QLabel(fraTextBind);
-    lblColor[k]->setObjectName(QStringLiteral("lblColor") + row);
-    lblColor[k]->setTextFormat(lblColor[0]->textFormat());
-    lblColor[k]->setText(lblColor[0]->text());
-    const QRect label0 = twipsOf(lblColor[0]);
-    place(lblColor[k], label0.x(), label0.y(), label0.width(), label0.height());
-    cboColor[k] = new QComboBox(fraTextBind);
-    cboColor[k]->setObjectName(QStringLiteral("cboColor") + row);
-    cboColor[k]->setSizeAdjustPolicy(cboColor[0]->sizeAdjustPolicy());
-    cboColor[k]->setMaxVisibleItems(cboColor[0]->maxVisibleItems());
-    cboColor[k]->setIconSize(cboColor[0]->iconSize());
-    const QRect combo0 = twipsOf(cboColor[0]);
-    place(cboColor[k], combo0.x(), combo0.y(), combo0.width(), combo0.height());
-    QWidget::setTabOrder(cboColor[k - 1], cboColor[k]);
-    lblColor[k]->setFont(lblColor[0]->font());
-    cboColor[k]->setFont(cboColor[0]->font());
 }
 
 // ---- Load and the screen's states -----------------------------------------
@@ -198,95 +82,51 @@ void frmConstruct::Form_Load() {
 // The key list from the key group; the key shown stays shown (keys are
 // only ever added at the end).
 void frmConstruct::fillKeyList() {
-    const int shown = cboKeys->currentIndex();
-    bulkComboFill keys(cboKeys);
+    const int shown = ui->cboKeys->currentIndex();
+    bulkComboFill keys(ui->cboKeys);
     ctx_.builder.fillCombo(keys, "key:");
     keys.flush();
-    if (shown >= 0 && shown < cboKeys->count()) cboKeys->setCurrentIndex(shown);
+    if (shown >= 0 && shown < ui->cboKeys->count()) ui->cboKeys->setCurrentIndex(shown);
 }
 
-namespace {
-// A number as the screen writes it into captions and lists: one leading
-// space where a sign would go.
-QString signed16(int n) { return QStringLiteral(" ") + QString::number(n); }
-QString rowCaption(int row) { return QStringLiteral("Pattern Color #") + signed16(row) + QStringLiteral(":"); }
-}  // namespace
-
 void frmConstruct::setupControls() {
-    learnSwatches();
-    // Stacked controls stand 150 apart; a label sits 60 below the top of the
-    // control it names.
-    setTopOf(cboColors, topOf(txtText) + heightOf(txtText) + 150);
-    setTopOf(lblColors, topOf(cboColors) + 60);
-    setTopOf(cboSwitch, topOf(cboColors));
-    setTopOf(lblSwitch, topOf(cboSwitch) + 60);
+    ui->fraTextBind->setUp(ctx_, layout_, chatPreview);
+    // The two build frames share one place under the top frames, 150 apart.
+    const int buildTop = layout_.topOf(ui->fraSelect) + layout_.heightOf(ui->fraSelect) + 150;
+    layout_.setTopOf(ui->fraTextBind, buildTop);
+    layout_.setTopOf(ui->fraRadio, buildTop);
 
-    setTopOf(cboColor[0], topOf(cboColors) + heightOf(cboColors) + 150);
-    setTopOf(lblColor[0], topOf(cboColor[0]) + 60);
-    fillColorRow(0);
-    lblColor[0]->setText(rowCaption(1));
-    cboColors->addItem(signed16(1));
-
-    // The two build frames share one place under the top frames.
-    setTopOf(fraTextBind, topOf(fraSelect) + heightOf(fraSelect) + 150);
-    setTopOf(fraRadio, topOf(fraSelect) + heightOf(fraSelect) + 150);
-
-    comboListControl radio(cboRadio, true);
+    comboListControl radio(ui->cboRadio, true);
     ctx_.builder.fillCombo(radio, "radio:");
 
-    for (int k = 1; k < colorRows; ++k) {
-        createColorRow(k);
-        setTopOf(cboColor[k], topOf(cboColor[k - 1]) + heightOf(cboColor[k - 1]) + 150);
-        setTopOf(lblColor[k], topOf(cboColor[k]) + 60);
-        lblColor[k]->setText(rowCaption(k + 1));
-        cboColors->addItem(signed16(k + 1));
-    }
+    // Tab order: the key selection, the text frame, the radio frame.
+    QWidget* previous = ui->cmdContinue;
+    for (QWidget* w : ui->fraTextBind->tabChain()) QWidget::setTabOrder(std::exchange(previous, w), w);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->cboRadio, ui->cmdRadioAdd, ui->cmdRadioCancel})
+        QWidget::setTabOrder(std::exchange(previous, w), w);
 
     resetScreen();
 }
 
 void frmConstruct::resetScreen() {
-    fraTextBind->hide();
-    fraRadio->hide();
-    // The text frame shows only the text line and the pattern lists.
-    setHeightOf(fraTextBind, topOf(cboColors) + heightOf(cboColors) + 150);
-    setWindowHeight(topOf(fraSelect) + heightOf(fraSelect) + 150 + 800);
-
-    cboColors->clear();
-    cboSwitch->clear();
-    for (int k = 0; k < colorRows; ++k) {
-        lblColor[k]->hide();
-        cboColor[k]->hide();
-        fillColorRow(k);
-        cboColors->addItem(signed16(k + 1));
-    }
-    for (int w = 1; w <= 10; ++w) cboSwitch->addItem(signed16(w));
-    // A list that gets entries picks the first; these show nothing picked.
-    cboColors->setCurrentIndex(-1);
-    cboSwitch->setCurrentIndex(-1);
-
-    for (QPushButton* b : {cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp}) b->hide();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{cmdContinue, optTeamBind, optPublicBind, optRadio, cboKeys, cmdPressKey})
+    ui->fraTextBind->reset();
+    ui->fraRadio->hide();
+    setWindowHeight(layout_.topOf(ui->fraSelect) + layout_.heightOf(ui->fraSelect) + 150 + 800);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdContinue, ui->optTeamBind, ui->optPublicBind,
+                                                      ui->optRadio, ui->cboKeys, ui->cmdPressKey})
         w->setEnabled(true);
-
-    txtText->clear();
-    showRefused({});
-    txtOutput->clear();
-    chatPreview->clear();
-    chatPreview->hide();
 
     // The kind and description beside the key list describe the key the
     // list shows.
-    const bool keyShown = cboKeys->currentIndex() >= 0;
-    if (keyShown) showBindOf(pickedText(cboKeys));
+    const bool keyShown = ui->cboKeys->currentIndex() >= 0;
+    if (keyShown) showBindOf(pickedText(ui->cboKeys));
 
     const bool ready = keyShown && anyBindTypePicked();
-    cmdContinue->setVisible(ready);
-    cmdClear->setVisible(ready);
+    ui->cmdContinue->setVisible(ready);
+    ui->cmdClear->setVisible(ready);
     // Back at the key list, where the next bind starts (the frame that had
     // the focus is hidden now).
-    cboKeys->setFocus();
+    ui->cboKeys->setFocus();
 }
 
 void frmConstruct::fitToTextBind() {
@@ -294,47 +134,47 @@ void frmConstruct::fitToTextBind() {
     setWindowHeight(textBindWindowHeight());
 }
 
-void frmConstruct::fitToRadioBind() { setWindowHeight(topOf(fraRadio) + heightOf(fraRadio) + 800 + 150); }
+void frmConstruct::fitToRadioBind() {
+    setWindowHeight(layout_.topOf(ui->fraRadio) + layout_.heightOf(ui->fraRadio) + 800 + 150);
+}
 
 // The chat preview stands 150 under the text frame and adds its height.
 int frmConstruct::textBindWindowHeight() const {
-    return topOf(fraTextBind) + heightOf(fraTextBind) + 150 + chatPreviewBar::heightTwips() + 800 + 150;
+    return layout_.topOf(ui->fraTextBind) + layout_.heightOf(ui->fraTextBind) + 150 + chatPreviewBar::heightTwips() +
+           800 + 150;
 }
 
 void frmConstruct::placeChatPreview() {
-    place(chatPreview, 240, topOf(fraTextBind) + heightOf(fraTextBind) + 150, 8895, chatPreviewBar::heightTwips());
+    layout_.place(chatPreview, 240, layout_.topOf(ui->fraTextBind) + layout_.heightOf(ui->fraTextBind) + 150, 8895,
+                  chatPreviewBar::heightTwips());
 }
+
+void frmConstruct::setWindowHeight(int windowTwips) { fitMainWindow(this, clientWidth, windowTwips, windowFrame); }
 
 void frmConstruct::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
     paint.form(this);
-    paint.buttons({cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp, cmdPressKey});
+    paint.buttons({ui->cmdContinue, ui->cmdClear, ui->cmdPressKey});
     // The buttons are narrow: keep their whole width for the caption.
-    for (QPushButton* b :
-         {cmdContinue, cmdClear, cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp, cmdPressKey})
+    for (QPushButton* b : {ui->cmdContinue, ui->cmdClear, ui->cmdPressKey})
         b->setStyleSheet(b->styleSheet() + QStringLiteral(" QPushButton#%1 { padding: 1px 0px; }").arg(b->objectName()));
     // One face for the window; a row whose caption would be cut shrinks together.
     const QFont face = controlFace(font());
-    fitCaptions(face, {cmdClear, cmdContinue});
-    fitCaptions(face, {cmdTextAdd, cmdTextUndo, cmdTextDone, cmdTextCancel, cmdTextOsp});
-    fitCaptions(face, {cmdRadioAdd, cmdRadioCancel});
-    fitCaptions(face, {cmdPressKey});
-    paint.labels({lblKeys, lblKind, lblDesc, lblText, lblRefused, lblColors, lblOutput, lblSwitch, lblRadio});
-    paint.boxes({cboKeys, txtKind, txtDesc, txtText, cboColors, txtOutput, cboSwitch, cboRadio});
-    // Every colour row, shown or not.
-    for (int k = 0; k < colorRows; ++k) {
-        paint.label(lblColor[k]);
-        paint.box(cboColor[k]);
-    }
+    fitCaptions(face, {ui->cmdClear, ui->cmdContinue});
+    ui->fraTextBind->paint(paint, face);
+    fitCaptions(face, {ui->cmdRadioAdd, ui->cmdRadioCancel});
+    fitCaptions(face, {ui->cmdPressKey});
+    paint.labels({ui->lblKeys, ui->lblKind, ui->lblDesc, ui->lblRadio});
+    paint.boxes({ui->cboKeys, ui->txtKind, ui->txtDesc, ui->cboRadio});
     paint.framesAndOptions(
-        {fraSelect, fraBindType, fraTextBind, fraRadio, optPublicBind, optTeamBind, optRadio, chkAddToFront});
+        {ui->fraSelect, ui->fraBindType, ui->fraRadio, ui->optPublicBind, ui->optTeamBind, ui->optRadio});
 }
 
 // ---- Key selection and the radio frame -------------------------------------
 
 void frmConstruct::cboKeys_Click() {
-    if (anyBindTypePicked()) cmdContinue->show();
-    showBindOf(pickedText(cboKeys));
+    if (anyBindTypePicked()) ui->cmdContinue->show();
+    showBindOf(pickedText(ui->cboKeys));
 }
 
 // Picks the key the player presses (or clicks, or turns the wheel) in the
@@ -349,43 +189,40 @@ void frmConstruct::cmdPressKey_Click() {
     const bool consoleKey = pressed && capture->pressedConsoleKey();
     delete capture;
     if (!pressed) return;
-    if (consoleKey) {
-        ctx_.platform.messages.show("Console Key",
-                                    "The key " + shown + " opens the game's console, so the game never runs a bind "
-                                    "of it. Pick another key.",
-                                    msgIcon::Exclamation, msgButtons::Ok);
-        return;
-    }
-    if (name.empty()) {
-        ctx_.platform.messages.show("Key Not Known",
-                                    "The game has no name for " + (shown.empty() ? "this key" : "the key " + shown) +
-                                        ", so it cannot be bound. Pick another key.",
-                                    msgIcon::Exclamation, msgButtons::Ok);
-        return;
-    }
+    if (consoleKey)
+        return tellKeyProblem("Console Key", "The key " + shown +
+                                                 " opens the game's console, so the game never runs a bind "
+                                                 "of it. Pick another key.");
+    if (name.empty())
+        return tellKeyProblem("Key Not Known", "The game has no name for " +
+                                                   (shown.empty() ? "this key" : "the key " + shown) +
+                                                   ", so it cannot be bound. Pick another key.");
     const int row = keyRow(name);
-    if (row < 0) {
-        ctx_.platform.messages.show("Key Not Listed",
-                                    "The key " + name + " is not in the key list of this definition file, so it "
-                                    "cannot be bound now. To bind it, add the line key:" + name +
-                                        " to the file with a text editor and load the file again at the next start.",
-                                    msgIcon::Exclamation, msgButtons::Ok);
-        return;
-    }
-    cboKeys->setCurrentIndex(row);
+    if (row < 0)
+        return tellKeyProblem("Key Not Listed", "The key " + name +
+                                                    " is not in the key list of this definition file, so it "
+                                                    "cannot be bound now. To bind it, add the line key:" +
+                                                    name +
+                                                    " to the file with a text editor and load the file again "
+                                                    "at the next start.");
+    ui->cboKeys->setCurrentIndex(row);
     cboKeys_Click();
     // On to the next step: Continue when a bind type is picked, else the types.
-    if (cmdContinue->isVisible())
-        cmdContinue->setFocus();
+    if (ui->cmdContinue->isVisible())
+        ui->cmdContinue->setFocus();
     else
-        optPublicBind->setFocus();
+        ui->optPublicBind->setFocus();
 }
 
-// The row of the key list that names the key (the first, whatever the case
-// of its letters); -1 when none does.
+void frmConstruct::tellKeyProblem(const std::string& title, const std::string& text) {
+    ctx_.platform.messages.show(title, text, msgIcon::Exclamation, msgButtons::Ok);
+}
+
+// The row of the key list that names the key: the key of that spelling,
+// else the one the game takes it for ("f1" is F1, "A" is not "a"); -1 when
+// none does.
 int frmConstruct::keyRow(const std::string& name) const {
-    // The key of that spelling, else the one the game takes it for ("f1" is F1, "A" is not "a").
-    const QAbstractItemModel* keys = cboKeys->model();
+    const QAbstractItemModel* keys = ui->cboKeys->model();
     int same = -1;
     for (int row = 0; row < keys->rowCount(); ++row) {
         const std::string key = keys->index(row, 0).data(Qt::UserRole).toByteArray().toStdString();
@@ -400,48 +237,45 @@ void frmConstruct::optTeamBind_Click() { bindTypeClicked(); }
 void frmConstruct::optRadio_Click() { bindTypeClicked(); }
 
 void frmConstruct::bindTypeClicked() {
-    if (cboKeys->currentIndex() >= 0) cmdContinue->show();
+    if (ui->cboKeys->currentIndex() >= 0) ui->cmdContinue->show();
 }
 
 void frmConstruct::cmdContinue_Click() {
     // Continue is offered only with a key and a type picked.
-    if (cboKeys->currentIndex() < 0 || !anyBindTypePicked()) return;
-    if (optTeamBind->isChecked() || optPublicBind->isChecked()) {
+    if (ui->cboKeys->currentIndex() < 0 || !anyBindTypePicked()) return;
+    currentKey = pickedText(ui->cboKeys);
+    if (ui->optTeamBind->isChecked() || ui->optPublicBind->isChecked()) {
         fitToTextBind();
-        fraTextBind->show();
-        chatPreview->clear();
-        chatPreview->show();
-        txtText->setFocus();
-    } else if (optRadio->isChecked()) {
+        ui->fraTextBind->start(currentKey, ui->optPublicBind->isChecked() ? "say" : "say_team");
+    } else if (ui->optRadio->isChecked()) {
         fitToRadioBind();
-        fraRadio->show();
-        cboRadio->setFocus();
+        ui->fraRadio->show();
+        ui->cboRadio->setFocus();
     }
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{cmdContinue, optPublicBind, optTeamBind, optRadio, cboKeys, cmdPressKey})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdContinue, ui->optPublicBind, ui->optTeamBind,
+                                                      ui->optRadio, ui->cboKeys, ui->cmdPressKey})
         w->setEnabled(false);
-    currentKey = pickedText(cboKeys);
-    currentKind = optPublicBind->isChecked() ? "say" : optTeamBind->isChecked() ? "say_team" : "radio:";
 }
 
 // Clear acts on the key the list shows, which is the key the question
 // names and the player looks at (while a bind is built the list shows the
 // key being built). With no key shown there is nothing to clear.
 void frmConstruct::cmdClear_Click() {
-    if (cboKeys->currentIndex() < 0) return;
-    const std::string key = pickedText(cboKeys);
+    if (ui->cboKeys->currentIndex() < 0) return;
+    const std::string key = pickedText(ui->cboKeys);
     if (!askYesNo("Clear?", "Are you sure you want to CLEAR button: '" + key + "' of any binds?")) return;
     ctx_.builder.remove_entire_bind(key);
     resetScreen();
 }
 
 void frmConstruct::cmdRadioAdd_Click() {
-    if (cboRadio->currentIndex() < 0) return;
-    const std::string entry = pickedText(cboRadio);
+    if (ui->cboRadio->currentIndex() < 0) return;
+    const std::string entry = pickedText(ui->cboRadio);
     const std::string value = ctx_.builder.get_value("radio:", entry);
     if (!ctx_.builder.add_radio_code(currentKey, value, entry)) {
         // The radio frame stays: another command can be picked.
-        tellRefusal();
+        const clsRefusal r = clsBindLine::refusal(ctx_.builder.get_refusal(), true);
+        ctx_.platform.messages.show(r.title, r.text, msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
     resetScreen();
@@ -532,8 +366,8 @@ void frmConstruct::showFirstBind() {
     ctx_.builder.go_to_first_bind();
     const clsbind& first = ctx_.builder.get_next_bind();
     if (!first.key.empty()) {
-        if (const int row = keyRow(first.key); row >= 0) cboKeys->setCurrentIndex(row);
-        QRadioButton* type = first.kind == "say" ? optPublicBind : first.kind == "say_team" ? optTeamBind : optRadio;
+        if (const int row = keyRow(first.key); row >= 0) ui->cboKeys->setCurrentIndex(row);
+        QRadioButton* type = first.kind == "say" ? ui->optPublicBind : first.kind == "say_team" ? ui->optTeamBind : ui->optRadio;
         type->setChecked(true);
     }
     resetScreen();
@@ -588,9 +422,9 @@ void frmConstruct::closeEvent(QCloseEvent* event) {
 }
 
 void frmConstruct::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Cancel) && (fraTextBind->isVisible() || fraRadio->isVisible())) {
-        if (fraTextBind->isVisible())
-            cmdTextCancel_Click();
+    if (event->matches(QKeySequence::Cancel) && (ui->fraTextBind->isVisible() || ui->fraRadio->isVisible())) {
+        if (ui->fraTextBind->isVisible())
+            ui->fraTextBind->cmdTextCancel_Click();
         else
             cmdRadioCancel_Click();
         return;
@@ -608,92 +442,10 @@ bool frmConstruct::askYesNo(const std::string& title, const std::string& text, b
 }
 
 void frmConstruct::showBindOf(const std::string& key) {
-    txtKind->setText(showText(ctx_.builder.get_bindKind(key)));
-    txtDesc->setText(showText(ctx_.builder.get_binddesc(key)));
-}
-
-// The line over the text box: what the box took out of what was typed or
-// pasted, and why; nothing when removed is empty. A line too long for the
-// frame ends in "…" and shows whole as its tool tip.
-void frmConstruct::showRefused(const QString& removed) {
-    const QString line = QString::fromStdString(clsInputHandler::refusalLine(removed.toStdU32String()));
-    lblRefused->setToolTip(line);
-    lblRefused->setText(lblRefused->fontMetrics().elidedText(line, Qt::ElideRight, lblRefused->width()));
-}
-
-// Each colour's swatch by its name: the colour of the first entry of that
-// name, as get_value finds it. The definitions stay the same while the
-// screen lives, so one walk of the group serves every fill.
-void frmConstruct::learnSwatches() {
-    colorSwatch_.clear();
-    clsGroup& colors = ctx_.builder.getGroup("color:");
-    colors.get_front();
-    while (colors.has_next()) {
-        const clsItem& item = colors.get_next();
-        const QByteArray name(item.Description.data(), static_cast<qsizetype>(item.Description.size()));
-        if (!colorSwatch_.contains(name)) colorSwatch_.insert(name, clsChatPreview::swatchIndex(item.value));
-    }
-}
-
-// A square of the game colour with a grey edge, so that black and white
-// show on any box colour.
-QIcon frmConstruct::swatchIcon(int index) {
-    QIcon& icon = swatchIcons_[static_cast<std::size_t>(index & 7)];
-    if (icon.isNull()) {
-        const clsChatColor c = clsChatPreview::rgb(index);
-        QPixmap square(12, 12);
-        square.fill(QColor(c.red, c.green, c.blue));
-        QPainter edge(&square);
-        edge.setPen(QColor(0x80, 0x80, 0x80));
-        edge.drawRect(0, 0, 11, 11);
-        edge.end();
-        icon = QIcon(square);
-    }
-    return icon;
-}
-
-// Colour row k lists the colours by name, each with the swatch of its code.
-void frmConstruct::fillColorRow(int k) {
-    comboListControl row(cboColor[k], true);
-    ctx_.builder.fillCombo(row, "color:");
-    for (int i = 0; i < cboColor[k]->count(); ++i) {
-        const int index = colorSwatch_.value(cboColor[k]->itemData(i).toByteArray(), -1);
-        if (index >= 0) cboColor[k]->setItemIcon(i, swatchIcon(index));
-    }
+    ui->txtKind->setText(showText(ctx_.builder.get_bindKind(key)));
+    ui->txtDesc->setText(showText(ctx_.builder.get_binddesc(key)));
 }
 
 bool frmConstruct::anyBindTypePicked() const {
-    return optPublicBind->isChecked() || optTeamBind->isChecked() || optRadio->isChecked();
-}
-
-void frmConstruct::place(QWidget* w, int left, int t, int width, int h) {
-    twipsLayout_[w] = QRect(left, t, width, h);
-    w->setGeometry(twipsRect(left, t, width, h));
-}
-
-QRect frmConstruct::twipsOf(const QWidget* w) const {
-    const auto placed = twipsLayout_.constFind(w);
-    return placed != twipsLayout_.cend() ? *placed : pixelsToTwips(w->geometry());
-}
-
-int frmConstruct::topOf(const QWidget* w) const { return twipsOf(w).y(); }
-int frmConstruct::heightOf(const QWidget* w) const { return twipsOf(w).height(); }
-
-void frmConstruct::setTopOf(QWidget* w, int t) {
-    const QRect r = twipsOf(w);
-    place(w, r.x(), t, r.width(), r.height());
-}
-
-void frmConstruct::setHeightOf(QWidget* w, int h) {
-    const QRect r = twipsOf(w);
-    place(w, r.x(), r.y(), r.width(), h);
-}
-
-void frmConstruct::setWindowHeight(int windowTwips) {
-    const int width = twips(clientWidth);
-    const int client = twips(windowTwips - windowFrame);
-    centralWidget()->setFixedSize(width, client);
-    int bar = menuBar()->heightForWidth(width);
-    if (bar < 0) bar = menuBar()->sizeHint().height();
-    setFixedSize(width, bar + client);
+    return ui->optPublicBind->isChecked() || ui->optTeamBind->isChecked() || ui->optRadio->isChecked();
 }

@@ -1,4 +1,5 @@
 #include "ui/construction/frmOSp.h"
+#include "ui_frmOSp.h"
 
 #include <QKeyEvent>
 
@@ -6,16 +7,18 @@
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/qtListControl.h"
 
-frmOSp::frmOSp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setupUi(this);
+frmOSp::frmOSp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmOSp>()) {
+    ui->setupUi(this);
     useDesignFont(this);
-    cboOsp->setFocus();
+    ui->cboOsp->setFocus();
 
-    connect(cmdOk, &QPushButton::clicked, this, &frmOSp::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmOSp::cmdCancel_Click);
+    connect(ui->cmdOk, &QPushButton::clicked, this, &frmOSp::cmdOk_Click);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &frmOSp::cmdCancel_Click);
 
     Form_Load();
 }
+
+frmOSp::~frmOSp() = default;
 
 void frmOSp::set_Properties(const std::string& a_key, const std::string& a_kind, const std::string& a_front) {
     bindKey = a_key;
@@ -25,20 +28,20 @@ void frmOSp::set_Properties(const std::string& a_key, const std::string& a_kind,
 
 void frmOSp::Form_Load() {
     applyColorStyle();
-    comboListControl list(cboOsp, /*sorted=*/true);
+    comboListControl list(ui->cboOsp, /*sorted=*/true);
     ctx_.builder.fillCombo(list, "osp:");
 }
 
 void frmOSp::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
     paint.form(this);
-    paint.buttons({cmdOk, cmdCancel});
-    paint.labels({lblOsp});
-    paint.boxes({cboOsp});
+    paint.buttons({ui->cmdOk, ui->cmdCancel});
+    paint.labels({ui->lblOsp});
+    paint.boxes({ui->cboOsp});
 }
 
 void frmOSp::cmdOk_Click() {
-    const std::string chosen = pickedText(cboOsp);
+    const std::string chosen = pickedText(ui->cboOsp);
     if (!chosen.empty()) {
         // Two tokens of the same name both give the first one's text.
         const std::string token = ctx_.builder.get_value("osp:", chosen);
@@ -56,7 +59,7 @@ void frmOSp::cmdCancel_Click() { reject(); }
 void frmOSp::keyPressEvent(QKeyEvent* event) {
     // Escape presses Cancel (an open list closes itself first).
     if (event->matches(QKeySequence::Cancel)) {
-        cmdCancel->click();
+        ui->cmdCancel->click();
         return;
     }
     QDialog::keyPressEvent(event);

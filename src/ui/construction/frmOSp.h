@@ -1,17 +1,22 @@
 #pragma once
+#include <memory>
 #include <QDialog>
 #include <string>
 
-#include "ui_frmOSp.h"
 #include "ui/shell/clsAppContext.h"
+
+namespace Ui {
+class frmOSp;
+}
 
 // Picks one OSP token and adds its text to the bind being built, at its
 // front or its back. A fresh dialog is made for every opening. Its controls
 // are designed in frmOSp.ui.
-class frmOSp : public QDialog, private Ui::frmOSp {
+class frmOSp : public QDialog {
     Q_OBJECT
 public:
     frmOSp(clsAppContext& ctx, QWidget* parent = nullptr);
+    ~frmOSp() override;
 
     // The key whose bind takes the token, the bind's kind ("say" or
     // "say_team"), and "True" to put the token in front.
@@ -30,4 +35,6 @@ private:
     std::string bindKey;
     std::string bindKind;
     std::string frontFlag;
+    // The controls, designed in frmOSp.ui.
+    std::unique_ptr<Ui::frmOSp> ui;
 };

@@ -1,4 +1,5 @@
 #include "ui/construction/frmPressKey.h"
+#include "ui_frmPressKey.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -10,24 +11,26 @@
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/fitCaption.h"
 
-frmPressKey::frmPressKey(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setupUi(this);
+frmPressKey::frmPressKey(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmPressKey>()) {
+    ui->setupUi(this);
     useDesignFont(this);
     // The capture area holds the keyboard; Cancel takes no focus, so that
     // Tab, Space and Enter are keys to capture too.
-    for (QWidget* area : {static_cast<QWidget*>(fraCapture), static_cast<QWidget*>(lblPrompt)})
+    for (QWidget* area : {static_cast<QWidget*>(ui->fraCapture), static_cast<QWidget*>(ui->lblPrompt)})
         area->installEventFilter(this);
-    fraCapture->setFocus();
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    ui->fraCapture->setFocus();
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     applyColorStyle();
 }
+
+frmPressKey::~frmPressKey() = default;
 
 void frmPressKey::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
     paint.form(this);
-    paint.buttons({cmdCancel});
-    paint.boxes({fraCapture, lblPrompt});
-    fitCaptions(font(), {cmdCancel});
+    paint.buttons({ui->cmdCancel});
+    paint.boxes({ui->fraCapture, ui->lblPrompt});
+    fitCaptions(font(), {ui->cmdCancel});
 }
 
 bool frmPressKey::eventFilter(QObject* watched, QEvent* event) {

@@ -1,19 +1,24 @@
 #pragma once
+#include <memory>
 #include <QDialog>
 #include <QString>
 #include <string>
 
-#include "ui_frmPressKey.h"
 #include "ui/shell/clsAppContext.h"
+
+namespace Ui {
+class frmPressKey;
+}
 
 // Takes the next key press, mouse button or wheel step over its capture area
 // and answers the game's name for it (clsKeyNames). Escape, Cancel and the
 // close box cancel. A fresh dialog is made for every opening; its controls
 // are designed in frmPressKey.ui.
-class frmPressKey : public QDialog, private Ui::frmPressKey {
+class frmPressKey : public QDialog {
     Q_OBJECT
 public:
     frmPressKey(clsAppContext& ctx, QWidget* parent = nullptr);
+    ~frmPressKey() override;
 
     // After exec() answered Accepted: the game's name of what was pressed
     // (empty when the game has none) and how the toolkit names it, for
@@ -34,4 +39,6 @@ private:
     std::string name_;
     QString shown_;
     bool consoleKey_ = false;
+    // The controls, designed in frmPressKey.ui.
+    std::unique_ptr<Ui::frmPressKey> ui;
 };

@@ -1,4 +1,5 @@
 #include "ui/construction/frmReview.h"
+#include "ui_frmReview.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -30,28 +31,30 @@ QFont listingFont() {
 
 }  // namespace
 
-frmReview::frmReview(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setupUi(this);
-    lstReview->setFont(listingFont());
-    cmdOk->setFont(designFont(cmdOk->font()));
+frmReview::frmReview(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmReview>()) {
+    ui->setupUi(this);
+    ui->lstReview->setFont(listingFont());
+    ui->cmdOk->setFont(designFont(ui->cmdOk->font()));
     useDesignFont(this);
-    lstReview->setFocus();
-    connect(cmdOk, &QPushButton::clicked, this, &frmReview::cmdOk_Click);
+    ui->lstReview->setFocus();
+    connect(ui->cmdOk, &QPushButton::clicked, this, &frmReview::cmdOk_Click);
 
     Form_Load();
 }
 
+frmReview::~frmReview() = default;
+
 void frmReview::Form_Load() {
     applyColorStyle();
-    listBoxControl list(lstReview);
+    listBoxControl list(ui->lstReview);
     ctx_.builder.printScheme(list);
 }
 
 void frmReview::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
     paint.form(this);
-    paint.buttons({cmdOk});
-    paint.boxes({lstReview});
+    paint.buttons({ui->cmdOk});
+    paint.boxes({ui->lstReview});
 }
 
 void frmReview::cmdOk_Click() { accept(); }

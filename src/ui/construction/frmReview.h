@@ -1,16 +1,21 @@
 #pragma once
+#include <memory>
 #include <QDialog>
 
-#include "ui_frmReview.h"
 #include "ui/shell/clsAppContext.h"
+
+namespace Ui {
+class frmReview;
+}
 
 // Shows every bound key with its kind and plain text, as the builder lists
 // them. A fresh window is made for every opening, so it shows the binds as
 // they are at that moment. Its controls are designed in frmReview.ui.
-class frmReview : public QDialog, private Ui::frmReview {
+class frmReview : public QDialog {
     Q_OBJECT
 public:
     frmReview(clsAppContext& ctx, QWidget* parent = nullptr);
+    ~frmReview() override;
 
 private:
     void Form_Load();
@@ -18,4 +23,6 @@ private:
     void cmdOk_Click();
 
     clsAppContext& ctx_;
+    // The controls, designed in frmReview.ui.
+    std::unique_ptr<Ui::frmReview> ui;
 };

@@ -1,22 +1,25 @@
 #include "ui/help/frmHelp.h"
+#include "ui_frmHelp.h"
 
 #include "ui/widgets/keyPressFilter.h"
 #include "model/help/clsHelpText.h"
 #include "ui/styles/stylePainter.h"
 #include "ui/widgets/designFont.h"
 
-frmHelp::frmHelp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setupUi(this);
+frmHelp::frmHelp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmHelp>()) {
+    ui->setupUi(this);
     // Nothing the user does changes the text (frmHelp.ui makes it read-only);
     // it can still be read with the keyboard, selected and copied. Every
     // typed character beeps.
-    beepOnTyping(txtHelp, ctx_.platform.beep);
+    beepOnTyping(ui->txtHelp, ctx_.platform.beep);
     useDesignFont(this);
-    txtHelp->setFocus();
-    connect(cmdOk, &QPushButton::clicked, this, &frmHelp::cmdOk_Click);
+    ui->txtHelp->setFocus();
+    connect(ui->cmdOk, &QPushButton::clicked, this, &frmHelp::cmdOk_Click);
 
     Form_Load();
 }
+
+frmHelp::~frmHelp() = default;
 
 void frmHelp::Form_Load() {
     fillHelpText();
@@ -28,14 +31,14 @@ void frmHelp::fillHelpText() {
     // The box breaks lines at "\n".
     QString text = QString::fromUtf8(clsHelpText::build(folder));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    txtHelp->setPlainText(text);
+    ui->txtHelp->setPlainText(text);
 }
 
 void frmHelp::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
     paint.form(this);
-    paint.buttons({cmdOk});
-    paint.boxes({txtHelp});
+    paint.buttons({ui->cmdOk});
+    paint.boxes({ui->txtHelp});
 }
 
 void frmHelp::cmdOk_Click() { accept(); }

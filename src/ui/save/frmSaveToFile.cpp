@@ -1,4 +1,5 @@
 #include "ui/save/frmSaveToFile.h"
+#include "ui_frmSaveToFile.h"
 
 #include <QFileInfo>
 
@@ -8,10 +9,10 @@
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/fitCaption.h"
 
-frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setupUi(this);
-    connect(cmdSave, &QPushButton::clicked, this, &frmSaveToFile::cmdSave_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmSaveToFile::cmdBack_Click);
+frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmSaveToFile>()) {
+    ui->setupUi(this);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmSaveToFile::cmdSave_Click);
+    connect(ui->cmdBack, &QPushButton::clicked, this, &frmSaveToFile::cmdBack_Click);
     // Letters and digits only: the program adds ".cfg", and the file always
     // lands in the output folder. Enter in the name saves (Save is the
     // dialog's default button).
@@ -21,7 +22,7 @@ frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(pare
                   },
                   [&filters](std::string_view text) { return filters.cleanFileName(text); }};
     name.enterSubmits = true;
-    filterBox(txtFilename, ctx_.platform.beep, std::move(name));
+    filterBox(ui->txtFilename, ctx_.platform.beep, std::move(name));
 
     // After a cfg file was opened, its name is offered, as far as a name
     // here may hold it: "my-binds.cfg" offers "mybinds", which saves a new
@@ -30,13 +31,15 @@ frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(pare
     if (!ctx_.openedCfg.empty()) {
         const QString opened = QString::fromStdString(ctx_.openedCfg);
         const QString name = opened.endsWith(QStringLiteral(".cfg"), Qt::CaseInsensitive) ? opened.chopped(4) : opened;
-        txtFilename->setText(QString::fromStdString(ctx_.inputHandler.cleanFileName(name.toStdString())));
+        ui->txtFilename->setText(QString::fromStdString(ctx_.inputHandler.cleanFileName(name.toStdString())));
     }
     useDesignFont(this);
     // "Save and Quit" comes first in the tab order and holds the focus.
-    cmdSave->setFocus();
+    ui->cmdSave->setFocus();
     Form_Load();
 }
+
+frmSaveToFile::~frmSaveToFile() = default;
 
 void frmSaveToFile::Form_Load() {
     setWindowTitle(QStringLiteral("Save File"));
@@ -44,7 +47,7 @@ void frmSaveToFile::Form_Load() {
 }
 
 void frmSaveToFile::cmdSave_Click() {
-    const std::string typedName = txtFilename->text().toStdString();
+    const std::string typedName = ui->txtFilename->text().toStdString();
     if (typedName.empty()) {
         ctx_.platform.messages.show("Missing Information", "A file needs a name...", msgIcon::Exclamation,
                                     msgButtons::Ok);
@@ -57,7 +60,7 @@ void frmSaveToFile::cmdSave_Click() {
     if (replacing &&
         ctx_.platform.messages.show("File Already Exists!", "Do you want to replace the file " + fileName + "?",
                                     msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes) {
-        txtFilename->clear();
+        ui->txtFilename->clear();
         return;
     }
     if (!confirmSize(fileName)) return;
@@ -130,10 +133,10 @@ void frmSaveToFile::reject() {
 void frmSaveToFile::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
     paint.form(this);
-    paint.buttons({cmdSave, cmdBack});
-    paint.labels({lblFilename});
-    paint.boxes({txtFilename});
+    paint.buttons({ui->cmdSave, ui->cmdBack});
+    paint.labels({ui->lblFilename});
+    paint.boxes({ui->txtFilename});
     // The painted faces decide how much room the captions have.
-    fitCaptions(font(), {cmdSave, cmdBack});
-    fitCaption(lblFilename);
+    fitCaptions(font(), {ui->cmdSave, ui->cmdBack});
+    fitCaption(ui->lblFilename);
 }

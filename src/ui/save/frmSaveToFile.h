@@ -1,17 +1,21 @@
 #pragma once
+#include <memory>
 #include <QDialog>
 #include <cstddef>
 #include <string>
 
 #include "model/console/clsConsoleLexer.h"
-#include "ui_frmSaveToFile.h"
 #include "ui/shell/clsAppContext.h"
+
+namespace Ui {
+class frmSaveToFile;
+}
 
 // The save dialog: takes a file name, writes the cfg file into the output
 // folder beside the program, tells the user how to load it, opens the folder
 // and ends the program. Back returns to the construction screen (its parent).
 // Its controls are designed in frmSaveToFile.ui.
-class frmSaveToFile : public QDialog, private Ui::frmSaveToFile {
+class frmSaveToFile : public QDialog {
     Q_OBJECT
 public:
     // The game's console reads a whole cfg file into its 16,384-byte command
@@ -21,6 +25,7 @@ public:
     static constexpr std::size_t largestRunnableFile = clsConsoleLexer::largestRunnableFile;
 
     frmSaveToFile(clsAppContext& ctx, QWidget* parent = nullptr);
+    ~frmSaveToFile() override;
 
 protected:
     // The close box and Escape act as Back.
@@ -37,4 +42,6 @@ private:
     void showSaved(const std::string& fileName);
 
     clsAppContext& ctx_;
+    // The controls, designed in frmSaveToFile.ui.
+    std::unique_ptr<Ui::frmSaveToFile> ui;
 };

@@ -1,4 +1,5 @@
 #include "ui/shell/frmStart.h"
+#include "ui_frmStart.h"
 
 #include <QCloseEvent>
 #include <algorithm>
@@ -32,26 +33,26 @@ namespace {
 QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
-frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(parent) {
+frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmStart>()) {
     loadBuiltInResources();
-    setupUi(this);
+    ui->setupUi(this);
     // The window keeps the size of its client area plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The face the controls were laid out for, set on each control: a
     // painted control does not take its parent's.
     useDesignFont(centralWidget());
-    connect(cmdContinue, &QPushButton::clicked, this, &frmStart::cmdContinue_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
+    connect(ui->cmdContinue, &QPushButton::clicked, this, &frmStart::cmdContinue_Click);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &frmStart::cmdCancel_Click);
     // Enter on a file (or a double click) picks it and goes on, as Create new Bind does.
-    connect(fileInput, &QListWidget::itemActivated, this, [this](QListWidgetItem* file) {
+    connect(ui->fileInput, &QListWidget::itemActivated, this, [this](QListWidgetItem* file) {
         file->setSelected(true);
         cmdContinue_Click();
     });
-    connect(mnuNew, &QAction::triggered, this, &frmStart::mnuNew_Click);
-    connect(mnuOpen, &QAction::triggered, this, &frmStart::mnuOpen_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmStart::mnuExit_Click);
-    connect(mnuColorStyle, &QAction::triggered, this, &frmStart::mnuColorStyle_Click);
-    connect(mnuHelp, &QAction::triggered, this, &frmStart::mnuHelp_Click);
+    connect(ui->mnuNew, &QAction::triggered, this, &frmStart::mnuNew_Click);
+    connect(ui->mnuOpen, &QAction::triggered, this, &frmStart::mnuOpen_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmStart::mnuExit_Click);
+    connect(ui->mnuColorStyle, &QAction::triggered, this, &frmStart::mnuColorStyle_Click);
+    connect(ui->mnuHelp, &QAction::triggered, this, &frmStart::mnuHelp_Click);
     // mnuLoad stays greyed for the whole run: nothing makes it available.
     // The program-wide objects: the bind builder, the key-press filters and
     // the colour style catalogue, made in this order.
@@ -78,7 +79,7 @@ void frmStart::Form_Load() {
     showIntroLayout();
     setWindowTitle(QStringLiteral("Soldier of Fortune 2") + QStringLiteral(" Brenvolt ") + QStringLiteral("v.1.00"));
     loadIntroPicture(picturePath);
-    picIntro->show();
+    ui->picIntro->show();
     ctx_->colorStyles.registerStandardStyles();
     ctx_->currentColorStyle = clsColorStyleManager::readRememberedStyle(ctx_->platform.settings);
     applyColorStyle();
@@ -89,21 +90,21 @@ void frmStart::Form_Load() {
 void frmStart::loadIntroPicture(const QString& path) {
     QPixmap picture;
     if (!picture.load(path)) picture.load(QStringLiteral(":/intro.png"));
-    picIntro->setPixmap(picture);
+    ui->picIntro->setPixmap(picture);
 }
 
 void frmStart::mnuNew_Click() {
     listInputFiles();
-    fileInput->show();
-    lblInput->show();
-    cmdCancel->show();
-    cmdContinue->show();
-    cmdContinue->setText(QStringLiteral("Create new Bind"));
+    ui->fileInput->show();
+    ui->lblInput->show();
+    ui->cmdCancel->show();
+    ui->cmdContinue->show();
+    ui->cmdContinue->setText(QStringLiteral("Create new Bind"));
     fitCaptions();
     setWindowHeight(newBindHeight);
-    picIntro->hide();
+    ui->picIntro->hide();
     // Arrow keys and Enter pick a file at once.
-    fileInput->setFocus();
+    ui->fileInput->setFocus();
 }
 
 // The ordinary files of the definition folders by name; a missing folder
@@ -111,11 +112,11 @@ void frmStart::mnuNew_Click() {
 // that cannot be picked.
 void frmStart::listInputFiles() {
     const std::vector<std::string> folders = ctx_->definitionFolders();
-    fillDefinitionList(fileInput, definitionFiles(folders), ctx_->platform.folder);
-    if (fileInput->count() > 0) return;
+    fillDefinitionList(ui->fileInput, definitionFiles(folders), ctx_->platform.folder);
+    if (ui->fileInput->count() > 0) return;
     std::vector<std::string> shown;
     for (const std::string& folder : folders) shown.push_back(ctx_->platform.folder.nativePath(folder));
-    auto* hint = new QListWidgetItem(breakableText(fromUtf8(clsDefinitionList::noFilesHint(shown))), fileInput);
+    auto* hint = new QListWidgetItem(breakableText(fromUtf8(clsDefinitionList::noFilesHint(shown))), ui->fileInput);
     hint->setFlags(Qt::NoItemFlags);
 }
 
@@ -153,7 +154,7 @@ void frmStart::mnuOpen_Click() {
 }
 
 void frmStart::cmdContinue_Click() {
-    const QList<QListWidgetItem*> picked = fileInput->selectedItems();
+    const QList<QListWidgetItem*> picked = ui->fileInput->selectedItems();
     if (picked.isEmpty()) {
         ctx_->platform.messages.show("No Input File Selected", "Select an input file to load!", msgIcon::Exclamation,
                                      msgButtons::Ok);
@@ -274,7 +275,7 @@ void frmStart::tellAfterHandOver(const std::string& fileName) {
 void frmStart::cmdCancel_Click() { showIntroLayout(); }
 
 void frmStart::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Cancel) && cmdCancel->isVisible()) {
+    if (event->matches(QKeySequence::Cancel) && ui->cmdCancel->isVisible()) {
         cmdCancel_Click();
         return;
     }
@@ -297,27 +298,27 @@ void frmStart::mnuColorStyle_Click() {
 void frmStart::mnuHelp_Click() { help_->showModal(this); }
 
 void frmStart::showIntroLayout() {
-    fileInput->hide();
-    lblInput->hide();
-    cmdContinue->hide();
-    cmdCancel->hide();
+    ui->fileInput->hide();
+    ui->lblInput->hide();
+    ui->cmdContinue->hide();
+    ui->cmdCancel->hide();
     setWindowHeight(introHeight);
-    picIntro->show();
+    ui->picIntro->show();
 }
 
 void frmStart::applyColorStyle() {
     stylePainter paint(ctx_->colorStyles, ctx_->currentColorStyle);
     paint.form(this);
-    paint.buttons({cmdContinue, cmdCancel});
-    paint.labels({lblInput});
-    paint.boxes({fileInput});
+    paint.buttons({ui->cmdContinue, ui->cmdCancel});
+    paint.labels({ui->lblInput});
+    paint.boxes({ui->fileInput});
 }
 
 // The painted faces decide how much room the captions have; the captions
 // are seen only in the new-bind layout.
 void frmStart::fitCaptions() {
-    ::fitCaptions(centralWidget()->font(), {cmdContinue, cmdCancel});
-    fitCaption(lblInput);
+    ::fitCaptions(centralWidget()->font(), {ui->cmdContinue, ui->cmdCancel});
+    fitCaption(ui->lblInput);
 }
 
 void frmStart::setWindowHeight(int heightTwips) {

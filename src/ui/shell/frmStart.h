@@ -6,7 +6,10 @@
 
 #include "model/cfgfile/clsDraft.h"
 #include "platform/platformServices.h"
-#include "ui_frmStart.h"
+
+namespace Ui {
+class frmStart;
+}
 
 class QCloseEvent;
 struct clsAppContext;
@@ -19,7 +22,7 @@ class draftOwner;
 // lets the user pick an input definition file and hands over to the
 // construction screen, which it keeps for the rest of the run. Its controls
 // and menus are designed in frmStart.ui.
-class frmStart : public QMainWindow, private Ui::frmStart {
+class frmStart : public QMainWindow {
     Q_OBJECT
 public:
     // Whole-window heights (caption and menu bar included) of the two
@@ -87,4 +90,6 @@ private:
     std::unique_ptr<draftOwner> draftOwner_;
     // The draft to restore at the next hand-over.
     std::optional<clsDraftInfo> pendingDraft_;
+    // The controls, designed in frmStart.ui.
+    std::unique_ptr<Ui::frmStart> ui;
 };

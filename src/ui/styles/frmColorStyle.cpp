@@ -1,38 +1,41 @@
 #include "ui/styles/frmColorStyle.h"
+#include "ui_frmColorStyle.h"
 
 #include "ui/styles/stylePainter.h"
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/qtListControl.h"
 
-frmColorStyle::frmColorStyle(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
-    setupUi(this);
+frmColorStyle::frmColorStyle(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmColorStyle>()) {
+    ui->setupUi(this);
     useDesignFont(this);
-    cboColorStyle->setFocus();
+    ui->cboColorStyle->setFocus();
 
-    connect(cboColorStyle, &QComboBox::activated, this, &frmColorStyle::cboColorStyle_Click);
-    connect(cmdOk, &QPushButton::clicked, this, &frmColorStyle::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmColorStyle::cmdCancel_Click);
+    connect(ui->cboColorStyle, &QComboBox::activated, this, &frmColorStyle::cboColorStyle_Click);
+    connect(ui->cmdOk, &QPushButton::clicked, this, &frmColorStyle::cmdOk_Click);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &frmColorStyle::cmdCancel_Click);
 
     Form_Load();
 }
 
+frmColorStyle::~frmColorStyle() = default;
+
 void frmColorStyle::Form_Load() {
     pendingStyle.clear();
     applyColorStyle(ctx_.currentColorStyle);
-    comboListControl list(cboColorStyle, /*sorted=*/true);
+    comboListControl list(ui->cboColorStyle, /*sorted=*/true);
     ctx_.colorStyles.fillCombo(list);
 }
 
 void frmColorStyle::applyColorStyle(const std::string& styleName) {
     stylePainter paint(ctx_.colorStyles, styleName);
     paint.form(this);
-    paint.buttons({cmdOk, cmdCancel});
-    paint.labels({lblcolorstyle});
-    paint.boxes({cboColorStyle});
+    paint.buttons({ui->cmdOk, ui->cmdCancel});
+    paint.labels({ui->lblcolorstyle});
+    paint.boxes({ui->cboColorStyle});
 }
 
 void frmColorStyle::cboColorStyle_Click() {
-    pendingStyle = pickedText(cboColorStyle);
+    pendingStyle = pickedText(ui->cboColorStyle);
     // A preview of this dialog only; the program's style is unchanged.
     applyColorStyle(pendingStyle);
 }

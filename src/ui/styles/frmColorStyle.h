@@ -1,19 +1,24 @@
 #pragma once
+#include <memory>
 #include <QDialog>
 #include <string>
 
-#include "ui_frmColorStyle.h"
 #include "ui/shell/clsAppContext.h"
+
+namespace Ui {
+class frmColorStyle;
+}
 
 // Lets the user pick a colour style: a pick repaints this dialog alone as a
 // preview; OK makes the last pick the program's style, Cancel keeps the old
 // one. The opener repaints itself afterwards. A fresh dialog is made for
 // every opening. Its controls are designed in frmColorStyle.ui; the style
 // list opens as a scrolling list of 20 names, like every drop-down list.
-class frmColorStyle : public QDialog, private Ui::frmColorStyle {
+class frmColorStyle : public QDialog {
     Q_OBJECT
 public:
     frmColorStyle(clsAppContext& ctx, QWidget* parent = nullptr);
+    ~frmColorStyle() override;
 
 private:
     void Form_Load();
@@ -24,4 +29,6 @@ private:
 
     clsAppContext& ctx_;
     std::string pendingStyle;  // picked, not yet confirmed
+    // The controls, designed in frmColorStyle.ui.
+    std::unique_ptr<Ui::frmColorStyle> ui;
 };

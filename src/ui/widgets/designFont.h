@@ -30,3 +30,14 @@ inline void useDesignFont(QWidget* window) {
     for (QWidget* w : window->findChildren<QWidget*>())
         if (!w->testAttribute(Qt::WA_SetFont)) w->setFont(f);
 }
+
+// The construction screen's face: its layout is measured for an 8 point sans
+// serif face (11 pixels at 15 twips a pixel); a wider default face would cut
+// the captions. Set on every control, since a painted control does not take
+// its parent's face.
+inline QFont controlFace(QFont face) {
+    face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans")});
+    face.setPixelSize(11);
+    return face;
+}

@@ -39,3 +39,35 @@ std::string pickedText(const QComboBox* box) {
     if (box->currentIndex() < 0) return {};
     return box->currentData().toByteArray().toStdString();
 }
+
+int byteListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+QVariant byteListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const std::string& e = entries_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return showText(e);
+    if (role == Qt::UserRole) return QByteArray(e.data(), static_cast<qsizetype>(e.size()));
+    return {};
+}
+
+void byteListModel::setEntries(std::vector<std::string> entries) {
+    beginResetModel();
+    entries_ = std::move(entries);
+    endResetModel();
+}
+
+bulkComboFill::bulkComboFill(QComboBox* box) : box_(box) {
+    model_ = dynamic_cast<byteListModel*>(box_->model());
+    if (!model_) {
+        model_ = new byteListModel(box_);
+        box_->setModel(model_);
+    }
+}
+
+void bulkComboFill::flush() {
+    model_->setEntries(std::move(entries_));
+    entries_.clear();
+    box_->setCurrentIndex(-1);
+}

@@ -1,7 +1,9 @@
 #pragma once
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QListWidget>
 #include <string>
+#include <vector>
 
 #include "model/binds/clsListControl.h"
 
@@ -29,6 +31,38 @@ public:
 
 private:
     QListWidget* list_;
+};
+
+// A list's entries as bytes, shown decoded. A definition file may list tens
+// of thousands of keys; keeping the bytes and decoding only the rows a list
+// shows keeps loading them to one pass over the texts. Each entry answers its
+// bytes as item data, as comboListControl's entries do, so pickedText reads
+// the picked entry back exactly.
+class byteListModel : public QAbstractListModel {
+public:
+    explicit byteListModel(QObject* parent) : QAbstractListModel(parent) {}
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    void setEntries(std::vector<std::string> entries);
+
+private:
+    std::vector<std::string> entries_;
+};
+
+// Lets the builder fill a list backed by a byteListModel, in insertion
+// order; the entries reach the list in one step at flush.
+class bulkComboFill : public clsListControl {
+public:
+    explicit bulkComboFill(QComboBox* box);
+    void clear() override { entries_.clear(); }
+    void addItem(const std::string& entry) override { entries_.push_back(entry); }
+    // Puts the gathered entries into the list; nothing is picked afterwards.
+    void flush();
+
+private:
+    QComboBox* box_;
+    byteListModel* model_ = nullptr;
+    std::vector<std::string> entries_;
 };
 
 // The bytes of the entry a drop-down list shows; empty when none is picked.
