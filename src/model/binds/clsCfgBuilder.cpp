@@ -188,11 +188,10 @@ std::size_t clsCfgBuilder::bound_count() {
     return count;
 }
 
-clsOpenResult clsCfgBuilder::open_binds(const std::vector<clsOpenedBind>& binds) {
-    // The loaded keys by the key the game reads them as (the first of
-    // several that name one key), and the radio commands' names. A loaded
-    // key is the word the console reads of it (blanks around a key name in
-    // a definition file are harmless).
+// The loaded keys by the key the game reads them as (the first of several
+// that name one key). A loaded key is the word the console reads of it
+// (blanks around a key name in a definition file are harmless).
+std::unordered_map<std::string, std::string> clsCfgBuilder::loadedKeys() {
     std::unordered_map<std::string, std::string> loaded;
     keyGroup.get_front();
     while (keyGroup.has_next()) {
@@ -200,21 +199,29 @@ clsOpenResult clsCfgBuilder::open_binds(const std::vector<clsOpenedBind>& binds)
         const std::vector<std::string> word = clsConsoleLexer::words(key);
         loaded.try_emplace(clsGameKeys::identity(word.size() == 1 ? word.front() : key), key);
     }
-    std::unordered_map<std::string, std::string> radioNames;
-    radioGroup.get_front();
-    while (radioGroup.has_next()) {
-        const clsItem& radio = radioGroup.get_next();
-        radioNames.try_emplace(radio.value, radio.Description);
-    }
+    return loaded;
+}
 
-    // Every bind is checked before anything changes.
-    struct taken {
-        const clsOpenedBind* bind;
-        std::string key;
-    };
-    std::vector<taken> accepted;
-    std::unordered_map<std::string, std::size_t> acceptedAt;  // by key: a later bind of a key replaces it
-    clsOpenResult result;
+// Why an opened bind cannot be taken as it is, for the key it would have;
+// fine when it can.
+clsLineVerdict clsCfgBuilder::openVerdict(const clsOpenedBind& b, const std::string& key) {
+    clsLineVerdict verdict = clsBindLine::check(key, b.kind, b.code);
+    if (b.kind != "say" && b.kind != "say_team" && b.kind != clsBindLine::radioKind)
+        verdict = clsLineVerdict::notAPiece;
+    // A name in quotes with a blank in it is no key the game knows, and
+    // written without quotes it would be another.
+    if (!clsGameKeys::canonical(b.key) && std::any_of(b.key.begin(), b.key.end(), clsConsoleLexer::isBlank))
+        verdict = clsLineVerdict::badKey;
+    return verdict;
+}
+
+// Every bind checked before anything changes: the binds taken (a later
+// bind of a key replaces an earlier one), the refused ones and the keys to
+// add.
+clsCfgBuilder::openPlan clsCfgBuilder::planOpen(const std::vector<clsOpenedBind>& binds) {
+    openPlan plan;
+    std::unordered_map<std::string, std::string> loaded = loadedKeys();
+    std::unordered_map<std::string, std::size_t> takenAt;  // by key
     std::size_t room = static_cast<std::size_t>(clsGroup::maxItems - keyGroup.count());
     for (const clsOpenedBind& b : binds) {
         const std::string identity = clsGameKeys::identity(b.key);
@@ -225,45 +232,48 @@ clsOpenResult clsCfgBuilder::open_binds(const std::vector<clsOpenedBind>& binds)
         const std::string key = known ? found->second
                                 : clsConsoleLexer::isOneWord(b.key) ? b.key
                                                                     : clsGameKeys::canonical(b.key).value_or(b.key);
-        clsLineVerdict verdict = clsBindLine::check(key, b.kind, b.code);
-        if (b.kind != "say" && b.kind != "say_team" && b.kind != clsBindLine::radioKind) verdict = clsLineVerdict::notAPiece;
-        // A name in quotes with a blank in it is no key the game knows, and
-        // written without quotes it would be another.
-        if (!clsGameKeys::canonical(b.key) && std::any_of(b.key.begin(), b.key.end(), clsConsoleLexer::isBlank))
-            verdict = clsLineVerdict::badKey;
+        clsLineVerdict verdict = openVerdict(b, key);
         if (verdict == clsLineVerdict::fine && !known) {
             if (room == 0) {
                 verdict = clsLineVerdict::noSuchKey;
             } else {
                 --room;
-                result.addedKeys.push_back(key);
+                plan.result.addedKeys.push_back(key);
                 loaded.try_emplace(identity, key);
             }
         }
         if (verdict != clsLineVerdict::fine) {
-            result.refused.push_back({b.line, b.key, verdict});
+            plan.result.refused.push_back({b.line, b.key, verdict});
             continue;
         }
-        const auto [at, first] = acceptedAt.try_emplace(identity, accepted.size());
+        const auto [at, first] = takenAt.try_emplace(identity, plan.taken.size());
         if (first)
-            accepted.push_back({&b, key});
+            plan.taken.push_back({&b, key});
         else
-            accepted[at->second].bind = &b;
+            plan.taken[at->second].bind = &b;
     }
-    if (accepted.empty()) {
-        result.addedKeys.clear();
-        return result;
-    }
+    return plan;
+}
 
-    for (const std::string& key : result.addedKeys) {
+// The planned keys added, and a new scheme of the binds taken. A radio bind
+// is named by the definition file's radio command with its code, else by
+// its code.
+void clsCfgBuilder::takeOpened(openPlan& plan) {
+    for (const std::string& key : plan.result.addedKeys) {
         auto item = std::make_unique<clsItem>();
         item->Description = key;
         item->value = key;
         item->kind = "key:";
         keyGroup.ADD(std::move(item));
     }
+    std::unordered_map<std::string, std::string> radioNames;
+    radioGroup.get_front();
+    while (radioGroup.has_next()) {
+        const clsItem& radio = radioGroup.get_next();
+        radioNames.try_emplace(radio.value, radio.Description);
+    }
     newScheme();
-    for (const taken& t : accepted) {
+    for (const openPlan::takenBind& t : plan.taken) {
         const clsOpenedBind& b = *t.bind;
         bool added;
         if (b.kind == clsBindLine::radioKind) {
@@ -273,12 +283,21 @@ clsOpenResult clsCfgBuilder::open_binds(const std::vector<clsOpenedBind>& binds)
             added = scheme->add_piece(t.key, b.description, b.code, b.kind);
         }
         if (added)
-            ++result.opened;
+            ++plan.result.opened;
         else
-            result.refused.push_back({b.line, b.key, scheme->refused()});
+            plan.result.refused.push_back({b.line, b.key, scheme->refused()});
     }
+}
+
+clsOpenResult clsCfgBuilder::open_binds(const std::vector<clsOpenedBind>& binds) {
+    openPlan plan = planOpen(binds);
+    if (plan.taken.empty()) {
+        plan.result.addedKeys.clear();
+        return plan.result;
+    }
+    takeOpened(plan);
     changed();
-    return result;
+    return plan.result;
 }
 
 void clsCfgBuilder::SaveSettings(ISettingsStore& store, const std::string& currentColorStyle) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/binds/clsListControl.h"
@@ -75,6 +76,20 @@ public:
     void SaveSettings(ISettingsStore& store, const std::string& currentColorStyle);
 
 private:
+    // Opening binds, step by step (open_binds).
+    struct openPlan {
+        struct takenBind {
+            const clsOpenedBind* bind;
+            std::string key;  // as the key list spells it
+        };
+        std::vector<takenBind> taken;
+        clsOpenResult result;
+    };
+    std::unordered_map<std::string, std::string> loadedKeys();
+    static clsLineVerdict openVerdict(const clsOpenedBind& b, const std::string& key);
+    openPlan planOpen(const std::vector<clsOpenedBind>& binds);
+    void takeOpened(openPlan& plan);
+
     static std::string fitToWidth(const std::string& text, std::int16_t width);
     void newScheme();
     bool changed(bool really = true);

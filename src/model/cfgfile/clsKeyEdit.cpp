@@ -7,6 +7,7 @@
 #include "model/console/clsConsoleLexer.h"
 #include "model/keys/clsGameKeys.h"
 #include "model/cfgfile/clsCfgDocument.h"
+#include "model/cfgfile/clsCfgOpen.h"
 #include "model/cfgfile/clsOpenReport.h"
 
 clsKeyEditResult clsKeyEdit::apply(std::string_view bytes, const std::string& fileName, const std::string& key,
@@ -47,17 +48,14 @@ clsKeyEditResult clsKeyEdit::apply(std::string_view bytes, const std::string& fi
     }
 
     clsCfgBuilder builder;  // no definition file: the file's keys are the keys
-    const clsOpenResult opened = builder.open_binds(binds);
-    std::vector<clsOpenRefusal> leftAlone;
-    for (const clsOpenRefusal& r : opened.refused) {
-        if (clsGameKeys::identity(r.key) != identity) {
-            leftAlone.push_back(r);
-        } else if (binding) {
+    // The other keys' refused binds stay as they are; a refused new bind
+    // changes nothing.
+    const clsOpenResult opened = clsCfgOpen::open(builder, doc, binds);
+    for (const clsOpenRefusal& r : opened.refused)
+        if (clsGameKeys::identity(r.key) == identity) {
             result.reason = clsOpenReport::refusalReason(r.why);
             return result;
         }
-    }
-    doc.leaveAlone(leftAlone);
     result.ok = true;
     result.bytes = doc.contents(builder, fileName, when);
     result.changed = result.bytes != bytes;

@@ -12,6 +12,7 @@
 #include "model/binds/clsbind.h"
 #include "model/cfgfile/clsCfgDocument.h"
 #include "model/cfgfile/clsCfgImport.h"
+#include "model/cfgfile/clsCfgOpen.h"
 #include "model/cfgfile/clsOpenReport.h"
 #include "model/console/clsBindLine.h"
 #include "model/keys/clsKeyNames.h"
@@ -310,34 +311,29 @@ bool frmConstruct::openCfg(const std::string& path) {
     IMessageBox& messages = ctx_.platform.messages;
     const std::string title = "Open Cfg File";
     const std::string name = std::filesystem::path(path).filename().string();
-    std::string bytes;
-    std::size_t size = 0;
-    clsImportProblem problem = clsCfgImport::readFile(path, clsCfgImport::largestFile, bytes, size);
-    clsCfgDocument document;
-    if (problem == clsImportProblem::none) {
-        document = clsCfgDocument(name, std::move(bytes));
-        problem = document.read().problem;
-    }
-    if (problem != clsImportProblem::none) {
+    clsCfgRead file = clsCfgOpen::read(path, name);
+    if (file.problem != clsImportProblem::none) {
         messages.show("Cannot Open File",
                       "The file " + ctx_.platform.folder.nativePath(path) + " cannot be opened: " +
-                          clsOpenReport::problem(problem, size) + ".\r\nNothing was changed.",
+                          clsOpenReport::problem(file.problem, file.size) + ".\r\nNothing was changed.",
                       msgIcon::Exclamation, msgButtons::Ok);
         return false;
     }
+    clsCfgDocument& document = file.document;
     const clsCfgImport& read = document.read();
     const std::string keeps = "\r\n\r\nWhen you save, everything else in " + name +
                               " stays as it is: only the binds you change are written.";
     if (read.bindings.empty()) {
+        // Told before the document is handed over: the report reads it.
         const std::size_t made = ctx_.builder.bound_count();
+        const std::string report =
+            name + " holds no binds yet" +
+            (made == 0 ? std::string(".")
+                       : ": the " + std::string(made == 1 ? "bind" : std::to_string(made) + " binds") +
+                             " you have made are added to it when you save.") +
+            clsOpenReport::leftOut(read, {}) + keeps;
         ctx_.openDocument(std::move(document));
-        messages.show(title,
-                      name + " holds no binds yet" +
-                          (made == 0 ? std::string(".")
-                                     : ": the " + std::string(made == 1 ? "bind" : std::to_string(made) + " binds") +
-                                           " you have made are added to it when you save.") +
-                          clsOpenReport::leftOut(read, {}) + keeps,
-                      msgIcon::Information, msgButtons::Ok);
+        messages.show(title, report, msgIcon::Information, msgButtons::Ok);
         return true;
     }
     if (const std::size_t made = ctx_.builder.bound_count();
@@ -346,12 +342,11 @@ bool frmConstruct::openCfg(const std::string& path) {
                                       " you have made with the binds of " + name + "?",
                                   msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes)
         return false;
-    const clsOpenResult opened = ctx_.builder.open_binds(read.binds());
+    const clsOpenResult opened = clsCfgOpen::open(ctx_.builder, document);
     if (opened.opened == 0) {
         messages.show(title, clsOpenReport::nothingOpened(name, read, opened), msgIcon::Exclamation, msgButtons::Ok);
         return false;
     }
-    document.leaveAlone(opened.refused);
     const std::string report = clsOpenReport::opened(name, read, opened) + keeps;
     ctx_.openDocument(std::move(document));
     if (!opened.addedKeys.empty()) fillKeyList();

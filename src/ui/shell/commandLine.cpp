@@ -10,6 +10,7 @@
 #include "model/binds/clsCfgBuilder.h"
 #include "model/cfgfile/clsCfgFile.h"
 #include "model/cfgfile/clsCfgImport.h"
+#include "model/cfgfile/clsCfgOpen.h"
 #include "model/cfgfile/clsKeyEdit.h"
 #include "model/cfgfile/clsOpenReport.h"
 
@@ -83,14 +84,15 @@ int commandLine::printDefinitions(const IProgramFolder& folder) {
 std::string commandLine::reviewFile() const { return QFile::encodeName(parser_.value(review_)).toStdString(); }
 
 int commandLine::printReview(const std::string& file, std::ostream& out, std::ostream& err) {
-    const clsCfgImport read = clsCfgImport::fromFile(file);
-    if (read.problem != clsImportProblem::none) {
-        err << "brenvolt: " << file << " cannot be opened: " << clsOpenReport::problem(read.problem, read.size)
+    clsCfgRead opening = clsCfgOpen::read(file, file);
+    if (opening.problem != clsImportProblem::none) {
+        err << "brenvolt: " << file << " cannot be opened: " << clsOpenReport::problem(opening.problem, opening.size)
             << ".\n";
         return 1;
     }
     clsCfgBuilder builder;
-    const clsOpenResult opened = builder.open_binds(read.binds());
+    const clsOpenResult opened = clsCfgOpen::open(builder, opening.document);
+    const clsCfgImport& read = opening.document.read();
     struct printedList : clsListControl {
         std::ostream& out;
         explicit printedList(std::ostream& o) : out(o) {}

@@ -10,6 +10,7 @@
 #include <QPixmap>
 
 #include "model/cfgfile/clsCfgImport.h"
+#include "model/cfgfile/clsCfgOpen.h"
 #include "model/cfgfile/clsOpenReport.h"
 #include "ui/construction/frmConstruct.h"
 #include "ui/help/helpWindowHolder.h"
@@ -241,22 +242,13 @@ void frmStart::offerDraft() {
 std::string frmStart::restoreDraft() {
     const clsDraftInfo draft = *pendingDraft_;
     pendingDraft_.reset();
-    const clsCfgImport read = clsCfgImport::fromFile(draft.path, clsDraft::largest, clsKeyRule::anyWord);
-    // The file opened in that run, when the draft kept it: its binds are
-    // opened first, so that the keys it adds and the binds the builder
-    // leaves alone are the same as then; then the draft's binds replace them.
-    std::string bytes;
-    std::size_t size = 0;
-    if (clsCfgImport::readFile(clsDraft::sidecarPath(draft.path), clsCfgImport::largestFile, bytes, size) ==
-        clsImportProblem::none) {
-        clsCfgDocument opened(draft.opened, std::move(bytes));
-        opened.leaveAlone(ctx_->builder.open_binds(opened.read().binds()).refused);
-        ctx_->builder.Reset_Binds();
-        ctx_->openDocument(std::move(opened));
-    } else {
+    clsDraftRestore r = clsCfgOpen::restoreDraft(ctx_->builder, draft.path, draft.opened);
+    if (r.opened)
+        ctx_->openDocument(std::move(*r.opened));
+    else
         ctx_->openedCfg = draft.opened;
-    }
-    const clsOpenResult restored = ctx_->builder.open_binds(read.binds());
+    const clsCfgImport& read = r.read;
+    const clsOpenResult& restored = r.restored;
     if ((restored.opened > 0 || read.bindings.empty()) && draft.definitions == ctx_->draft.definitions())
         ctx_->draft.keep();
     if (restored.refused.empty() && restored.addedKeys.empty() && read.skipped.empty()) return {};
