@@ -99,9 +99,9 @@ bool soundLine(const std::string& line, bool chat) {
     return !quoted;
 }
 
-void checkLine(const std::string& key, const std::string& kind, const std::string& code) {
+void checkLine(const std::string& key, clsBindKind kind, const std::string& code) {
     const std::string line = clsBindLine::text(key, kind, code);
-    check(soundLine(line, kind != "radio:"));
+    check(soundLine(line, kind != clsBindKind::radio));
     const std::vector<std::string> w = clsConsoleLexer::words(line);
     // "bind KEY" and at least one more word: the line binds, it does not only show the old binding
     check(w.size() >= 3 && w[0] == "bind" && clsConsoleLexer::words(key) == std::vector<std::string>{w[1]});
@@ -174,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             default: b.Reset_Binds(); break;
         }
         if (!added) check(b.get_bindcode(key) == codeBefore && b.get_bindKind(key) == kindBefore);
-        if (b.get_bindKind(key) != clsScheme::notBound) checkLine(key, b.get_bindKind(key), b.get_bindcode(key));
+        if (b.isBound(key)) checkLine(key, b.bindKind(key), b.get_bindcode(key));
     }
     checkFile(b);
     b.printScheme(list);

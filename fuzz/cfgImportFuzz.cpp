@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read.problem != clsImportProblem::none) return 0;
     for (const clsCfgBinding& b : read.bindings) {
         const clsOpenedBind& x = b.bind;
-        check(x.kind == "say" || x.kind == "say_team" || x.kind == "radio:");
+        check(isChat(x.kind) || x.kind == clsBindKind::radio);
         if (clsConsoleLexer::isOneWord(x.key) && clsBindLine::check(x.key, x.kind, x.code) == clsLineVerdict::fine)
             check(clsCfgImport::bindingOf(clsBindLine::text(x.key, x.kind, x.code)) == b.binding);
     }

@@ -51,61 +51,107 @@ bool clsCfgBuilder::read_info(const std::string& filename) {
     leftOut.clear();
     while (reader.has_more()) {
         std::unique_ptr<clsItem> item = reader.getItem();
-        const std::string kind = item->kind;
-        clsGroup& group = getGroup(kind);
-        if (&group == &noGroup) continue;  // lines without a token
+        const std::optional<clsGroupToken> token = tokenOf(item->kind);
+        if (!token) continue;  // lines without a token
+        clsGroup& group = getGroup(*token);
         if (const auto reason = clsEntryCheck::check(*item)) {
             leftOut.add(reader.line_number(), reader.line_text(), *reason);
             continue;
         }
-        const std::string key = kind == "key:" ? item->value : std::string();
+        const std::string key = token == clsGroupToken::key ? item->value : std::string();
         if (!group.ADD(std::move(item))) {
             leftOut.add(reader.line_number(), reader.line_text(), clsLeftOutReason::groupFull);
             continue;
         }
-        if (kind == "key:") scheme->add_new_to_end(key);
+        if (token == clsGroupToken::key) scheme->add_new_to_end(key);
     }
     reader.close_file();
     return true;
 }
 
-void clsCfgBuilder::fillCombo(clsListControl& combo, const std::string& token) {
+clsGroup& clsCfgBuilder::getGroup(clsGroupToken token) {
+    switch (token) {
+        case clsGroupToken::key: return keyGroup;
+        case clsGroupToken::color: return colorGroup;
+        case clsGroupToken::osp: return ospGroup;
+        case clsGroupToken::radio: return radioGroup;
+    }
+    return noGroup;
+}
+
+const clsGroup& clsCfgBuilder::getGroup(clsGroupToken token) const {
+    switch (token) {
+        case clsGroupToken::key: return keyGroup;
+        case clsGroupToken::color: return colorGroup;
+        case clsGroupToken::osp: return ospGroup;
+        case clsGroupToken::radio: return radioGroup;
+    }
+    return noGroup;
+}
+
+void clsCfgBuilder::fillCombo(clsListControl& combo, clsGroupToken token) {
     combo.clear();
     clsGroup& group = getGroup(token);
     group.get_front();
     while (group.has_next()) combo.addItem(group.get_next().Description);
 }
 
-void clsCfgBuilder::fillListBox(clsListControl& list, const std::string& token) { fillCombo(list, token); }
-
-std::string clsCfgBuilder::get_value(const std::string& token, const std::string& descr) {
+std::string clsCfgBuilder::get_value(clsGroupToken token, const std::string& descr) const {
     return getGroup(token).find_by_description(descr).value;
 }
 
-std::string clsCfgBuilder::get_description(const std::string& token, const std::string& value) {
+std::string clsCfgBuilder::get_description(clsGroupToken token, const std::string& value) const {
     return getGroup(token).find_by_value(value).Description;
+}
+
+clsGroup& clsCfgBuilder::getGroup(const std::string& token) {
+    const std::optional<clsGroupToken> t = tokenOf(token);
+    return t ? getGroup(*t) : noGroup;
+}
+
+void clsCfgBuilder::fillCombo(clsListControl& combo, const std::string& token) {
+    if (const std::optional<clsGroupToken> t = tokenOf(token))
+        fillCombo(combo, *t);
+    else
+        combo.clear();
+}
+
+void clsCfgBuilder::fillListBox(clsListControl& list, const std::string& token) { fillCombo(list, token); }
+
+std::string clsCfgBuilder::get_value(const std::string& token, const std::string& descr) const {
+    const std::optional<clsGroupToken> t = tokenOf(token);
+    return t ? get_value(*t, descr) : noGroup.find_by_description(descr).value;
+}
+
+std::string clsCfgBuilder::get_description(const std::string& token, const std::string& value) const {
+    const std::optional<clsGroupToken> t = tokenOf(token);
+    return t ? get_description(*t, value) : noGroup.find_by_value(value).Description;
 }
 
 const clsbind& clsCfgBuilder::get_next_bind() { return scheme->get_next_non_null(); }
 
-clsGroup& clsCfgBuilder::getGroup(const std::string& token) {
-    if (token == "color:") return colorGroup;
-    if (token == "radio:") return radioGroup;
-    if (token == "osp:") return ospGroup;
-    if (token == "key:") return keyGroup;
-    return noGroup;
-}
-
-bool clsCfgBuilder::add_code(const std::string& key, const std::string& txt, const std::string& kind,
+bool clsCfgBuilder::add_code(const std::string& key, const std::string& txt, clsBindKind kind,
                              const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
                              const std::string& switchStep, bool toFront) {
     return changed(
         scheme->add_bindPart(key, txt, kind, the_colors, amount_of_colors, stepFromText(switchStep), toFront));
 }
 
-bool clsCfgBuilder::add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+bool clsCfgBuilder::add_code(const std::string& key, const std::string& txt, const std::string& kind,
+                             const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
+                             const std::string& switchStep, bool toFront) {
+    return add_code(key, txt, kindOf(kind).value_or(clsBindKind::none), the_colors, amount_of_colors, switchStep,
+                    toFront);
+}
+
+bool clsCfgBuilder::add_osp_code(const std::string& key, const std::string& ospCode, clsBindKind the_kind,
                                  bool toFront) {
     return changed(scheme->add_osp(key, ospCode, the_kind, toFront));
+}
+
+bool clsCfgBuilder::add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+                                 bool toFront) {
+    return add_osp_code(key, ospCode, kindOf(the_kind).value_or(clsBindKind::none), toFront);
 }
 
 bool clsCfgBuilder::add_radio_code(const std::string& key, const std::string& Code, const std::string& Description) {
@@ -154,10 +200,10 @@ void clsCfgBuilder::printScheme(clsListControl& list) {
     list.addItem(reviewRow("Key:", "Type:", "Description:"));
     list.addItem(separator);
     std::string description;
-    while (!b->kind.empty()) {
+    while (b->isBound()) {
         description.clear();
         b->appendDesc(description);
-        list.addItem(reviewRow(b->key, b->kind, description));
+        list.addItem(reviewRow(b->key, kindText(b->kind), description));
         b = &scheme->get_next_non_null();
     }
     list.addItem(separator);
@@ -173,20 +219,14 @@ void clsCfgBuilder::remove_entire_bind(const std::string& key) {
     changed();
 }
 
-std::string clsCfgBuilder::get_bindcode(const std::string& key) { return scheme->get_code(key); }
+std::string clsCfgBuilder::get_bindcode(const std::string& key) const { return scheme->get_code(key); }
 
-std::string clsCfgBuilder::get_binddesc(const std::string& key) { return scheme->get_description(key); }
+std::string clsCfgBuilder::get_binddesc(const std::string& key) const { return scheme->get_description(key); }
 
-std::string clsCfgBuilder::get_bindKind(const std::string& key) { return scheme->get_kind(key); }
+std::string clsCfgBuilder::get_bindKind(const std::string& key) const { return scheme->get_kind(key); }
 
 void clsCfgBuilder::go_to_first_bind() { scheme->go_to_first(); }
 
-std::size_t clsCfgBuilder::bound_count() {
-    std::size_t count = 0;
-    scheme->go_to_first();
-    while (!scheme->get_next_non_null().kind.empty()) ++count;
-    return count;
-}
 
 // The loaded keys by the key the game reads them as (the first of several
 // that name one key). A loaded key is the word the console reads of it
@@ -206,8 +246,7 @@ std::unordered_map<std::string, std::string> clsCfgBuilder::loadedKeys() {
 // fine when it can.
 clsLineVerdict clsCfgBuilder::openVerdict(const clsOpenedBind& b, const std::string& key) {
     clsLineVerdict verdict = clsBindLine::check(key, b.kind, b.code);
-    if (b.kind != "say" && b.kind != "say_team" && b.kind != clsBindLine::radioKind)
-        verdict = clsLineVerdict::notAPiece;
+    if (!isChat(b.kind) && b.kind != clsBindKind::radio) verdict = clsLineVerdict::notAPiece;
     // A name in quotes with a blank in it is no key the game knows, and
     // written without quotes it would be another.
     if (!clsGameKeys::canonical(b.key) && std::any_of(b.key.begin(), b.key.end(), clsConsoleLexer::isBlank))
@@ -263,7 +302,7 @@ void clsCfgBuilder::takeOpened(openPlan& plan) {
         auto item = std::make_unique<clsItem>();
         item->Description = key;
         item->value = key;
-        item->kind = "key:";
+        item->kind = tokenText(clsGroupToken::key);
         keyGroup.ADD(std::move(item));
     }
     std::unordered_map<std::string, std::string> radioNames;
@@ -276,7 +315,7 @@ void clsCfgBuilder::takeOpened(openPlan& plan) {
     for (const openPlan::takenBind& t : plan.taken) {
         const clsOpenedBind& b = *t.bind;
         bool added;
-        if (b.kind == clsBindLine::radioKind) {
+        if (b.kind == clsBindKind::radio) {
             const auto name = radioNames.find(b.code);
             added = scheme->add_radio(t.key, b.code, name != radioNames.end() ? name->second : b.code);
         } else {

@@ -13,6 +13,7 @@
 #include "model/binds/clsScheme.h"
 #include "model/definitions/clsFileReader.h"
 #include "model/definitions/clsGroup.h"
+#include "model/definitions/clsGroupToken.h"
 #include "model/settings/ISettingsStore.h"
 
 // The one object through which every window reaches the program's data.
@@ -32,16 +33,28 @@ public:
     bool read_info(const std::string& filename);
     // What the latest read_info left out.
     const clsReadReport& get_left_out() const { return leftOut; }
+    // The group of a token and what it holds. Each also takes the token as
+    // its text ("key:", "color:", "osp:", "radio:"), where an unknown text
+    // answers an empty group.
+    clsGroup& getGroup(clsGroupToken token);
+    const clsGroup& getGroup(clsGroupToken token) const;
+    void fillCombo(clsListControl& combo, clsGroupToken token);
+    std::string get_value(clsGroupToken token, const std::string& descr) const;
+    std::string get_description(clsGroupToken token, const std::string& value) const;
+    clsGroup& getGroup(const std::string& token);
     void fillCombo(clsListControl& combo, const std::string& token);
     void fillListBox(clsListControl& list, const std::string& token);
-    std::string get_value(const std::string& token, const std::string& descr);
-    std::string get_description(const std::string& token, const std::string& value);
+    std::string get_value(const std::string& token, const std::string& descr) const;
+    std::string get_description(const std::string& token, const std::string& value) const;
     const clsbind& get_next_bind();
-    // An unknown token answers an empty group.
-    clsGroup& getGroup(const std::string& token);
     // The adds answer false, and change nothing, when the key's cfg line
     // would be longer than the game reads or read otherwise than it shows;
-    // get_refusal then says why.
+    // get_refusal then says why. A text or OSP piece takes a chat kind.
+    bool add_code(const std::string& key, const std::string& txt, clsBindKind kind,
+                  const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
+                  const std::string& switchStep, bool toFront);
+    bool add_osp_code(const std::string& key, const std::string& ospCode, clsBindKind the_kind, bool toFront);
+    // The same two with the kind as its text ("say", "say_team").
     bool add_code(const std::string& key, const std::string& txt, const std::string& kind,
                   const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
                   const std::string& switchStep, bool toFront);
@@ -52,12 +65,17 @@ public:
     void printScheme(clsListControl& list);
     void remove_bind_part(const std::string& key);
     void remove_entire_bind(const std::string& key);
-    std::string get_bindcode(const std::string& key);
-    std::string get_binddesc(const std::string& key);
-    std::string get_bindKind(const std::string& key);
+    // A key's code, description and kind as the screens show them: "This
+    // key is not bound yet..." where there is none.
+    std::string get_bindcode(const std::string& key) const;
+    std::string get_binddesc(const std::string& key) const;
+    std::string get_bindKind(const std::string& key) const;
+    // The kind of a key's bind; none while it is not bound.
+    clsBindKind bindKind(const std::string& key) const { return scheme->kindOf(key); }
+    bool isBound(const std::string& key) const { return scheme->isBound(key); }
     void go_to_first_bind();
     // The number of bound keys.
-    std::size_t bound_count();
+    std::size_t bound_count() const { return scheme->boundCount(); }
 
     // Replaces every bind by the given ones (binds read from a cfg file), all
     // or nothing: a bind whose line the console would not read as it is

@@ -3,13 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "model/binds/clsBindKind.h"
 #include "model/console/clsBindLine.h"
 
 // One bind read from a cfg file, ready for the builder: the key as the file
 // names it, and the bind as the builder keeps it.
 struct clsOpenedBind {
     std::string key;
-    std::string kind;         // "say", "say_team" or "radio:"
+    clsBindKind kind = clsBindKind::none;  // say, sayTeam or radio
     std::string code;         // the one piece's console text
     std::string description;  // a chat bind's visible text; empty for a radio bind (the builder names it)
     std::size_t line = 0;     // the file's line that binds it

@@ -5,8 +5,8 @@
 #include <functional>
 
 clsScheme::clsScheme() : startMarker(std::make_unique<clsbind>()), endMarker(std::make_unique<clsbind>()) {
-    startMarker->kind = "START";
-    endMarker->kind = "END";
+    startMarker->kind = clsBindKind::start;
+    endMarker->kind = clsBindKind::end;
     startMarker->nxt = endMarker.get();
     endMarker->prev = startMarker.get();
     current = startMarker.get();
@@ -23,19 +23,24 @@ void clsScheme::add_new_to_end(const std::string& key) {
     endMarker->prev = b;
 }
 
-clsbind* clsScheme::findFirst(std::string_view key) {
+std::optional<std::size_t> clsScheme::findFirst(std::string_view key) const {
     catchUpIndex();
-    if (firstWithKey.empty()) return nullptr;
+    if (firstWithKey.empty()) return std::nullopt;
     const std::size_t hash = std::hash<std::string_view>{}(key);
     const std::size_t mask = firstWithKey.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const keySlot& slot = firstWithKey[i];
-        if (!slot.bind) return nullptr;
-        if (slot.hash == hash && slot.bind->key == key) return slot.bind;
+        if (slot.bind == 0) return std::nullopt;
+        if (slot.hash == hash && binds[slot.bind - 1].key == key) return slot.bind - 1;
     }
 }
 
-void clsScheme::catchUpIndex() {
+const clsbind* clsScheme::find(const std::string& key) const {
+    const std::optional<std::size_t> at = findFirst(key);
+    return at ? &binds[*at] : nullptr;
+}
+
+void clsScheme::catchUpIndex() const {
     if (indexedBinds == binds.size()) return;
     // Room for every bind at most half full, so a probe ends soon.
     std::size_t wanted = 64;
@@ -44,28 +49,26 @@ void clsScheme::catchUpIndex() {
         std::vector<keySlot> old(wanted);
         old.swap(firstWithKey);
         for (const keySlot& slot : old)
-            if (slot.bind) placeInIndex(slot.hash, slot.bind);
+            if (slot.bind != 0) placeInIndex(slot.hash, slot.bind - 1);
     }
-    for (; indexedBinds < binds.size(); ++indexedBinds) {
-        clsbind* b = &binds[indexedBinds];
-        placeInIndex(std::hash<std::string_view>{}(b->key), b);
-    }
+    for (; indexedBinds < binds.size(); ++indexedBinds)
+        placeInIndex(std::hash<std::string_view>{}(binds[indexedBinds].key), indexedBinds);
 }
 
 // Only the first bind with a key is ever reached by the key operations, so a
 // later bind with the same key stays out of the index.
-void clsScheme::placeInIndex(std::size_t hash, clsbind* b) {
+void clsScheme::placeInIndex(std::size_t hash, std::size_t at) const {
     const std::size_t mask = firstWithKey.size() - 1;
     std::size_t i = hash & mask;
-    for (; firstWithKey[i].bind; i = (i + 1) & mask)
-        if (firstWithKey[i].hash == hash && firstWithKey[i].bind->key == b->key) return;
-    firstWithKey[i] = {hash, b};
+    for (; firstWithKey[i].bind != 0; i = (i + 1) & mask)
+        if (firstWithKey[i].hash == hash && binds[firstWithKey[i].bind - 1].key == binds[at].key) return;
+    firstWithKey[i] = {hash, at + 1};
 }
 
 bool clsScheme::go_to_key(const std::string& key) {
-    clsbind* found = findFirst(key);
-    current = found ? found : endMarker.get();
-    return found != nullptr;
+    const std::optional<std::size_t> found = findFirst(key);
+    current = found ? &binds[*found] : endMarker.get();
+    return found.has_value();
 }
 
 std::string clsScheme::colorText(const std::string& t, const std::vector<std::string>& the_colors,
@@ -109,7 +112,7 @@ std::string clsScheme::colorText(const std::string& t, const std::vector<std::st
     return result;
 }
 
-bool clsScheme::addPart(const std::string& key, clsBindPart part, const std::string& kind, bool toFront) {
+bool clsScheme::addPart(const std::string& key, clsBindPart part, clsBindKind kind, bool toFront) {
     if (!go_to_key(key)) {
         refused_ = clsLineVerdict::noSuchKey;
         return false;
@@ -117,7 +120,7 @@ bool clsScheme::addPart(const std::string& key, clsBindPart part, const std::str
     // A radio bind is its one radio command (add_radio): so undoing a piece
     // always leaves the start of a line that was checked as chat, and that
     // is as sound as the whole.
-    if (kind == clsBindLine::radioKind) {
+    if (!isChat(kind)) {
         refused_ = clsLineVerdict::notAPiece;
         return false;
     }
@@ -131,7 +134,7 @@ bool clsScheme::addPart(const std::string& key, clsBindPart part, const std::str
     return true;
 }
 
-bool clsScheme::add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
+bool clsScheme::add_bindPart(const std::string& key, const std::string& newText, clsBindKind kind,
                              const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
                              std::int16_t colorstep, bool toFront) {
     clsBindPart part;
@@ -140,32 +143,43 @@ bool clsScheme::add_bindPart(const std::string& key, const std::string& newText,
     return addPart(key, std::move(part), kind, toFront);
 }
 
+bool clsScheme::add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
+                             const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
+                             std::int16_t colorstep, bool toFront) {
+    return add_bindPart(key, newText, ::kindOf(kind).value_or(clsBindKind::none), the_colors, amount_of_colors,
+                        colorstep, toFront);
+}
+
 bool clsScheme::add_radio(const std::string& key, const std::string& Code, const std::string& Description) {
     if (!go_to_key(key)) {
         refused_ = clsLineVerdict::noSuchKey;
         return false;
     }
     // The radio command replaces everything: it is checked on its own.
-    refused_ = clsBindLine::check(key, clsBindLine::radioKind, Code);
+    refused_ = clsBindLine::check(key, clsBindKind::radio, Code);
     if (refused_ != clsLineVerdict::fine) return false;
     clsBindPart part;
     part.codepiece = Code;
     part.Description = Description;
     current->remove_all();
-    current->Add_to_Back(std::move(part), clsBindLine::radioKind);
+    current->Add_to_Back(std::move(part), clsBindKind::radio);
     return true;
 }
 
-bool clsScheme::add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
-                        bool toFront) {
+bool clsScheme::add_osp(const std::string& key, const std::string& ospCode, clsBindKind the_kind, bool toFront) {
     clsBindPart part;
     part.Description = ospCode;
     part.codepiece = ospCode;
     return addPart(key, std::move(part), the_kind, toFront);
 }
 
+bool clsScheme::add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
+                        bool toFront) {
+    return add_osp(key, ospCode, ::kindOf(the_kind).value_or(clsBindKind::none), toFront);
+}
+
 bool clsScheme::add_piece(const std::string& key, const std::string& Description, const std::string& codepiece,
-                          const std::string& kind) {
+                          clsBindKind kind) {
     clsBindPart part;
     part.Description = Description;
     part.codepiece = codepiece;
@@ -176,27 +190,39 @@ const clsbind& clsScheme::get_next_non_null() {
     clsbind* end = endMarker.get();
     if (current != end) {
         current = current->nxt;
-        while (current != end && current->kind.empty()) current = current->nxt;
+        while (current != end && !current->isBound()) current = current->nxt;
     }
     if (current != end) return *current;
     return noBind;
 }
 
-std::string clsScheme::get_description(const std::string& key) {
-    if (!go_to_key(key)) return notBound;
-    std::string d = current->get_desc();
+std::string clsScheme::get_description(const std::string& key) const {
+    const clsbind* b = find(key);
+    std::string d = b ? b->get_desc() : std::string();
     return d.empty() ? notBound : d;
 }
 
-std::string clsScheme::get_code(const std::string& key) {
-    if (!go_to_key(key)) return notBound;
-    std::string c = current->get_code();
+std::string clsScheme::get_code(const std::string& key) const {
+    const clsbind* b = find(key);
+    std::string c = b ? b->get_code() : std::string();
     return c.empty() ? notBound : c;
 }
 
-std::string clsScheme::get_kind(const std::string& key) {
-    if (!go_to_key(key)) return notBound;
-    return current->kind.empty() ? notBound : current->kind;
+std::string clsScheme::get_kind(const std::string& key) const {
+    const clsBindKind kind = kindOf(key);
+    return kind == clsBindKind::none ? notBound : std::string(kindText(kind));
+}
+
+std::size_t clsScheme::boundCount() const {
+    std::size_t count = 0;
+    for (const clsbind* b = startMarker->nxt; b != endMarker.get(); b = b->nxt)
+        if (b->isBound()) ++count;
+    return count;
+}
+
+clsBindKind clsScheme::kindOf(const std::string& key) const {
+    const clsbind* b = find(key);
+    return b ? b->kind : clsBindKind::none;
 }
 
 void clsScheme::Remove_Latest(const std::string& key) {

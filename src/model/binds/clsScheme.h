@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,24 +25,37 @@ public:
     // The three adds answer false, and change nothing, when the key has no
     // bind or its cfg line would not be read as it shows (clsBindLine::check);
     // refused() then says why.
-    bool add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
+    // A text or OSP piece takes a chat kind; any other kind (a radio bind
+    // is its one radio command) is refused as notAPiece.
+    bool add_bindPart(const std::string& key, const std::string& newText, clsBindKind kind,
                       const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
                       std::int16_t colorstep, bool toFront);
     bool add_radio(const std::string& key, const std::string& Code, const std::string& Description);
-    bool add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
-                 bool toFront);
+    bool add_osp(const std::string& key, const std::string& ospCode, clsBindKind the_kind, bool toFront);
+    // The same two with the kind as its text ("say", "say_team").
+    bool add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
+                      const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
+                      std::int16_t colorstep, bool toFront);
+    bool add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind, bool toFront);
     // A chat piece given as it stands (a bind read back from a cfg file),
     // added to the back with the same checks as the other pieces.
     bool add_piece(const std::string& key, const std::string& Description, const std::string& codepiece,
-                   const std::string& kind);
+                   clsBindKind kind);
     // Why the latest add was refused; fine when it was not.
     clsLineVerdict refused() const { return refused_; }
     // The next bound bind after the cursor; an empty bind (empty key and kind,
     // not in the chain) when there is none.
     const clsbind& get_next_non_null();
-    std::string get_description(const std::string& key);
-    std::string get_code(const std::string& key);
-    std::string get_kind(const std::string& key);
+    // A key's description, code and kind as the screens show them:
+    // notBound for a key without a bind or with an empty text.
+    std::string get_description(const std::string& key) const;
+    std::string get_code(const std::string& key) const;
+    std::string get_kind(const std::string& key) const;
+    // The kind of the key's bind; none for a key not bound or not there.
+    clsBindKind kindOf(const std::string& key) const;
+    // The number of bound keys.
+    std::size_t boundCount() const;
+    bool isBound(const std::string& key) const { return kindOf(key) != clsBindKind::none; }
     void Remove_Latest(const std::string& key);
     void remove_all(const std::string& key);
 
@@ -55,7 +69,7 @@ private:
     // marker) when no bind has it.
     bool go_to_key(const std::string& key);
     // Adds part to the key's bind at either end, when the line stays sound.
-    bool addPart(const std::string& key, clsBindPart part, const std::string& kind, bool toFront);
+    bool addPart(const std::string& key, clsBindPart part, clsBindKind kind, bool toFront);
 
     clsLineVerdict refused_ = clsLineVerdict::fine;
 
@@ -69,13 +83,16 @@ private:
     // chain: open addressing over the keys' hashes, at most half full. Binds
     // are indexed in chain order when a key is next looked up, so filling the
     // scheme costs no index work and the first bind of a key always wins.
+    // The index is a cache: looking a key up changes no bind.
     struct keySlot {
         std::size_t hash = 0;
-        clsbind* bind = nullptr;
+        std::size_t bind = 0;  // 1 + its place in binds; 0 for an empty slot
     };
-    std::vector<keySlot> firstWithKey;
-    std::size_t indexedBinds = 0;  // binds[0 .. indexedBinds) are in the index
-    clsbind* findFirst(std::string_view key);
-    void catchUpIndex();
-    void placeInIndex(std::size_t hash, clsbind* b);
+    mutable std::vector<keySlot> firstWithKey;
+    mutable std::size_t indexedBinds = 0;  // binds[0 .. indexedBinds) are in the index
+    // The place in binds of the first bind with the key, when there is one.
+    std::optional<std::size_t> findFirst(std::string_view key) const;
+    const clsbind* find(const std::string& key) const;
+    void catchUpIndex() const;
+    void placeInIndex(std::size_t hash, std::size_t at) const;
 };

@@ -1,13 +1,21 @@
 #include "model/binds/clsbind.h"
 
-void clsbind::Add_to_Back(clsBindPart codepiece, const std::string& the_kind) {
+void clsbind::Add_to_Back(clsBindPart codepiece, clsBindKind the_kind) {
     parts.push_back(std::move(codepiece));
     kind = the_kind;
 }
 
-void clsbind::Add_to_front(clsBindPart codepiece, const std::string& the_kind) {
+void clsbind::Add_to_front(clsBindPart codepiece, clsBindKind the_kind) {
     parts.insert(parts.begin(), std::move(codepiece));
     kind = the_kind;
+}
+
+void clsbind::Add_to_Back(clsBindPart codepiece, const std::string& the_kind) {
+    Add_to_Back(std::move(codepiece), kindOf(the_kind).value_or(clsBindKind::none));
+}
+
+void clsbind::Add_to_front(clsBindPart codepiece, const std::string& the_kind) {
+    Add_to_front(std::move(codepiece), kindOf(the_kind).value_or(clsBindKind::none));
 }
 
 std::string clsbind::get_desc() const {
@@ -39,10 +47,10 @@ std::size_t clsbind::codeLength() const {
 void clsbind::Remove_Latest() {
     if (parts.empty()) return;
     parts.pop_back();
-    if (parts.empty()) kind.clear();
+    if (parts.empty()) kind = clsBindKind::none;
 }
 
 void clsbind::remove_all() {
     parts.clear();
-    kind.clear();
+    kind = clsBindKind::none;
 }

@@ -89,12 +89,13 @@ clsOpenedBind clsCfgImport::asBind(std::string_view command, const std::string& 
     b.key = key;
     // A chat binding the writer would have to quote is kept as the radio kind, which it quotes.
     const bool plain = !clsBindLine::holdsChainOrComment(binding);
-    for (const std::string kind : {"say", "say_team"}) {
+    for (const clsBindKind kind : {clsBindKind::say, clsBindKind::sayTeam}) {
+        const std::string word(kindText(kind));
         // "say" alone may come from a chat line of blanks only ("say \t"): only the written text gives it back.
-        if (!plain || !(binding.starts_with(kind + " ") || binding == kind)) continue;
+        if (!plain || !(binding.starts_with(word + " ") || binding == word)) continue;
         std::vector<std::string> codes;
         if (const auto tail = writtenTail(command)) codes.emplace_back(*tail);
-        if (binding != kind) codes.push_back(binding.substr(kind.size() + 1));
+        if (binding != word) codes.push_back(binding.substr(word.size() + 1));
         for (const std::string& code : codes) {
             if (code.empty() || bindingOf(clsBindLine::text(key, kind, code)) != binding) continue;
             b.kind = kind;
@@ -103,7 +104,7 @@ clsOpenedBind clsCfgImport::asBind(std::string_view command, const std::string& 
             return b;
         }
     }
-    b.kind = clsBindLine::radioKind;
+    b.kind = clsBindKind::radio;
     b.code = binding;
     return b;
 }

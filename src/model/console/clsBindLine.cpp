@@ -6,24 +6,24 @@
 namespace {
 
 // "bind KEY " and, but for a radio bind, "KIND ".
-void appendStart(std::string& line, std::string_view key, std::string_view kind, bool radio) {
+void appendStart(std::string& line, std::string_view key, clsBindKind kind) {
     line += "bind ";
     line += key;
     line += ' ';
-    if (!radio) {
-        line += kind;
+    if (kind != clsBindKind::radio) {
+        line += kindText(kind);
         line += ' ';
     }
 }
 
 }  // namespace
 
-std::string clsBindLine::text(std::string_view key, std::string_view kind, std::string_view code) {
-    const bool radio = kind == radioKind;
+std::string clsBindLine::text(std::string_view key, clsBindKind kind, std::string_view code) {
+    const bool radio = kind == clsBindKind::radio;
     const bool quoted = radio && needsQuotes(code);
     std::string line;
-    line.reserve(5 + key.size() + 1 + (radio ? 0 : kind.size() + 1) + code.size() + (quoted ? 2 : 0));
-    appendStart(line, key, kind, radio);
+    line.reserve(5 + key.size() + 1 + (radio ? 0 : kindText(kind).size() + 1) + code.size() + (quoted ? 2 : 0));
+    appendStart(line, key, kind);
     if (quoted) line += '"';
     line += code;
     if (quoted) line += '"';
@@ -39,17 +39,17 @@ std::string clsBindLine::text(const clsbind& bind) {
 // A chat line goes straight from the bind's parts; a radio bind is one
 // command, which decides its quotes.
 void clsBindLine::append(std::string& out, const clsbind& bind) {
-    if (bind.kind == radioKind) {
+    if (bind.kind == clsBindKind::radio) {
         out += text(bind.key, bind.kind, bind.get_code());
         return;
     }
-    appendStart(out, bind.key, bind.kind, false);
+    appendStart(out, bind.key, bind.kind);
     bind.appendCode(out);
 }
 
 std::size_t clsBindLine::length(const clsbind& bind) {
-    if (bind.kind == radioKind) return text(bind).size();
-    return 5 + bind.key.size() + 1 + bind.kind.size() + 1 + bind.codeLength();
+    if (bind.kind == clsBindKind::radio) return text(bind).size();
+    return 5 + bind.key.size() + 1 + kindText(bind.kind).size() + 1 + bind.codeLength();
 }
 
 namespace {
@@ -81,10 +81,10 @@ bool clsBindLine::needsQuotes(std::string_view radioCode) {
     return holdsChainOrComment(radioCode) || !storedAsWritten(radioCode);
 }
 
-clsLineVerdict clsBindLine::check(std::string_view key, std::string_view kind, std::string_view code) {
-    const bool radio = kind == radioKind;
+clsLineVerdict clsBindLine::check(std::string_view key, clsBindKind kind, std::string_view code) {
+    const bool radio = kind == clsBindKind::radio;
     // The length first: a piece of any size is refused without copying it.
-    const std::size_t length = 5 + key.size() + 1 + (radio ? 0 : kind.size() + 1) + code.size() +
+    const std::size_t length = 5 + key.size() + 1 + (radio ? 0 : kindText(kind).size() + 1) + code.size() +
                                (radio && needsQuotes(code) ? 2 : 0);
     if (length > clsConsoleLexer::lineLimit) return clsLineVerdict::tooLong;
     if (!clsConsoleLexer::isOneWord(key)) return clsLineVerdict::badKey;

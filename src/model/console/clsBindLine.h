@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/binds/clsBindKind.h"
+
 class clsbind;
 
 // Whether a bind line may be written, and if not, why.
@@ -31,9 +33,7 @@ struct clsRefusal {
 // exactly this text (and CR LF); the builder measures and checks exactly it.
 class clsBindLine {
 public:
-    static inline const std::string radioKind = "radio:";
-
-    static std::string text(std::string_view key, std::string_view kind, std::string_view code);
+    static std::string text(std::string_view key, clsBindKind kind, std::string_view code);
     static std::string text(const clsbind& bind);
     // The same line appended to out, and its length, without copying a chat
     // bind's text (for writing a whole file).
@@ -49,7 +49,7 @@ public:
     // 1,023 bytes, one command, the key one word, no comment; a chat line
     // holds no ';' or quote mark at all (a key press would split or regroup
     // its text); a radio line has a command.
-    static clsLineVerdict check(std::string_view key, std::string_view kind, std::string_view code);
+    static clsLineVerdict check(std::string_view key, clsBindKind kind, std::string_view code);
     // What the construction screen says when an add is refused.
     static clsRefusal refusal(clsLineVerdict verdict, bool radio);
 };

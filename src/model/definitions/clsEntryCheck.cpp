@@ -1,6 +1,7 @@
 #include "model/definitions/clsEntryCheck.h"
 
 #include "model/console/clsConsoleLexer.h"
+#include "model/definitions/clsGroupToken.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::optional<clsLeftOutReason> reasonOf(clsConsoleHazard hazard) {
 
 std::optional<clsLeftOutReason> clsEntryCheck::check(const clsItem& item) {
     const std::string& v = item.value;
-    if (item.kind == "radio:") {
+    if (tokenOf(item.kind) == clsGroupToken::radio) {
         // ';', "//" and "/*" are harmless: the bind line quotes the command.
         for (const char c : v) {
             if (c == '"') return clsLeftOutReason::quote;
@@ -32,8 +33,8 @@ std::optional<clsLeftOutReason> clsEntryCheck::check(const clsItem& item) {
     }
     if (const auto hazard = reasonOf(clsConsoleLexer::firstHazard(v, false))) return hazard;
     // A token of blanks only (a tab, bytes from 0x80 on) sends nothing when bound alone.
-    if (item.kind == "osp:" && clsConsoleLexer::words(v).empty()) return clsLeftOutReason::noText;
-    if (item.kind == "key:" && !clsConsoleLexer::isOneWord(v)) {
+    if (tokenOf(item.kind) == clsGroupToken::osp && clsConsoleLexer::words(v).empty()) return clsLeftOutReason::noText;
+    if (tokenOf(item.kind) == clsGroupToken::key && !clsConsoleLexer::isOneWord(v)) {
         bool onlyBlanks = true;
         for (const char c : v) onlyBlanks = onlyBlanks && clsConsoleLexer::isBlank(c);
         return onlyBlanks ? clsLeftOutReason::noName : clsLeftOutReason::notOneWord;

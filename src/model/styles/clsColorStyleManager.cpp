@@ -39,7 +39,7 @@ void clsColorStyleManager::addNewStyle(const std::string& txt, const std::string
     styles.push_back(std::move(style));
 }
 
-void clsColorStyleManager::findStyle(const std::string& name) {
+void clsColorStyleManager::findStyle(const std::string& name) const {
     if (current != &initial && current != &unknown && current->name == name) return;
     ++searches;
     for (const auto& style : styles) {
@@ -58,22 +58,22 @@ void clsColorStyleManager::findStyle(const std::string& name) {
     current = &unknown;
 }
 
-std::int32_t clsColorStyleManager::getButtonColor(const std::string& name) {
+std::int32_t clsColorStyleManager::getButtonColor(const std::string& name) const {
     findStyle(name);
     return current->buttonColor;
 }
 
-std::int32_t clsColorStyleManager::getLabelTextColor(const std::string& name) {
+std::int32_t clsColorStyleManager::getLabelTextColor(const std::string& name) const {
     findStyle(name);
     return current->labelTextColor;
 }
 
-std::int32_t clsColorStyleManager::getTextBoxBackGroundColor(const std::string& name) {
+std::int32_t clsColorStyleManager::getTextBoxBackGroundColor(const std::string& name) const {
     findStyle(name);
     return current->textBoxBackGroundColor;
 }
 
-std::int32_t clsColorStyleManager::getFormColor(const std::string& name) {
+std::int32_t clsColorStyleManager::getFormColor(const std::string& name) const {
     findStyle(name);
     return current->formColor;
 }

@@ -21,10 +21,10 @@ public:
                      const std::string& labelTextColor, const std::string& textBoxBackGroundColor,
                      const std::string& formColor);
     // A name that no style has answers the "Windows" colours.
-    std::int32_t getButtonColor(const std::string& name);
-    std::int32_t getLabelTextColor(const std::string& name);
-    std::int32_t getTextBoxBackGroundColor(const std::string& name);
-    std::int32_t getFormColor(const std::string& name);
+    std::int32_t getButtonColor(const std::string& name) const;
+    std::int32_t getLabelTextColor(const std::string& name) const;
+    std::int32_t getTextBoxBackGroundColor(const std::string& name) const;
+    std::int32_t getFormColor(const std::string& name) const;
     // Appends every style name in registration order; the list is not emptied.
     void fillCombo(clsListControl& combo);
 
@@ -38,11 +38,13 @@ public:
     std::size_t searchCount() const { return searches; }
 
 private:
-    void findStyle(const std::string& name);
+    // Makes current the style of that name; the last one found is kept, so
+    // a repeated question needs no search (a cache: it changes no style).
+    void findStyle(const std::string& name) const;
 
     std::vector<std::unique_ptr<clsColorStyle>> styles;
     clsColorStyle initial;
-    clsColorStyle unknown;  // the "Windows" colours answered for a name no style has
-    const clsColorStyle* current = &initial;
-    std::size_t searches = 0;
+    mutable clsColorStyle unknown;  // the "Windows" colours answered for a name no style has
+    mutable const clsColorStyle* current = &initial;
+    mutable std::size_t searches = 0;
 };

@@ -85,7 +85,7 @@ void frmConstruct::Form_Load() {
 void frmConstruct::fillKeyList() {
     const int shown = ui->cboKeys->currentIndex();
     bulkComboFill keys(ui->cboKeys);
-    ctx_.builder.fillCombo(keys, "key:");
+    ctx_.builder.fillCombo(keys, clsGroupToken::key);
     keys.flush();
     if (shown >= 0 && shown < ui->cboKeys->count()) ui->cboKeys->setCurrentIndex(shown);
 }
@@ -98,7 +98,7 @@ void frmConstruct::setupControls() {
     layout_.setTopOf(ui->fraRadio, buildTop);
 
     comboListControl radio(ui->cboRadio, true);
-    ctx_.builder.fillCombo(radio, "radio:");
+    ctx_.builder.fillCombo(radio, clsGroupToken::radio);
 
     // Tab order: the key selection, the text frame, the radio frame.
     QWidget* previous = ui->cmdContinue;
@@ -247,7 +247,7 @@ void frmConstruct::cmdContinue_Click() {
     currentKey = pickedText(ui->cboKeys);
     if (ui->optTeamBind->isChecked() || ui->optPublicBind->isChecked()) {
         fitToTextBind();
-        ui->fraTextBind->start(currentKey, ui->optPublicBind->isChecked() ? "say" : "say_team");
+        ui->fraTextBind->start(currentKey, ui->optPublicBind->isChecked() ? clsBindKind::say : clsBindKind::sayTeam);
     } else if (ui->optRadio->isChecked()) {
         fitToRadioBind();
         ui->fraRadio->show();
@@ -272,7 +272,7 @@ void frmConstruct::cmdClear_Click() {
 void frmConstruct::cmdRadioAdd_Click() {
     if (ui->cboRadio->currentIndex() < 0) return;
     const std::string entry = pickedText(ui->cboRadio);
-    const std::string value = ctx_.builder.get_value("radio:", entry);
+    const std::string value = ctx_.builder.get_value(clsGroupToken::radio, entry);
     if (!ctx_.builder.add_radio_code(currentKey, value, entry)) {
         // The radio frame stays: another command can be picked.
         const clsRefusal r = clsBindLine::refusal(ctx_.builder.get_refusal(), true);
@@ -362,7 +362,9 @@ void frmConstruct::showFirstBind() {
     const clsbind& first = ctx_.builder.get_next_bind();
     if (!first.key.empty()) {
         if (const int row = keyRow(first.key); row >= 0) ui->cboKeys->setCurrentIndex(row);
-        QRadioButton* type = first.kind == "say" ? ui->optPublicBind : first.kind == "say_team" ? ui->optTeamBind : ui->optRadio;
+        QRadioButton* type = first.kind == clsBindKind::say       ? ui->optPublicBind
+                             : first.kind == clsBindKind::sayTeam ? ui->optTeamBind
+                                                                  : ui->optRadio;
         type->setChecked(true);
     }
     resetScreen();

@@ -22,14 +22,14 @@ frmOSp::~frmOSp() = default;
 
 void frmOSp::set_Properties(const std::string& a_key, const std::string& a_kind, const std::string& a_front) {
     bindKey = a_key;
-    bindKind = a_kind;
-    frontFlag = a_front;
+    bindKind = kindOf(a_kind).value_or(clsBindKind::none);
+    toFront = a_front == "True";
 }
 
 void frmOSp::Form_Load() {
     applyColorStyle();
     comboListControl list(ui->cboOsp, /*sorted=*/true);
-    ctx_.builder.fillCombo(list, "osp:");
+    ctx_.builder.fillCombo(list, clsGroupToken::osp);
 }
 
 void frmOSp::applyColorStyle() {
@@ -44,8 +44,8 @@ void frmOSp::cmdOk_Click() {
     const std::string chosen = pickedText(ui->cboOsp);
     if (!chosen.empty()) {
         // Two tokens of the same name both give the first one's text.
-        const std::string token = ctx_.builder.get_value("osp:", chosen);
-        if (!ctx_.builder.add_osp_code(bindKey, token, bindKind, frontFlag == "True")) {
+        const std::string token = ctx_.builder.get_value(clsGroupToken::osp, chosen);
+        if (!ctx_.builder.add_osp_code(bindKey, token, bindKind, toFront)) {
             // The bind stays as it was; the player is told why.
             const clsRefusal r = clsBindLine::refusal(ctx_.builder.get_refusal(), false);
             ctx_.platform.messages.show(r.title, r.text, msgIcon::Exclamation, msgButtons::Ok);

@@ -33,8 +33,8 @@ private:
 
     clsAppContext& ctx_;
     std::string bindKey;
-    std::string bindKind;
-    std::string frontFlag;
+    clsBindKind bindKind = clsBindKind::none;
+    bool toFront = false;
     // The controls, designed in frmOSp.ui.
     std::unique_ptr<Ui::frmOSp> ui;
 };

@@ -150,7 +150,7 @@ void textBindFrame::reset() {
     chatPreview->hide();
 }
 
-void textBindFrame::start(const std::string& key, const std::string& kind) {
+void textBindFrame::start(const std::string& key, clsBindKind kind) {
     currentKey = key;
     currentKind = kind;
     show();
@@ -211,7 +211,7 @@ void textBindFrame::cmdTextAdd_Click() {
         // A row without a pick has no colour, whatever names the group holds.
         const std::string code = cboColor[k]->currentIndex() < 0
                                      ? std::string()
-                                     : ctx_->builder.get_value("color:", pickedText(cboColor[k]));
+                                     : ctx_->builder.get_value(clsGroupToken::color, pickedText(cboColor[k]));
         if (code.empty()) colorsComplete = false;
         codes.push_back(code);
     }
@@ -268,7 +268,7 @@ void textBindFrame::cmdTextCancel_Click() {
 
 void textBindFrame::cmdTextOsp_Click() {
     QPointer<frmOSp> osp = new frmOSp(*ctx_, window());
-    osp->set_Properties(currentKey, currentKind, addToFront ? "True" : "False");
+    osp->set_Properties(currentKey, std::string(kindText(currentKind)), addToFront ? "True" : "False");
     osp->exec();
     delete osp;
     showBindCode();
@@ -280,15 +280,15 @@ void textBindFrame::cmdTextOsp_Click() {
 void textBindFrame::showBindCode() {
     const std::string code = ctx_->builder.get_bindcode(currentKey);
     ui->txtOutput->setText(showText(code));
-    if (code == clsScheme::notBound)
-        chatPreview->clear();
-    else
+    if (ctx_->builder.isBound(currentKey))
         chatPreview->showBind(code, clsBindLine::text(currentKey, currentKind, code).size());
+    else
+        chatPreview->clear();
 }
 
 // Why the builder refused the latest add, in a player's words.
 void textBindFrame::tellRefusal() {
-    const clsRefusal r = clsBindLine::refusal(ctx_->builder.get_refusal(), currentKind == clsBindLine::radioKind);
+    const clsRefusal r = clsBindLine::refusal(ctx_->builder.get_refusal(), false);
     ctx_->platform.messages.show(r.title, r.text, msgIcon::Exclamation, msgButtons::Ok);
 }
 
@@ -306,7 +306,7 @@ void textBindFrame::showRefused(const QString& removed) {
 // screen lives, so one walk of the group serves every fill.
 void textBindFrame::learnSwatches() {
     colorSwatch_.clear();
-    clsGroup& colors = ctx_->builder.getGroup("color:");
+    clsGroup& colors = ctx_->builder.getGroup(clsGroupToken::color);
     colors.get_front();
     while (colors.has_next()) {
         const clsItem& item = colors.get_next();
@@ -335,7 +335,7 @@ QIcon textBindFrame::swatchIcon(int index) {
 // Colour row k lists the colours by name, each with the swatch of its code.
 void textBindFrame::fillColorRow(int k) {
     comboListControl row(cboColor[k], true);
-    ctx_->builder.fillCombo(row, "color:");
+    ctx_->builder.fillCombo(row, clsGroupToken::color);
     for (int i = 0; i < cboColor[k]->count(); ++i) {
         const int index = colorSwatch_.value(cboColor[k]->itemData(i).toByteArray(), -1);
         if (index >= 0) cboColor[k]->setItemIcon(i, swatchIcon(index));

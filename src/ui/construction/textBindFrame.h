@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/binds/clsBindKind.h"
+
 class QComboBox;
 class QLabel;
 class chatPreviewBar;
@@ -41,8 +43,8 @@ public:
     // Hidden, at its smallest height, every list refilled with nothing
     // picked, nothing typed, the preview hidden.
     void reset();
-    // Shown for building the bind of key, of kind "say" or "say_team".
-    void start(const std::string& key, const std::string& kind);
+    // Shown for building the bind of key, of a chat kind.
+    void start(const std::string& key, clsBindKind kind);
     void paint(stylePainter& paint, const QFont& face);
     // The controls that take the focus, in tab order.
     std::vector<QWidget*> tabChain() const;
@@ -79,7 +81,7 @@ private:
     chatPreviewBar* chatPreview = nullptr;
 
     std::string currentKey;
-    std::string currentKind;
+    clsBindKind currentKind = clsBindKind::say;
     std::int16_t colorCount = 0;
     bool addToFront = false;
 

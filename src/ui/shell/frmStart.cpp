@@ -259,7 +259,7 @@ std::string frmStart::restoreDraft() {
 // reading left entries out, so the player knows why the lists lack them.
 void frmStart::tellAfterHandOver(const std::string& fileName) {
     const auto note =
-        clsHandOverNote::build(fileName, static_cast<std::size_t>(ctx_->builder.getGroup("key:").count()),
+        clsHandOverNote::build(fileName, static_cast<std::size_t>(ctx_->builder.getGroup(clsGroupToken::key).count()),
                                ctx_->builder.get_left_out());
     if (note) ctx_->platform.messages.show(note->title, note->text, msgIcon::Exclamation, msgButtons::Ok);
 }

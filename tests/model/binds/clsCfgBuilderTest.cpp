@@ -103,15 +103,15 @@ TEST(clsCfgBuilder, reviewListing) {
 TEST(clsCfgBuilderOpen, matchesKeysAsTheGameNamesThemAndAddsUnknownOnes) {
     loadedBuilder o("key:F1\nkey:a\nkey:A\nkey:mouse1\nkey:SEMICOLON\nradio:Sniper<>vsay_team sniper\n");
     ASSERT_TRUE(o.b.add_radio_code("a", "x", "X"));
-    const clsOpenResult r = o.b.open_binds({{"f1", "say", "^1hi", "hi", 1},
-                                            {"A", "radio:", "vsay_team sniper", "", 2},
-                                            {"Mouse1", "say_team", "x", "x", 3},
-                                            {"KP_INS", "radio:", "foo; bar", "", 4},
-                                            {"F 1", "say", "z", "z", 5},
-                                            {"kp_ins", "say", "y", "y", 6},
-                                            {"F2", "say", std::string(1013, 'l'), "long", 7},
-                                            {";", "say", "s", "s", 8},
-                                            {" ", "say", "j", "j", 9}});
+    const clsOpenResult r = o.b.open_binds({{"f1", clsBindKind::say, "^1hi", "hi", 1},
+                                            {"A", clsBindKind::radio, "vsay_team sniper", "", 2},
+                                            {"Mouse1", clsBindKind::sayTeam, "x", "x", 3},
+                                            {"KP_INS", clsBindKind::radio, "foo; bar", "", 4},
+                                            {"F 1", clsBindKind::say, "z", "z", 5},
+                                            {"kp_ins", clsBindKind::say, "y", "y", 6},
+                                            {"F2", clsBindKind::say, std::string(1013, 'l'), "long", 7},
+                                            {";", clsBindKind::say, "s", "s", 8},
+                                            {" ", clsBindKind::say, "j", "j", 9}});
     EXPECT_EQ(r.opened, 6u);
     EXPECT_EQ(r.addedKeys, (lines{"KP_INS", "SPACE"}));
     EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{5, "F 1", clsLineVerdict::badKey}, {7, "F2", clsLineVerdict::tooLong}}));
@@ -128,7 +128,7 @@ TEST(clsCfgBuilderOpen, changesNothingWhenNoBindCanBeTaken) {
     loadedBuilder o("key:F1\n");
     ASSERT_TRUE(o.b.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
     for (const std::vector<clsOpenedBind>& binds :
-         {std::vector<clsOpenedBind>{}, {{"F 1", "say", "x", "x", 1}, {"NEW", "radio:", " ", "", 2}, {"B", "", "x", "", 3}}}) {
+         {std::vector<clsOpenedBind>{}, {{"F 1", clsBindKind::say, "x", "x", 1}, {"NEW", clsBindKind::radio, " ", "", 2}, {"B", clsBindKind::none, "x", "", 3}}}) {
         const clsOpenResult r = o.b.open_binds(binds);
         EXPECT_TRUE(r.opened == 0 && r.addedKeys.empty());
         EXPECT_EQ(r.refused.size(), binds.size());
@@ -143,7 +143,7 @@ TEST(clsCfgBuilderOpen, refusesKeysPastAFullKeyList) {
     std::string defs;
     for (int k = 0; k < clsGroup::maxItems - 1; ++k) defs += "key:K" + std::to_string(k) + "\n";
     loadedBuilder o(defs);
-    const clsOpenResult r = o.b.open_binds({{"X1", "say", "a", "a", 1}, {"X2", "say", "b", "b", 2}});
+    const clsOpenResult r = o.b.open_binds({{"X1", clsBindKind::say, "a", "a", 1}, {"X2", clsBindKind::say, "b", "b", 2}});
     EXPECT_EQ(r.addedKeys, lines{"X1"});
     EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{2, "X2", clsLineVerdict::noSuchKey}}));
     EXPECT_EQ(o.bound(), lines{"X1 say a (a)"});

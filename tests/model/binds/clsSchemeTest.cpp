@@ -31,7 +31,7 @@ TEST(clsScheme, colouring) {
 strings walkKeys(clsScheme& s) {
     strings found;
     s.go_to_first();
-    for (const clsbind* b = &s.get_next_non_null(); !b->kind.empty(); b = &s.get_next_non_null()) found.push_back(b->key);
+    for (const clsbind* b = &s.get_next_non_null(); b->kind != clsBindKind::none; b = &s.get_next_non_null()) found.push_back(b->key);
     return found;
 }
 
@@ -74,7 +74,7 @@ TEST_F(threeKeys, theFirstBindOfAKeyGetsEverythingAndUnknownKeysNothing) {
     EXPECT_EQ(s.get_kind("F9"), notBound);
     EXPECT_EQ(s.get_description("f2"), notBound);
     EXPECT_EQ(walkKeys(s), (strings{"F2", "G199"}));
-    EXPECT_EQ(s.get_next_non_null().kind, "");  // and again, past the end
+    EXPECT_EQ(s.get_next_non_null().kind, clsBindKind::none);  // and again, past the end
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace {
 std::string described(const clsCfgImport& read) {
     std::string out;
     for (const clsCfgBinding& b : read.bindings)
-        out += b.bind.key + " " + b.bind.kind + " [" + b.bind.code + "] @" + std::to_string(b.bind.line) + "\n";
+        out += b.bind.key + " " + std::string(kindText(b.bind.kind)) + " [" + b.bind.code + "] @" + std::to_string(b.bind.line) + "\n";
     for (const clsSkippedCommand& c : read.skipped) out += "skip @" + std::to_string(c.line) + ":" + c.text + "\n";
     return read.unbinds ? out + "unbinds " + std::to_string(read.unbinds) + "\n" : out;
 }
