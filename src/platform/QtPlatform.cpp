@@ -15,9 +15,9 @@
 
 #include "appInfo.h"
 #include "platform/breakableText.h"
+#include "platform/qtText.h"
 
 namespace {
-QString q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A message box that knows whether it was closed without an answer: Escape
 // and the close box press its No as before, but the asker hears Cancel.
@@ -44,16 +44,16 @@ private:
 // Qt's per-user settings: the registry on Windows, a settings file elsewhere.
 std::string QtSettingsStore::read(const std::string& app, const std::string& section, const std::string& key,
                                   const std::string& defaultValue) {
-    QSettings settings(QSettings::UserScope, q(app), q(app));
-    settings.beginGroup(q(section));
-    return settings.value(q(key), q(defaultValue)).toString().toStdString();
+    QSettings settings(QSettings::UserScope, toQString(app), toQString(app));
+    settings.beginGroup(toQString(section));
+    return settings.value(toQString(key), toQString(defaultValue)).toString().toStdString();
 }
 
 void QtSettingsStore::write(const std::string& app, const std::string& section, const std::string& key,
                             const std::string& value) {
-    QSettings settings(QSettings::UserScope, q(app), q(app));
-    settings.beginGroup(q(section));
-    settings.setValue(q(key), q(value));
+    QSettings settings(QSettings::UserScope, toQString(app), toQString(app));
+    settings.beginGroup(toQString(section));
+    settings.setValue(toQString(key), toQString(value));
     settings.endGroup();
     settings.sync();
 }
@@ -61,10 +61,10 @@ void QtSettingsStore::write(const std::string& app, const std::string& section, 
 msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons,
                              msgAnswer defaultAnswer) {
     answerBox box(QApplication::activeWindow());
-    box.setWindowTitle(q(title));
+    box.setWindowTitle(toQString(title));
     // Texts name files and typed names: never read them as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(breakableText(q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+    box.setText(breakableText(toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
     switch (icon) {
         case msgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
         case msgIcon::Question: box.setIcon(QMessageBox::Question); break;
@@ -86,7 +86,7 @@ msgAnswer QtMessageBox::show(const std::string& title, const std::string& text, 
 void QtBeep::beep() { QApplication::beep(); }
 
 void QtFileBrowser::openFolder(const std::string& folder) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(q(folder)));  // a failure is ignored
+    QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(folder)));  // a failure is ignored
 }
 
 std::string QtProgramFolder::programFolder() const {
@@ -94,7 +94,7 @@ std::string QtProgramFolder::programFolder() const {
 }
 
 clsFolderFacts QtProgramFolder::facts() const {
-    const QString program = q(programFolder());
+    const QString program = toQString(programFolder());
     // Beside the program the cfg files go into OutputCfgFiles: that folder
     // must take files if it is there, else the program folder must take it.
     const QFileInfo output(program + QStringLiteral("/OutputCfgFiles"));
@@ -111,24 +111,24 @@ clsFolderChoice QtProgramFolder::folders() const {
     if (!chosen_) {
         chosen_ = clsFolderChoice::decide(facts());
         // A folder that cannot be made lists nothing; a save into it reports why.
-        for (const std::string& folder : chosen_->foldersToCreate) QDir().mkpath(q(folder));
+        for (const std::string& folder : chosen_->foldersToCreate) QDir().mkpath(toQString(folder));
     }
     return *chosen_;
 }
 
 std::string QtProgramFolder::nativePath(const std::string& path) const {
-    return QDir::toNativeSeparators(q(path)).toStdString();
+    return QDir::toNativeSeparators(toQString(path)).toStdString();
 }
 
 std::string QtFileDialog::openFile(const std::string& title, const std::string& folder, const std::string& filter) {
     // A folder not made yet (nothing saved so far) starts the dialog at home.
-    const QString start = QDir(q(folder)).exists() ? q(folder) : QDir::homePath();
-    const QString picked = QFileDialog::getOpenFileName(QApplication::activeWindow(), q(title), start,
-                                                        q(filter) + QStringLiteral(";;All files (*)"));
+    const QString start = QDir(toQString(folder)).exists() ? toQString(folder) : QDir::homePath();
+    const QString picked = QFileDialog::getOpenFileName(QApplication::activeWindow(), toQString(title), start,
+                                                        toQString(filter) + QStringLiteral(";;All files (*)"));
     return picked.isEmpty() ? std::string() : QFile::encodeName(picked).toStdString();
 }
 
-QtFileLock::QtFileLock(const std::string& path) : lock_(q(path)) {
+QtFileLock::QtFileLock(const std::string& path) : lock_(toQString(path)) {
     // Only a dead owner makes a lock stale: a copy may run for days.
     lock_.setStaleLockTime(0);
 }

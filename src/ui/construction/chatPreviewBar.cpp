@@ -11,6 +11,7 @@
 
 #include "model/console/clsChatPreview.h"
 #include "ui/widgets/twips.h"
+#include "platform/qtText.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ chatPreviewBar::chatPreviewBar(QWidget* parent)
 void chatPreviewBar::showBind(const std::string& code, std::size_t lineBytes) {
     const clsChatPreview line(code);
     preview_->setLine(line);
-    meter_->setText(QString::fromStdString(clsChatPreview::meterText(line.byteCount(), lineBytes)));
+    meter_->setText(toQString(clsChatPreview::meterText(line.byteCount(), lineBytes)));
     meter_->setStyleSheet(meterSheet(line.over()));
 }
 

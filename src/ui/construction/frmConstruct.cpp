@@ -25,6 +25,7 @@
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/fitCaption.h"
 #include "ui/widgets/qtListControl.h"
+#include "platform/qtText.h"
 
 namespace {
 // Design client width of the window.
@@ -439,8 +440,8 @@ bool frmConstruct::askYesNo(const std::string& title, const std::string& text, b
 }
 
 void frmConstruct::showBindOf(const std::string& key) {
-    ui->txtKind->setText(showText(ctx_.builder.get_bindKind(key)));
-    ui->txtDesc->setText(showText(ctx_.builder.get_binddesc(key)));
+    ui->txtKind->setText(toQString(ctx_.builder.get_bindKind(key)));
+    ui->txtDesc->setText(toQString(ctx_.builder.get_binddesc(key)));
 }
 
 bool frmConstruct::anyBindTypePicked() const {

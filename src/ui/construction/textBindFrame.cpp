@@ -20,6 +20,7 @@
 #include "ui/widgets/keyPressFilter.h"
 #include "ui/widgets/qtListControl.h"
 #include "ui/widgets/twipsLayout.h"
+#include "platform/qtText.h"
 
 namespace {
 
@@ -279,7 +280,7 @@ void textBindFrame::cmdTextOsp_Click() {
 
 void textBindFrame::showBindCode() {
     const std::string code = ctx_->builder.get_bindcode(currentKey);
-    ui->txtOutput->setText(showText(code));
+    ui->txtOutput->setText(toQString(code));
     if (ctx_->builder.isBound(currentKey))
         chatPreview->showBind(code, clsBindLine::text(currentKey, currentKind, code).size());
     else
@@ -296,7 +297,7 @@ void textBindFrame::tellRefusal() {
 // pasted, and why; nothing when removed is empty. A line too long for the
 // frame ends in "…" and shows whole as its tool tip.
 void textBindFrame::showRefused(const QString& removed) {
-    const QString line = QString::fromStdString(clsInputHandler::refusalLine(removed.toStdU32String()));
+    const QString line = toQString(clsInputHandler::refusalLine(removed.toStdU32String()));
     ui->lblRefused->setToolTip(line);
     ui->lblRefused->setText(ui->lblRefused->fontMetrics().elidedText(line, Qt::ElideRight, ui->lblRefused->width()));
 }

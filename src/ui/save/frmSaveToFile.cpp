@@ -8,6 +8,7 @@
 #include "ui/styles/stylePainter.h"
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/fitCaption.h"
+#include "platform/qtText.h"
 
 frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmSaveToFile>()) {
     ui->setupUi(this);
@@ -29,9 +30,9 @@ frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(pare
     // file beside the opened one rather than replacing a file of another
     // name (a name of no letter or digit offers nothing).
     if (!ctx_.openedCfg.empty()) {
-        const QString opened = QString::fromStdString(ctx_.openedCfg);
+        const QString opened = toQString(ctx_.openedCfg);
         const QString name = opened.endsWith(QStringLiteral(".cfg"), Qt::CaseInsensitive) ? opened.chopped(4) : opened;
-        ui->txtFilename->setText(QString::fromStdString(ctx_.inputHandler.cleanFileName(name.toStdString())));
+        ui->txtFilename->setText(toQString(ctx_.inputHandler.cleanFileName(name.toStdString())));
     }
     useDesignFont(this);
     // "Save and Quit" comes first in the tab order and holds the focus.
@@ -56,7 +57,7 @@ void frmSaveToFile::cmdSave_Click() {
     const std::string fileName = typedName + ".cfg";
     const std::string folder = ctx_.outputFolder();
 
-    const bool replacing = QFileInfo::exists(QString::fromStdString(folder + "/" + fileName));
+    const bool replacing = QFileInfo::exists(toQString(folder + "/" + fileName));
     if (replacing &&
         ctx_.platform.messages.show("File Already Exists!", "Do you want to replace the file " + fileName + "?",
                                     msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes) {

@@ -16,6 +16,7 @@
 
 #include "platform/IProgramFolder.h"
 #include "ui/shell/definitionFiles.h"
+#include "platform/qtText.h"
 
 namespace {
 const char* const terminalOptions[] = {"-h",       "-?",     "--help",  "--help-all", "-v",
@@ -67,7 +68,7 @@ int commandLine::printDefinitions(const IProgramFolder& folder) {
     const clsFolderChoice chosen = folder.folders();
     QTextStream out(stdout);
     const auto line = [&](const char* name, const std::string& path) {
-        out << name << ": " << QString::fromStdString(folder.nativePath(path)) << '\n';
+        out << name << ": " << toQString(folder.nativePath(path)) << '\n';
     };
     out << "Mode: " << (chosen.mode == clsRunMode::installed ? "installed" : "portable") << '\n';
     for (const std::string& f : chosen.definitionFolders) line("Definition folder", f);

@@ -25,13 +25,13 @@
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/fitCaption.h"
 #include "ui/widgets/twips.h"
+#include "platform/qtText.h"
 
 // The built-in pictures live in this static library: make sure the linker
 // keeps them and Qt knows them.
 static void loadBuiltInResources() { Q_INIT_RESOURCE(brenvolt); }
 
 namespace {
-QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmStart>()) {
@@ -76,7 +76,7 @@ frmStart::~frmStart() {
 
 // Start-up, before the screen is first shown.
 void frmStart::Form_Load() {
-    const QString picturePath = fromUtf8(ctx_->stuffFolder()) + QStringLiteral("/front.jpg");
+    const QString picturePath = toQString(ctx_->stuffFolder()) + QStringLiteral("/front.jpg");
     showIntroLayout();
     setWindowTitle(QStringLiteral("Soldier of Fortune 2") + QStringLiteral(" Brenvolt ") + QStringLiteral("v.1.00"));
     loadIntroPicture(picturePath);
@@ -117,7 +117,7 @@ void frmStart::listInputFiles() {
     if (ui->fileInput->count() > 0) return;
     std::vector<std::string> shown;
     for (const std::string& folder : folders) shown.push_back(ctx_->platform.folder.nativePath(folder));
-    auto* hint = new QListWidgetItem(breakableText(fromUtf8(clsDefinitionList::noFilesHint(shown))), ui->fileInput);
+    auto* hint = new QListWidgetItem(breakableText(toQString(clsDefinitionList::noFilesHint(shown))), ui->fileInput);
     hint->setFlags(Qt::NoItemFlags);
 }
 
@@ -167,7 +167,7 @@ void frmStart::cmdContinue_Click() {
 // Reads the definition file and shows the construction screen, with the
 // binds of a draft to restore; false when the file cannot be read.
 bool frmStart::handOver(const std::string& path, const std::string& fileName) {
-    if (!ctx_->builder.read_info(QFile::encodeName(fromUtf8(path)).toStdString())) {
+    if (!ctx_->builder.read_info(QFile::encodeName(toQString(path)).toStdString())) {
         // The file vanished or cannot be read since the list was filled.
         ctx_->platform.messages.show(
             "Cannot Read File",

@@ -1,13 +1,10 @@
 #include "ui/widgets/qtListControl.h"
-
-QString showText(const std::string& bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+#include "platform/qtText.h"
 
 void comboListControl::clear() { box_->clear(); }
 
 void comboListControl::addItem(const std::string& entry) {
-    const QString text = showText(entry);
+    const QString text = toQString(entry);
     const QByteArray raw(entry.data(), static_cast<qsizetype>(entry.size()));
     // A drop-down list shows nothing until the user picks: Qt would pick the
     // first entry added.
@@ -33,7 +30,7 @@ void comboListControl::addItem(const std::string& entry) {
 
 void listBoxControl::clear() { list_->clear(); }
 
-void listBoxControl::addItem(const std::string& entry) { list_->addItem(showText(entry)); }
+void listBoxControl::addItem(const std::string& entry) { list_->addItem(toQString(entry)); }
 
 std::string pickedText(const QComboBox* box) {
     if (box->currentIndex() < 0) return {};
@@ -47,7 +44,7 @@ int byteListModel::rowCount(const QModelIndex& parent) const {
 QVariant byteListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const std::string& e = entries_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::DisplayRole || role == Qt::EditRole) return showText(e);
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return toQString(e);
     if (role == Qt::UserRole) return QByteArray(e.data(), static_cast<qsizetype>(e.size()));
     return {};
 }

@@ -67,4 +67,3 @@ private:
 
 // The bytes of the entry a drop-down list shows; empty when none is picked.
 std::string pickedText(const QComboBox* box);
-QString showText(const std::string& bytes);
