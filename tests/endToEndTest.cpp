@@ -21,7 +21,9 @@ void act(QWidget* window, const QString& step) {
         return;
     }
     auto* b = window->findChild<QAbstractButton*>(step);
-    ASSERT_TRUE(b && b->isVisible() && b->isEnabled()) << step.toStdString();
+    ASSERT_TRUE(b) << step.toStdString();
+    ASSERT_TRUE(b->isVisible()) << step.toStdString();
+    ASSERT_TRUE(b->isEnabled()) << step.toStdString();
     b->click();
 }
 
@@ -42,7 +44,8 @@ TEST_P(endToEnd, theTypicalRequestEndsWithTheColouredBindLine) {
     frmStart start(p.services);
     start.show();
     QWidget* construct = openDefinitions(start);
-    ASSERT_TRUE(construct && construct->isVisible());
+    ASSERT_TRUE(construct);
+    ASSERT_TRUE(construct->isVisible());
     for (const char* step : {"cboKeys:F1", "optPublicBind", "cmdContinue"}) act(construct, step);
     QTest::keyClicks(construct->findChild<QLineEdit*>("txtText"), "hi");
     for (const char* step : {"cboColors: 2", "cboColor0:Red", "cboColor1:Blue", "cboSwitch: 1", "cmdTextAdd", "cmdTextDone"})

@@ -56,7 +56,9 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
     ASSERT_EQ(report.entries().size(), left.size());
     for (std::size_t i = 0; i < left.size(); ++i)
         EXPECT_EQ(report.entries()[i], (clsLeftOutEntry{i + 2, left[i].first, left[i].second})) << i;
-    EXPECT_TRUE(report.total() == left.size() && report.count(R::quote) == 2 && report.count(R::noCommand) == 2);
+    EXPECT_TRUE(report.total() == left.size());
+    EXPECT_TRUE(report.count(R::quote) == 2);
+    EXPECT_TRUE(report.count(R::noCommand) == 2);
     for (const auto& [token, count] : {std::pair{"osp:", 1}, {"color:", 1}, {"radio:", 2}, {"key:", 2}})
         EXPECT_EQ(b.getGroup(token).count(), count) << token;
     EXPECT_EQ(b.get_value("osp:", "Fine"), "$H %\xE9");
@@ -130,7 +132,8 @@ TEST(clsCfgBuilderOpen, changesNothingWhenNoBindCanBeTaken) {
     for (const std::vector<clsOpenedBind>& binds :
          {std::vector<clsOpenedBind>{}, {{"F 1", clsBindKind::say, "x", "x", 1}, {"NEW", clsBindKind::radio, " ", "", 2}, {"B", clsBindKind::none, "x", "", 3}}}) {
         const clsOpenResult r = o.b.open_binds(binds);
-        EXPECT_TRUE(r.opened == 0 && r.addedKeys.empty());
+        EXPECT_TRUE(r.opened == 0);
+        EXPECT_TRUE(r.addedKeys.empty());
         EXPECT_EQ(r.refused.size(), binds.size());
         EXPECT_EQ(o.bound(), lines{"F1 say ^1hi (hi)"});
         EXPECT_EQ(o.entries("key:"), lines{"F1"});
@@ -148,7 +151,9 @@ TEST(clsCfgBuilderOpen, refusesKeysPastAFullKeyList) {
     EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{2, "X2", clsLineVerdict::noSuchKey}}));
     EXPECT_EQ(o.bound(), lines{"X1 say a (a)"});
     const lines keys = o.entries("key:");
-    EXPECT_TRUE(keys.size() == 32767u && keys.front() == "K0" && keys.back() == "X1");
+    EXPECT_TRUE(keys.size() == 32767u);
+    EXPECT_TRUE(keys.front() == "K0");
+    EXPECT_TRUE(keys.back() == "X1");
 }
 
 // Every change of the binds is told, refused adds are not.

@@ -26,7 +26,8 @@ TEST(clsDraft, keepsTheBindsWithTheDefinitionFilesName) {
         SCOPED_TRACE(r.definitions);
         drafted d;
         d.draft.setDefinitions(r.definitions);
-        EXPECT_TRUE(d.draft.write(d.b, when, r.opened) && !d.exists());  // nothing changed yet
+        EXPECT_TRUE(d.draft.write(d.b, when, r.opened));
+        EXPECT_TRUE(!d.exists());  // nothing changed yet
         ASSERT_TRUE(d.b.add_code("F2", "hi", "say", {"1"}, 1, "1", false));
         d.draft.changed();
         ASSERT_TRUE(d.draft.write(d.b, when, r.opened));
@@ -39,7 +40,8 @@ TEST(clsDraft, keepsTheBindsWithTheDefinitionFilesName) {
         for (const std::string& line : clsCfgFile::headerLines(d.draft.fileName(), when)) header += line + "\r\n";
         EXPECT_EQ(bytes.substr(0, header.size() - 2), header.substr(0, header.size() - 2));
         const clsCfgImport read = clsCfgImport::fromBytes(bytes);
-        EXPECT_TRUE(read.skipped.empty() && read.bindings.size() == 1);
+        EXPECT_TRUE(read.skipped.empty());
+        EXPECT_TRUE(read.bindings.size() == 1);
     }
     scratchFolder dir;  // a draft is one only with binds in it
     EXPECT_FALSE(clsDraft::read(dir.write("draft.cfg", "// Definitions: x.txt\r\n\r\n// no binds\r\n")) ||
@@ -61,12 +63,20 @@ TEST(clsDraft, goesWhenNothingIsLeftOrTheWorkIsSavedOrGivenUp) {
         if (d.exists()) std::ofstream(sidecar) << "opened";
         return written;
     };
-    EXPECT_TRUE(change(true) && d.exists());
-    EXPECT_TRUE(change(false) && !d.exists() && !fs::exists(sidecar));
-    EXPECT_TRUE(change(true) && d.exists() && told == 0);
+    EXPECT_TRUE(change(true));
+    EXPECT_TRUE(d.exists());
+    EXPECT_TRUE(change(false));
+    EXPECT_TRUE(!d.exists());
+    EXPECT_TRUE(!fs::exists(sidecar));
+    EXPECT_TRUE(change(true));
+    EXPECT_TRUE(d.exists());
+    EXPECT_TRUE(told == 0);
     d.draft.discard();
-    EXPECT_TRUE(!d.exists() && !fs::exists(sidecar) && told == 1);
-    EXPECT_TRUE(change(true) && !d.exists());
+    EXPECT_TRUE(!d.exists());
+    EXPECT_TRUE(!fs::exists(sidecar));
+    EXPECT_TRUE(told == 1);
+    EXPECT_TRUE(change(true));
+    EXPECT_TRUE(!d.exists());
     EXPECT_FALSE(d.draft.hasChanges());
 }
 
@@ -84,7 +94,8 @@ TEST(clsDraft, listsTheDraftsNewestFirst) {
     for (const std::string& path : clsDraft::candidates(dir.path()))
         names.push_back(fs::path(path).filename().string());
     EXPECT_EQ(names, (std::vector<std::string>{"draft-a.cfg", "draft-b.cfg", "draft-c.cfg", "draft.cfg"}));
-    EXPECT_TRUE(clsDraft::candidates(dir.file("none")).empty() && clsDraft::candidates("").empty());
+    EXPECT_TRUE(clsDraft::candidates(dir.file("none")).empty());
+    EXPECT_TRUE(clsDraft::candidates("").empty());
     EXPECT_EQ(clsDraft::sidecarPath(dir.file("draft.cfg")), dir.file("draft.opened"));
 }
 
@@ -114,7 +125,8 @@ TEST(clsDraft, aFailedWriteIsTriedAgain) {
     EXPECT_FALSE(d.draft.write(d.b, when, ""));
     EXPECT_TRUE(d.draft.hasChanges());
     fs::remove(d.dir.file("data"));
-    EXPECT_TRUE(d.draft.write(d.b, when, "") && d.exists());
+    EXPECT_TRUE(d.draft.write(d.b, when, ""));
+    EXPECT_TRUE(d.exists());
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ TEST(clsBindLine, theBuilderRefusesWhatTheConsoleWouldMisread) {
         EXPECT_EQ(run(b, c.last), c.verdict == V::fine);
         EXPECT_EQ(b.get_refusal(), c.verdict);
         if (c.verdict != V::fine) {
-            EXPECT_TRUE(b.get_bindcode("F1") == code && b.get_bindKind("F1") == kind);
+            EXPECT_TRUE(b.get_bindcode("F1") == code);
+            EXPECT_TRUE(b.get_bindKind("F1") == kind);
         }
         b.go_to_first_bind();
         const clsbind& bound = b.get_next_bind();

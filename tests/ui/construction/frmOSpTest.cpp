@@ -24,14 +24,16 @@ TEST(frmOSp, listsTheTokensSortedAndOnlyOkAfterAPickAddsOne) {
         auto* cbo = control<QComboBox>(&dlg, "cboOsp");
         QStringList entries;
         for (int i = 0; i < cbo->count(); ++i) entries << cbo->itemText(i);
-        EXPECT_TRUE(entries == QStringList({"alpha", "Mike", "Mike", "Zulu"}) && cbo->currentIndex() == -1);
+        EXPECT_TRUE(entries == QStringList({"alpha", "Mike", "Mike", "Zulu"}));
+        EXPECT_TRUE(cbo->currentIndex() == -1);
         QSignalSpy cancelPressed(control<QPushButton>(&dlg, "cmdCancel"), &QPushButton::clicked);
         if (pick >= 0) pickEntry(cbo, pick);
         if (end == ok || end == okWithoutPick || end == cancel)
             control<QPushButton>(&dlg, end == cancel ? "cmdCancel" : "cmdOk")->click();
         if (end == escape || end == escapeInTheList) QTest::keyClick(end == escape ? (QWidget*)&dlg : cbo, Qt::Key_Escape);
         if (end == closeBox) dlg.close();
-        EXPECT_TRUE(!dlg.isVisible() && t.platform.messages.log.empty());
+        EXPECT_TRUE(!dlg.isVisible());
+        EXPECT_TRUE(t.platform.messages.log.empty());
         EXPECT_EQ(std::pair(t.ctx.builder.get_bindcode("F1"), t.ctx.builder.get_bindKind("F1")),
                   std::pair(std::string(expected), std::string(end == ok ? "say_team" : "say")));
         EXPECT_EQ(cancelPressed.count(), end == cancel || end == escape || end == escapeInTheList ? 1 : 0);
@@ -51,5 +53,6 @@ TEST(frmOSp, tellsWhyATokenIsRefusedAndLeavesTheBind) {
     control<QPushButton>(&dlg, "cmdOk")->click();
     ASSERT_EQ(t.platform.messages.log.size(), 1u);
     EXPECT_EQ(t.platform.messages.log[0].title, "Bind Too Long");
-    EXPECT_TRUE(t.ctx.builder.get_bindcode("F1") == before && !dlg.isVisible());
+    EXPECT_TRUE(t.ctx.builder.get_bindcode("F1") == before);
+    EXPECT_TRUE(!dlg.isVisible());
 }

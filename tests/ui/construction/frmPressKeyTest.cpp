@@ -49,7 +49,8 @@ TEST(clsKeyNames, namesKeysButtonsAndWheelAsTheGameDoes) {
              {Qt::BackButton, "MOUSE4"}, {Qt::ForwardButton, "MOUSE5"}, {Qt::NoButton, ""}})
         EXPECT_EQ(clsKeyNames::forMouseButton(button), name) << name;
     EXPECT_EQ(clsKeyNames::forWheel(120) + clsKeyNames::forWheel(-15) + clsKeyNames::forWheel(0), "MWHEELUPMWHEELDOWN");
-    EXPECT_TRUE(clsKeyNames::sameKey("kp_enter", "KP_ENTER") && !clsKeyNames::sameKey("F1", "F10"));
+    EXPECT_TRUE(clsKeyNames::sameKey("kp_enter", "KP_ENTER"));
+    EXPECT_TRUE(!clsKeyNames::sameKey("F1", "F10"));
     for (const auto& [key, keypad, console] : std::vector<std::tuple<int, bool, bool>>{
              {Qt::Key_QuoteLeft, false, true}, {Qt::Key_AsciiTilde, false, true}, {Qt::Key_Apostrophe, false, false},
              {Qt::Key_1, false, false}, {Qt::Key_QuoteLeft, true, false}})

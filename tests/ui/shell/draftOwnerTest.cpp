@@ -51,7 +51,8 @@ TEST(draftCopies, aKilledCopyLeavesItsDraftToTheNextStart) {
     const std::string ready = first.readLine().trimmed().toStdString();
     ASSERT_TRUE(ready.starts_with("ready ")) << ready;
     const std::string draft = ready.substr(6);
-    ASSERT_TRUE(fs::exists(draft) && fs::exists(draftOwner::lockPath(draft)));
+    ASSERT_TRUE(fs::exists(draft));
+    ASSERT_TRUE(fs::exists(draftOwner::lockPath(draft)));
 
     EXPECT_EQ(offeredByAnotherCopy(data), "none\n");
     // However old its lock: a copy may run for days.

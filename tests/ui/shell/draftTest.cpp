@@ -97,7 +97,9 @@ TEST_F(drafts, restoreYesOpensTheBindsAgain) {
     restart({A::Yes});
     EXPECT_EQ(p.messages.asked(),
               "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)? (?) [Yes* No]\n");
-    ASSERT_TRUE(construct() && construct()->isVisible() && !start->isVisible());
+    ASSERT_TRUE(construct());
+    ASSERT_TRUE(construct()->isVisible());
+    ASSERT_TRUE(!start->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
     EXPECT_EQ(construct()->findChild<QComboBox*>("cboKeys")->currentText(), "F1");  // as after Done
     EXPECT_EQ(start->context().draft.path(), left);
@@ -120,13 +122,15 @@ TEST_F(drafts, onlyNoDeletesTheDraft) {
         SCOPED_TRACE(int(answer));
         const std::string left = crashedRun();
         restart({answer});
-        EXPECT_TRUE(titles() == "Restore?|" && !construct());
+        EXPECT_TRUE(titles() == "Restore?|");
+        EXPECT_TRUE(!construct());
         EXPECT_EQ(fs::exists(left), answer != A::No);
         start.reset();
         p.messages.log.clear();
         restart({A::No});
         EXPECT_EQ(titles(), answer == A::No ? "" : "Restore?|");
-        EXPECT_TRUE(!construct() && !fs::exists(left));
+        EXPECT_TRUE(!construct());
+        EXPECT_TRUE(!fs::exists(left));
         start.reset();
         p.messages.log.clear();
     }
@@ -201,8 +205,10 @@ TEST_F(drafts, definitionFileGoneRestoresWithTheFilePicked) {
     fs::remove(input + "/keys.txt");
     restart({A::Yes});
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|");
-    ASSERT_TRUE(!construct() && start->findChild<QListWidget*>("fileInput")->isVisible());
-    ASSERT_TRUE(openDefinitions(*start, "other.txt") && construct()->isVisible());
+    ASSERT_TRUE(!construct());
+    ASSERT_TRUE(start->findChild<QListWidget*>("fileInput")->isVisible());
+    ASSERT_TRUE(openDefinitions(*start, "other.txt"));
+    ASSERT_TRUE(construct()->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|Binds Restored|");
     EXPECT_NE(p.messages.log.back().text.find("added at the end of the key list: F1."), std::string::npos);
@@ -214,10 +220,12 @@ TEST_F(drafts, definitionFileGoneRestoresWithTheFilePicked) {
 TEST_F(drafts, aSaveDeletesTheDraft) {
     const std::string left = crashedRun();
     restart({A::Yes});
-    ASSERT_TRUE(construct() && fs::exists(left));
+    ASSERT_TRUE(construct());
+    ASSERT_TRUE(fs::exists(left));
     ASSERT_TRUE(saveAs(construct(), "saved"));
     EXPECT_TRUE(fs::exists(p.programFolder() + "/OutputCfgFiles/saved.cfg"));
-    EXPECT_TRUE(!fs::exists(left) && p.locks.held.empty());
+    EXPECT_TRUE(!fs::exists(left));
+    EXPECT_TRUE(p.locks.held.empty());
     start->context().builder.add_code("F2", "x", "say", {"1"}, 1, "1", false);
     start->drafts().flush();  // the program is ending: no draft any more
     EXPECT_TRUE(draftsOnDisk().empty());
@@ -246,7 +254,9 @@ TEST_F(drafts, aDraftLandsWithinTheDelayOfTheFirstChange) {
     ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
     const std::string draft = start->context().draft.path();
     const QTimer& timer = start->drafts().timer();
-    EXPECT_TRUE(!timer.isActive() && timer.interval() == 2000 && timer.isSingleShot());
+    EXPECT_TRUE(!timer.isActive());
+    EXPECT_TRUE(timer.interval() == 2000);
+    EXPECT_TRUE(timer.isSingleShot());
     clsCfgBuilder& b = start->context().builder;
     b.add_code("F1", "hi", "say", {"1"}, 1, "1", false);
     ASSERT_TRUE(timer.isActive());

@@ -39,7 +39,8 @@ TEST_F(startScreen, switchesLayoutsWithNewBindAndCancel) {
     for (const auto& [step, newBind] :
          {std::pair{"mnuNew", 1}, {"mnuNew", 1}, {"cmdCancel", 0}, {"mnuNew", 1}, {"esc", 0}, {"esc", 0}, {"mnuNew", 1}}) {
         act(step);
-        EXPECT_TRUE(newBindLayout() == newBind && (start->centralWidget()->height() < introHeight) == newBind) << step;
+        EXPECT_TRUE(newBindLayout() == newBind) << step;
+        EXPECT_TRUE((start->centralWidget()->height() < introHeight) == newBind) << step;
     }
     // No definition file anywhere: the list says where they go, in an entry that cannot be picked.
     auto* list = control<QListWidget>("fileInput");
@@ -73,7 +74,9 @@ TEST_F(startScreen, namesAFileThatCannotBeRead) {
     act("cmdContinue");
     ASSERT_EQ(p.messages.log.size(), 1u);
     EXPECT_NE(p.messages.log[0].text.find(file), std::string::npos) << p.messages.log[0].text;
-    EXPECT_TRUE(start->isVisible() && newBindLayout() && !start->constructionScreen());
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_TRUE(newBindLayout());
+    EXPECT_TRUE(!start->constructionScreen());
 }
 
 // Installed: the user's files first, then the shipped ones not shadowed by a file of the same name; Enter on a
@@ -97,7 +100,8 @@ TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_TRUE(start->constructionScreen());
     auto* keys = start->constructionScreen()->findChild<QComboBox*>("cboKeys");
-    EXPECT_TRUE(keys->count() == 1 && keys->itemText(0) == "F9");
+    EXPECT_TRUE(keys->count() == 1);
+    EXPECT_TRUE(keys->itemText(0) == "F9");
 
     QString help;
     onModal([&](QWidget* w) { help = w->findChild<QPlainTextEdit*>("txtHelp")->toPlainText(); });
@@ -131,7 +135,9 @@ TEST(startScreenHandOver, tellsInOneMessageWhatTheFileLacks) {
         std::ofstream(fresh.programFolder() + "/InputFiles/keys.txt", std::ios::binary) << defs;
         frmStart s(fresh.services);
         s.show();
-        ASSERT_TRUE(openDefinitions(s) && s.constructionScreen()->isVisible() && !s.isVisible());
+        ASSERT_TRUE(openDefinitions(s));
+        ASSERT_TRUE(s.constructionScreen()->isVisible());
+        ASSERT_TRUE(!s.isVisible());
         ASSERT_EQ(fresh.messages.log.size(), title.empty() ? 0u : 1u);
         if (title.empty()) continue;
         const auto& m = fresh.messages.log[0];
@@ -159,10 +165,12 @@ TEST_F(startScreen, opensACfgFileWithTheDefinitionFileUsedLast) {
         frmStart s(fresh.services);
         s.show();
         s.findChild<QAction*>("mnuOpen")->trigger();
-        EXPECT_TRUE(s.isVisible() && !s.constructionScreen());
+        EXPECT_TRUE(s.isVisible());
+        EXPECT_TRUE(!s.constructionScreen());
         EXPECT_EQ(fresh.messages.log.at(0).title, "Cannot Open File");
         s.findChild<QAction*>("mnuOpen")->trigger();
-        ASSERT_TRUE(s.constructionScreen() && s.constructionScreen()->isVisible());
+        ASSERT_TRUE(s.constructionScreen());
+        ASSERT_TRUE(s.constructionScreen()->isVisible());
         auto* list = s.constructionScreen()->findChild<QComboBox*>("cboKeys");
         EXPECT_EQ(list->count(), keys);
         EXPECT_EQ(list->currentText(), "F1");
@@ -176,11 +184,14 @@ TEST_F(startScreen, opensACfgFileWithTheDefinitionFileUsedLast) {
 TEST_F(startScreen, onlyExitStoresTheStyleInUse) {
     open();
     start->context().currentColorStyle = "Greek";
-    EXPECT_TRUE(start->close() && p.exit.ends == 1 && p.settings.values.empty());
+    EXPECT_TRUE(start->close());
+    EXPECT_TRUE(p.exit.ends == 1);
+    EXPECT_TRUE(p.settings.values.empty());
     open();
     start->context().currentColorStyle = "Greek";
     act("mnuExit");
-    EXPECT_TRUE(p.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"] == "Greek" && p.exit.ends == 2);
+    EXPECT_TRUE(p.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"] == "Greek");
+    EXPECT_TRUE(p.exit.ends == 2);
 }
 
 }  // namespace
