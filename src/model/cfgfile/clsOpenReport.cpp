@@ -39,6 +39,28 @@ std::string clsOpenReport::lineList(const std::vector<std::size_t>& lines) {
     return text;
 }
 
+std::string clsOpenReport::noBindsYet(const std::string& fileName, std::size_t made, const clsCfgImport& read) {
+    return fileName + " holds no binds yet" +
+           (made == 0 ? std::string(".")
+                      : ": the " + std::string(made == 1 ? "bind" : std::to_string(made) + " binds") +
+                            " you have made are added to it when you save.") +
+           leftOut(read, {}) + savingKeeps(fileName);
+}
+
+std::string clsOpenReport::replaceQuestion(const std::string& fileName, std::size_t made) {
+    return "Replace " + std::string(made == 1 ? "the bind" : "all " + std::to_string(made) + " binds") +
+           " you have made with the binds of " + fileName + "?";
+}
+
+std::string clsOpenReport::savingKeeps(const std::string& fileName) {
+    return "\r\n\r\nWhen you save, everything else in " + fileName +
+           " stays as it is: only the binds you change are written.";
+}
+
+std::string clsOpenReport::cannotOpen(const std::string& path, clsImportProblem problem, std::size_t size) {
+    return "The file " + path + " cannot be opened: " + clsOpenReport::problem(problem, size) + ".\r\nNothing was changed.";
+}
+
 std::string clsOpenReport::problem(clsImportProblem problem, std::size_t size) {
     switch (problem) {
         case clsImportProblem::none: return {};

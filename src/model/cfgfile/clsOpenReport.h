@@ -17,6 +17,8 @@ public:
     static std::string refusalReason(clsLineVerdict why);
     // Why the file was not read: "it is not there (...)".
     static std::string problem(clsImportProblem problem, std::size_t size);
+    // The message of a file that cannot be opened (path as the platform writes it).
+    static std::string cannotOpen(const std::string& path, clsImportProblem problem, std::size_t size);
     // After the binds were opened: how many, the keys added, the binds left
     // out and the other commands skipped, with their line numbers.
     static std::string opened(const std::string& fileName, const clsCfgImport& read, const clsOpenResult& result);
@@ -28,6 +30,12 @@ public:
     // too large for exec, each a paragraph (starting with an empty line);
     // empty when there are none.
     static std::string leftOut(const clsCfgImport& read, const clsOpenResult& result);
+    // A file without binds opened while `made` binds are made.
+    static std::string noBindsYet(const std::string& fileName, std::size_t made, const clsCfgImport& read);
+    // Whether the `made` binds may go for the file's (made > 0).
+    static std::string replaceQuestion(const std::string& fileName, std::size_t made);
+    // What saving an opened file keeps; ends every message of an opened file.
+    static std::string savingKeeps(const std::string& fileName);
     // "line 4", "lines 4, 9 and 15", "lines 4, 9, 15, 20, 22 and 3 more".
     static std::string lineList(const std::vector<std::size_t>& lines);
     // A command as the report quotes it: its first quotedBytes bytes (whole

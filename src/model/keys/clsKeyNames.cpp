@@ -97,3 +97,23 @@ std::string clsKeyNames::forWheel(int delta) {
 }
 
 bool clsKeyNames::sameKey(std::string_view a, std::string_view b) { return clsGameKeys::sameKey(a, b); }
+
+std::optional<clsRefusal> clsKeyNames::pressRefusal(bool consoleKey, const std::string& name, const std::string& shown,
+                                                    bool listed) {
+    if (consoleKey)
+        return clsRefusal{"Console Key", "The key " + shown +
+                                             " opens the game's console, so the game never runs a bind of it. Pick "
+                                             "another key."};
+    if (name.empty())
+        return clsRefusal{"Key Not Known", "The game has no name for " +
+                                               (shown.empty() ? "this key" : "the key " + shown) +
+                                               ", so it cannot be bound. Pick another key."};
+    if (!listed)
+        return clsRefusal{"Key Not Listed", "The key " + name +
+                                                " is not in the key list of this definition file, so it cannot be "
+                                                "bound now. To bind it, add the line key:" +
+                                                name +
+                                                " to the file with a text editor and load the file again at the "
+                                                "next start."};
+    return std::nullopt;
+}

@@ -1,6 +1,9 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/console/clsBindLine.h"
 
 // The game's names for keys, mouse buttons and wheel steps ("F1", "a", "1",
 // "SEMICOLON", "KP_ENTER", "MOUSE2", "MWHEELUP", ...), as its bind command
@@ -26,4 +29,10 @@ public:
     // Two names of one key as the game reads them: several letters in any
     // case ("kp_enter" is KP_ENTER), one character exactly ("A" is not "a").
     static bool sameKey(std::string_view a, std::string_view b);
+    // Why a pressed key cannot be picked in the key list: it opens the
+    // console (shown: what it types), the game has no name for it (name
+    // empty), or the definition file does not list it (listed false); none
+    // when it can.
+    static std::optional<clsRefusal> pressRefusal(bool consoleKey, const std::string& name, const std::string& shown,
+                                                  bool listed);
 };

@@ -23,6 +23,7 @@
 #include "ui/styles/frmColorStyle.h"
 #include "ui/styles/stylePainter.h"
 #include "ui/widgets/designFont.h"
+#include "ui/widgets/execFresh.h"
 #include "ui/widgets/fitCaption.h"
 #include "ui/widgets/qtListControl.h"
 #include "platform/qtText.h"
@@ -131,27 +132,133 @@ void frmConstruct::resetScreen() {
     ui->cboKeys->setFocus();
 }
 
+// The chat preview stands 150 under the text frame and adds its height.
 void frmConstruct::fitToTextBind() {
-    placeChatPreview();
-    setWindowHeight(textBindWindowHeight());
+    const int previewTop = layout_.topOf(ui->fraTextBind) + layout_.heightOf(ui->fraTextBind) + 150;
+    layout_.place(chatPreview, 240, previewTop, 8895, chatPreviewBar::heightTwips());
+    setWindowHeight(previewTop + chatPreviewBar::heightTwips() + 800 + 150);
 }
 
 void frmConstruct::fitToRadioBind() {
     setWindowHeight(layout_.topOf(ui->fraRadio) + layout_.heightOf(ui->fraRadio) + 800 + 150);
 }
 
-// The chat preview stands 150 under the text frame and adds its height.
-int frmConstruct::textBindWindowHeight() const {
-    return layout_.topOf(ui->fraTextBind) + layout_.heightOf(ui->fraTextBind) + 150 + chatPreviewBar::heightTwips() +
-           800 + 150;
-}
-
-void frmConstruct::placeChatPreview() {
-    layout_.place(chatPreview, 240, layout_.topOf(ui->fraTextBind) + layout_.heightOf(ui->fraTextBind) + 150, 8895,
-                  chatPreviewBar::heightTwips());
-}
-
 void frmConstruct::setWindowHeight(int windowTwips) { fitMainWindow(this, clientWidth, windowTwips, windowFrame); }
+
+// ---- Key selection and the radio frame -------------------------------------
+
+void frmConstruct::cboKeys_Click() {
+    if (anyBindTypePicked()) ui->cmdContinue->show();
+    showBindOf(pickedText(ui->cboKeys));
+}
+
+void frmConstruct::showBindOf(const std::string& key) {
+    ui->txtKind->setText(toQString(ctx_.builder.get_bindKind(key)));
+    ui->txtDesc->setText(toQString(ctx_.builder.get_binddesc(key)));
+}
+
+void frmConstruct::optPublicBind_Click() { bindTypeClicked(); }
+
+void frmConstruct::optTeamBind_Click() { bindTypeClicked(); }
+
+void frmConstruct::optRadio_Click() { bindTypeClicked(); }
+
+void frmConstruct::bindTypeClicked() {
+    if (ui->cboKeys->currentIndex() >= 0) ui->cmdContinue->show();
+}
+
+bool frmConstruct::anyBindTypePicked() const {
+    return ui->optPublicBind->isChecked() || ui->optTeamBind->isChecked() || ui->optRadio->isChecked();
+}
+
+void frmConstruct::cmdContinue_Click() {
+    // Continue is offered only with a key and a type picked.
+    if (ui->cboKeys->currentIndex() < 0 || !anyBindTypePicked()) return;
+    currentKey = pickedText(ui->cboKeys);
+    if (ui->optTeamBind->isChecked() || ui->optPublicBind->isChecked()) {
+        fitToTextBind();
+        ui->fraTextBind->start(currentKey, ui->optPublicBind->isChecked() ? clsBindKind::say : clsBindKind::sayTeam);
+    } else if (ui->optRadio->isChecked()) {
+        fitToRadioBind();
+        ui->fraRadio->show();
+        ui->cboRadio->setFocus();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdContinue, ui->optPublicBind, ui->optTeamBind,
+                                                      ui->optRadio, ui->cboKeys, ui->cmdPressKey})
+        w->setEnabled(false);
+}
+
+void frmConstruct::cmdRadioAdd_Click() {
+    if (ui->cboRadio->currentIndex() < 0) return;
+    const std::string entry = pickedText(ui->cboRadio);
+    const std::string value = ctx_.builder.get_value(clsGroupToken::radio, entry);
+    if (!ctx_.builder.add_radio_code(currentKey, value, entry)) {
+        // The radio frame stays: another command can be picked.
+        const clsRefusal r = clsBindLine::refusal(ctx_.builder.get_refusal(), true);
+        ctx_.platform.messages.show(r.title, r.text, msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
+    resetScreen();
+}
+
+void frmConstruct::cmdRadioCancel_Click() { resetScreen(); }
+
+// Clear acts on the key the list shows, which is the key the question
+// names and the player looks at (while a bind is built the list shows the
+// key being built). With no key shown there is nothing to clear.
+void frmConstruct::cmdClear_Click() {
+    if (ui->cboKeys->currentIndex() < 0) return;
+    const std::string key = pickedText(ui->cboKeys);
+    if (!askYesNo("Clear?", "Are you sure you want to CLEAR button: '" + key + "' of any binds?")) return;
+    ctx_.builder.remove_entire_bind(key);
+    resetScreen();
+}
+
+// ---- Menus -----------------------------------------------------------------
+
+void frmConstruct::mnuReset_Click() {
+    if (!askYesNo("RESET?", "Are you sure you want to DELETE all made binds?")) return;
+    ctx_.builder.Reset_Binds();
+    resetScreen();
+}
+
+// A confirmed Exit gives the unsaved binds up: their draft goes too.
+void frmConstruct::mnuExit_Click() {
+    if (!confirmExit()) return;
+    ctx_.draft.discard();
+    ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
+    ctx_.platform.exit.endProgram();
+}
+
+bool frmConstruct::confirmExit() {
+    return askYesNo("Exit?", "Are you sure you want to exit? Any unsaved information will be lost!", true);
+}
+
+void frmConstruct::mnuSave_Click() {
+    QPointer<frmSaveToFile> dialog = new frmSaveToFile(ctx_, this);
+    hide();
+    dialog->exec();
+    delete dialog;
+    // Back shows this screen again and a save ends the program; however
+    // else the dialog went away, the user keeps a window.
+    if (!ctx_.platform.exit.ending() && !isVisible()) show();
+}
+
+void frmConstruct::mnuReview_Click() { execFresh<frmReview>(ctx_, this); }
+
+void frmConstruct::mnuColorStyle_Click() {
+    execFresh<frmColorStyle>(ctx_, this);
+    applyColorStyle();
+}
+
+void frmConstruct::mnuHelp_Click() { help_.showModal(this); }
+
+// Every question of this screen deletes or loses binds on Yes: No is what
+// Enter answers, so one stray key press loses nothing.
+bool frmConstruct::askYesNo(const std::string& title, const std::string& text, bool warning) {
+    return ctx_.platform.messages.show(title, text, warning ? msgIcon::Exclamation : msgIcon::None, msgButtons::YesNo,
+                                       msgAnswer::No) == msgAnswer::Yes;
+}
 
 void frmConstruct::applyColorStyle() {
     stylePainter paint(ctx_.colorStyles, ctx_.currentColorStyle);
@@ -172,12 +279,7 @@ void frmConstruct::applyColorStyle() {
         {ui->fraSelect, ui->fraBindType, ui->fraRadio, ui->optPublicBind, ui->optTeamBind, ui->optRadio});
 }
 
-// ---- Key selection and the radio frame -------------------------------------
-
-void frmConstruct::cboKeys_Click() {
-    if (anyBindTypePicked()) ui->cmdContinue->show();
-    showBindOf(pickedText(ui->cboKeys));
-}
+// ---- Press Key, Open Cfg File, the close box and Escape --------------------
 
 // Picks the key the player presses (or clicks, or turns the wheel) in the
 // key list, as picking it in the list does; the console key, a key the game
@@ -191,22 +293,11 @@ void frmConstruct::cmdPressKey_Click() {
     const bool consoleKey = pressed && capture->pressedConsoleKey();
     delete capture;
     if (!pressed) return;
-    if (consoleKey)
-        return tellKeyProblem("Console Key", "The key " + shown +
-                                                 " opens the game's console, so the game never runs a bind "
-                                                 "of it. Pick another key.");
-    if (name.empty())
-        return tellKeyProblem("Key Not Known", "The game has no name for " +
-                                                   (shown.empty() ? "this key" : "the key " + shown) +
-                                                   ", so it cannot be bound. Pick another key.");
-    const int row = keyRow(name);
-    if (row < 0)
-        return tellKeyProblem("Key Not Listed", "The key " + name +
-                                                    " is not in the key list of this definition file, so it "
-                                                    "cannot be bound now. To bind it, add the line key:" +
-                                                    name +
-                                                    " to the file with a text editor and load the file again "
-                                                    "at the next start.");
+    const int row = name.empty() ? -1 : keyRow(ui->cboKeys, name);
+    if (const std::optional<clsRefusal> problem = clsKeyNames::pressRefusal(consoleKey, name, shown, row >= 0)) {
+        ctx_.platform.messages.show(problem->title, problem->text, msgIcon::Exclamation, msgButtons::Ok);
+        return;
+    }
     ui->cboKeys->setCurrentIndex(row);
     cboKeys_Click();
     // On to the next step: Continue when a bind type is picked, else the types.
@@ -214,87 +305,6 @@ void frmConstruct::cmdPressKey_Click() {
         ui->cmdContinue->setFocus();
     else
         ui->optPublicBind->setFocus();
-}
-
-void frmConstruct::tellKeyProblem(const std::string& title, const std::string& text) {
-    ctx_.platform.messages.show(title, text, msgIcon::Exclamation, msgButtons::Ok);
-}
-
-// The row of the key list that names the key: the key of that spelling,
-// else the one the game takes it for ("f1" is F1, "A" is not "a"); -1 when
-// none does.
-int frmConstruct::keyRow(const std::string& name) const {
-    const QAbstractItemModel* keys = ui->cboKeys->model();
-    int same = -1;
-    for (int row = 0; row < keys->rowCount(); ++row) {
-        const std::string key = keys->index(row, 0).data(Qt::UserRole).toByteArray().toStdString();
-        if (key == name) return row;
-        if (same < 0 && clsKeyNames::sameKey(key, name)) same = row;
-    }
-    return same;
-}
-
-void frmConstruct::optPublicBind_Click() { bindTypeClicked(); }
-void frmConstruct::optTeamBind_Click() { bindTypeClicked(); }
-void frmConstruct::optRadio_Click() { bindTypeClicked(); }
-
-void frmConstruct::bindTypeClicked() {
-    if (ui->cboKeys->currentIndex() >= 0) ui->cmdContinue->show();
-}
-
-void frmConstruct::cmdContinue_Click() {
-    // Continue is offered only with a key and a type picked.
-    if (ui->cboKeys->currentIndex() < 0 || !anyBindTypePicked()) return;
-    currentKey = pickedText(ui->cboKeys);
-    if (ui->optTeamBind->isChecked() || ui->optPublicBind->isChecked()) {
-        fitToTextBind();
-        ui->fraTextBind->start(currentKey, ui->optPublicBind->isChecked() ? clsBindKind::say : clsBindKind::sayTeam);
-    } else if (ui->optRadio->isChecked()) {
-        fitToRadioBind();
-        ui->fraRadio->show();
-        ui->cboRadio->setFocus();
-    }
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdContinue, ui->optPublicBind, ui->optTeamBind,
-                                                      ui->optRadio, ui->cboKeys, ui->cmdPressKey})
-        w->setEnabled(false);
-}
-
-// Clear acts on the key the list shows, which is the key the question
-// names and the player looks at (while a bind is built the list shows the
-// key being built). With no key shown there is nothing to clear.
-void frmConstruct::cmdClear_Click() {
-    if (ui->cboKeys->currentIndex() < 0) return;
-    const std::string key = pickedText(ui->cboKeys);
-    if (!askYesNo("Clear?", "Are you sure you want to CLEAR button: '" + key + "' of any binds?")) return;
-    ctx_.builder.remove_entire_bind(key);
-    resetScreen();
-}
-
-void frmConstruct::cmdRadioAdd_Click() {
-    if (ui->cboRadio->currentIndex() < 0) return;
-    const std::string entry = pickedText(ui->cboRadio);
-    const std::string value = ctx_.builder.get_value(clsGroupToken::radio, entry);
-    if (!ctx_.builder.add_radio_code(currentKey, value, entry)) {
-        // The radio frame stays: another command can be picked.
-        const clsRefusal r = clsBindLine::refusal(ctx_.builder.get_refusal(), true);
-        ctx_.platform.messages.show(r.title, r.text, msgIcon::Exclamation, msgButtons::Ok);
-        return;
-    }
-    resetScreen();
-}
-
-void frmConstruct::cmdRadioCancel_Click() { resetScreen(); }
-
-// ---- Menus -----------------------------------------------------------------
-
-void frmConstruct::mnuSave_Click() {
-    QPointer<frmSaveToFile> dialog = new frmSaveToFile(ctx_, this);
-    hide();
-    dialog->exec();
-    delete dialog;
-    // Back shows this screen again and a save ends the program; however
-    // else the dialog went away, the user keeps a window.
-    if (!ctx_.platform.exit.ending() && !isVisible()) show();
 }
 
 void frmConstruct::mnuOpen_Click() {
@@ -315,40 +325,29 @@ bool frmConstruct::openCfg(const std::string& path) {
     clsCfgRead file = clsCfgOpen::read(path, name);
     if (file.problem != clsImportProblem::none) {
         messages.show("Cannot Open File",
-                      "The file " + ctx_.platform.folder.nativePath(path) + " cannot be opened: " +
-                          clsOpenReport::problem(file.problem, file.size) + ".\r\nNothing was changed.",
+                      clsOpenReport::cannotOpen(ctx_.platform.folder.nativePath(path), file.problem, file.size),
                       msgIcon::Exclamation, msgButtons::Ok);
         return false;
     }
     clsCfgDocument& document = file.document;
     const clsCfgImport& read = document.read();
-    const std::string keeps = "\r\n\r\nWhen you save, everything else in " + name +
-                              " stays as it is: only the binds you change are written.";
+    const std::size_t made = ctx_.builder.bound_count();
     if (read.bindings.empty()) {
         // Told before the document is handed over: the report reads it.
-        const std::size_t made = ctx_.builder.bound_count();
-        const std::string report =
-            name + " holds no binds yet" +
-            (made == 0 ? std::string(".")
-                       : ": the " + std::string(made == 1 ? "bind" : std::to_string(made) + " binds") +
-                             " you have made are added to it when you save.") +
-            clsOpenReport::leftOut(read, {}) + keeps;
+        const std::string report = clsOpenReport::noBindsYet(name, made, read);
         ctx_.openDocument(std::move(document));
         messages.show(title, report, msgIcon::Information, msgButtons::Ok);
         return true;
     }
-    if (const std::size_t made = ctx_.builder.bound_count();
-        made > 0 && messages.show(title,
-                                  "Replace " + std::string(made == 1 ? "the bind" : "all " + std::to_string(made) + " binds") +
-                                      " you have made with the binds of " + name + "?",
-                                  msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes)
+    if (made > 0 && messages.show(title, clsOpenReport::replaceQuestion(name, made), msgIcon::Question,
+                                  msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes)
         return false;
     const clsOpenResult opened = clsCfgOpen::open(ctx_.builder, document);
     if (opened.opened == 0) {
         messages.show(title, clsOpenReport::nothingOpened(name, read, opened), msgIcon::Exclamation, msgButtons::Ok);
         return false;
     }
-    const std::string report = clsOpenReport::opened(name, read, opened) + keeps;
+    const std::string report = clsOpenReport::opened(name, read, opened) + clsOpenReport::savingKeeps(name);
     ctx_.openDocument(std::move(document));
     if (!opened.addedKeys.empty()) fillKeyList();
     showFirstBind();
@@ -362,7 +361,7 @@ void frmConstruct::showFirstBind() {
     ctx_.builder.go_to_first_bind();
     const clsbind& first = ctx_.builder.get_next_bind();
     if (!first.key.empty()) {
-        if (const int row = keyRow(first.key); row >= 0) ui->cboKeys->setCurrentIndex(row);
+        if (const int row = keyRow(ui->cboKeys, first.key); row >= 0) ui->cboKeys->setCurrentIndex(row);
         QRadioButton* type = first.kind == clsBindKind::say       ? ui->optPublicBind
                              : first.kind == clsBindKind::sayTeam ? ui->optTeamBind
                                                                   : ui->optRadio;
@@ -370,39 +369,6 @@ void frmConstruct::showFirstBind() {
     }
     resetScreen();
 }
-
-void frmConstruct::mnuReset_Click() {
-    if (!askYesNo("RESET?", "Are you sure you want to DELETE all made binds?")) return;
-    ctx_.builder.Reset_Binds();
-    resetScreen();
-}
-
-// A confirmed Exit gives the unsaved binds up: their draft goes too.
-void frmConstruct::mnuExit_Click() {
-    if (!confirmExit()) return;
-    ctx_.draft.discard();
-    ctx_.builder.SaveSettings(ctx_.platform.settings, ctx_.currentColorStyle);
-    ctx_.platform.exit.endProgram();
-}
-
-bool frmConstruct::confirmExit() {
-    return askYesNo("Exit?", "Are you sure you want to exit? Any unsaved information will be lost!", true);
-}
-
-void frmConstruct::mnuReview_Click() {
-    QPointer<frmReview> review = new frmReview(ctx_, this);
-    review->exec();
-    delete review;
-}
-
-void frmConstruct::mnuColorStyle_Click() {
-    QPointer<frmColorStyle> styles = new frmColorStyle(ctx_, this);
-    styles->exec();
-    delete styles;
-    applyColorStyle();
-}
-
-void frmConstruct::mnuHelp_Click() { help_.showModal(this); }
 
 void frmConstruct::closeEvent(QCloseEvent* event) {
     if (ctx_.platform.exit.ending()) {
@@ -428,22 +394,4 @@ void frmConstruct::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-// ---- Helpers ---------------------------------------------------------------
-
-// Every question of this screen deletes or loses binds on Yes: No is what
-// Enter answers, so one stray key press loses nothing.
-bool frmConstruct::askYesNo(const std::string& title, const std::string& text, bool warning) {
-    return ctx_.platform.messages.show(title, text, warning ? msgIcon::Exclamation : msgIcon::None, msgButtons::YesNo,
-                                       msgAnswer::No) == msgAnswer::Yes;
-}
-
-void frmConstruct::showBindOf(const std::string& key) {
-    ui->txtKind->setText(toQString(ctx_.builder.get_bindKind(key)));
-    ui->txtDesc->setText(toQString(ctx_.builder.get_binddesc(key)));
-}
-
-bool frmConstruct::anyBindTypePicked() const {
-    return ui->optPublicBind->isChecked() || ui->optTeamBind->isChecked() || ui->optRadio->isChecked();
 }

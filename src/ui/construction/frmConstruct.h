@@ -80,16 +80,10 @@ private:
     void bindTypeClicked();
     bool askYesNo(const std::string& title, const std::string& text, bool warning = false);
     void showBindOf(const std::string& key);
-    void tellKeyProblem(const std::string& title, const std::string& text);
-    void placeChatPreview();
     bool anyBindTypePicked() const;
-    int keyRow(const std::string& name) const;
     // Height of the whole window as the original platform counts it
     // (caption, menu bar and borders included).
     void setWindowHeight(int windowTwips);
-    // The window height that shows fraTextBind down to its bottom edge. Anything
-    // placed under the frame adds its height here.
-    int textBindWindowHeight() const;
 
     clsAppContext& ctx_;
     helpWindowHolder& help_;

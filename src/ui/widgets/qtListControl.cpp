@@ -1,4 +1,5 @@
 #include "ui/widgets/qtListControl.h"
+#include "model/keys/clsKeyNames.h"
 #include "platform/qtText.h"
 
 void comboListControl::clear() { box_->clear(); }
@@ -67,4 +68,15 @@ void bulkComboFill::flush() {
     model_->setEntries(std::move(entries_));
     entries_.clear();
     box_->setCurrentIndex(-1);
+}
+
+int keyRow(const QComboBox* keys, const std::string& name) {
+    const QAbstractItemModel* model = keys->model();
+    int same = -1;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const std::string key = model->index(row, 0).data(Qt::UserRole).toByteArray().toStdString();
+        if (key == name) return row;
+        if (same < 0 && clsKeyNames::sameKey(key, name)) same = row;
+    }
+    return same;
 }

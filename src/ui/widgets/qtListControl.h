@@ -65,5 +65,10 @@ private:
     std::vector<std::string> entries_;
 };
 
+// The row of a key list that names the key: the key of that spelling, else
+// the one the game takes it for ("f1" is F1, "A" is not "a"); -1 when none
+// does.
+int keyRow(const QComboBox* keys, const std::string& name);
+
 // The bytes of the entry a drop-down list shows; empty when none is picked.
 std::string pickedText(const QComboBox* box);
