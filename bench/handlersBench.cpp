@@ -18,11 +18,11 @@
 #include <string>
 
 #include "model/cfgfile/clsCfgFile.h"
+#include "platform/platformServices.h"
+#include "support/fakePlatform.h"
 #include "ui/construction/frmConstruct.h"
 #include "ui/help/helpWindowHolder.h"
-#include "platform/platformServices.h"
 #include "ui/shell/clsAppContext.h"
-#include "support/fakePlatform.h"
 
 namespace {
 
@@ -38,8 +38,8 @@ constexpr int keyCount = 32767;
 struct benchPlatform {
     fakePlatform fake;
     yesMessages messages;
-    platformServices services{fake.settings, messages, fake.beep, fake.fileBrowser, fake.folder, fake.exit,
-                              fake.fileDialog, fake.locks};
+    platformServices services{fake.settings, messages,  fake.beep,       fake.fileBrowser,
+                              fake.folder,   fake.exit, fake.fileDialog, fake.locks};
     clsAppContext ctx{services};
     helpWindowHolder help{ctx};
 
@@ -48,8 +48,8 @@ struct benchPlatform {
         QDir().mkpath(input);
         std::string text;
         for (int k = 0; k < keys; ++k) text += "key:KEY" + std::to_string(k) + "\r\n";
-        for (const char* c : {"Red<>1", "Blue<>4", "Green<>2", "Yellow<>3", "Black<>0", "Cyan<>5", "Magenta<>6",
-                              "White<>7"})
+        for (const char* c :
+             {"Red<>1", "Blue<>4", "Green<>2", "Yellow<>3", "Black<>0", "Cyan<>5", "Magenta<>6", "White<>7"})
             text += std::string("color:") + c + "\r\n";
         text += "radio:Sniper<>vsay_team sniper\r\nradio:Check fire<>vsay_team check_fire\r\n";
         QFile file(input + "/big.txt");
@@ -74,10 +74,7 @@ struct screen {
     frmConstruct form;
     explicit screen(benchPlatform& p) : form(p.ctx, p.help) { form.show(); }
 
-    template <typename T = QWidget>
-    T* get(const char* name) {
-        return form.findChild<T*>(QString::fromLatin1(name));
-    }
+    template <typename T = QWidget> T* get(const char* name) { return form.findChild<T*>(QString::fromLatin1(name)); }
     void pick(const char* list, int index) {
         auto* c = get<QComboBox>(list);
         c->setCurrentIndex(index);

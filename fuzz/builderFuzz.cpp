@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "model/binds/clsCfgBuilder.h"
-#include "model/console/clsConsoleLexer.h"
 #include "model/cfgfile/clsCfgFile.h"
+#include "model/console/clsConsoleLexer.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "model/binds/clsCfgBuilder.h"
-#include "model/console/clsConsoleLexer.h"
-#include "model/keys/clsGameKeys.h"
 #include "model/cfgfile/clsCfgDocument.h"
 #include "model/cfgfile/clsCfgFile.h"
 #include "model/cfgfile/clsCfgImport.h"
+#include "model/console/clsConsoleLexer.h"
+#include "model/keys/clsGameKeys.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "model/console/clsConsoleLexer.h"
 #include "model/console/clsChatPreview.h"
+#include "model/console/clsConsoleLexer.h"
 
 namespace {
 

@@ -40,7 +40,8 @@ TEST_P(endToEnd, theTypicalRequestEndsWithTheColouredBindLine) {
     std::filesystem::create_directories(shipped);
     std::filesystem::copy(std::filesystem::path(__FILE__).parent_path() / "../InputFiles/SoF2 default.txt", shipped);
     if (installed)
-        std::ofstream(p.folder.choice->userDefinitionFolder + "/SoF2 default.txt") << "key:F1\ncolor:Red<>1\ncolor:Blue<>5\n";
+        std::ofstream(p.folder.choice->userDefinitionFolder + "/SoF2 default.txt")
+            << "key:F1\ncolor:Red<>1\ncolor:Blue<>5\n";
     frmStart start(p.services);
     start.show();
     QWidget* construct = openDefinitions(start);
@@ -48,7 +49,8 @@ TEST_P(endToEnd, theTypicalRequestEndsWithTheColouredBindLine) {
     ASSERT_TRUE(construct->isVisible());
     for (const char* step : {"cboKeys:F1", "optPublicBind", "cmdContinue"}) act(construct, step);
     QTest::keyClicks(construct->findChild<QLineEdit*>("txtText"), "hi");
-    for (const char* step : {"cboColors: 2", "cboColor0:Red", "cboColor1:Blue", "cboSwitch: 1", "cmdTextAdd", "cmdTextDone"})
+    for (const char* step :
+         {"cboColors: 2", "cboColor0:Red", "cboColor1:Blue", "cboSwitch: 1", "cmdTextAdd", "cmdTextDone"})
         act(construct, step);
     ASSERT_TRUE(saveAs(construct, "test"));
     const std::string out = installed ? p.folder.choice->outputFolder : p.programFolder() + "/OutputCfgFiles";

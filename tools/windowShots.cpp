@@ -17,10 +17,10 @@
 #include <functional>
 #include <iostream>
 
-#include "ui/construction/frmConstruct.h"
 #include "platform/QtPlatform.h"
-#include "ui/shell/frmStart.h"
 #include "support/fakePlatform.h"
+#include "ui/construction/frmConstruct.h"
+#include "ui/shell/frmStart.h"
 
 namespace {
 
@@ -78,12 +78,11 @@ void shootPopup(QWidget* window, const char* box, const QString& name) {
 // Message boxes as the program shows them (the real seam, not the fake),
 // answered by Escape once grabbed.
 void shootMessages(const QString& style) {
-    const std::string longPath =
-        "/home/player/.local/share/brenvolt/OutputCfgFiles/" + std::string(251, 'a') + ".cfg";
+    const std::string longPath = "/home/player/.local/share/brenvolt/OutputCfgFiles/" + std::string(251, 'a') + ".cfg";
     QtMessageBox box;
     for (const auto& [name, title, text, buttons] :
-         {std::tuple{"message_saveFailed_", "Save Failed", "The file " + longPath + " could not be saved.\r\nFile name too long.",
-                     msgButtons::Ok},
+         {std::tuple{"message_saveFailed_", "Save Failed",
+                     "The file " + longPath + " could not be saved.\r\nFile name too long.", msgButtons::Ok},
           std::tuple{"message_reset_", "RESET?", std::string("Are you sure you want to DELETE all made binds?"),
                      msgButtons::YesNo}}) {
         QTimer::singleShot(300, [&, name = name] {

@@ -13,6 +13,6 @@ public:
     virtual ~IMessageBox() = default;
     // For Yes/No, defaultAnswer is the button that Enter presses; the answer
     // is Yes, No, or Cancel when the box was closed without one.
-    virtual msgAnswer show(const std::string& title, const std::string& text, msgIcon icon,
-                           msgButtons buttons, msgAnswer defaultAnswer = msgAnswer::Yes) = 0;
+    virtual msgAnswer show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons,
+                           msgAnswer defaultAnswer = msgAnswer::Yes) = 0;
 };

@@ -89,9 +89,7 @@ void QtFileBrowser::openFolder(const std::string& folder) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(folder)));  // a failure is ignored
 }
 
-std::string QtProgramFolder::programFolder() const {
-    return QCoreApplication::applicationDirPath().toStdString();
-}
+std::string QtProgramFolder::programFolder() const { return QCoreApplication::applicationDirPath().toStdString(); }
 
 clsFolderFacts QtProgramFolder::facts() const {
     const QString program = toQString(programFolder());
@@ -102,7 +100,8 @@ clsFolderFacts QtProgramFolder::facts() const {
     f.programFolder = programFolder();
     f.programHasInputFiles = QFileInfo(program + QStringLiteral("/InputFiles")).isDir();
     f.programWritable = output.exists() ? output.isDir() && output.isWritable() : QFileInfo(program).isWritable();
-    f.installDataFolder = QDir::cleanPath(program + QLatin1Char('/') + QLatin1String(appInfo::dataFromProgram)).toStdString();
+    f.installDataFolder =
+        QDir::cleanPath(program + QLatin1Char('/') + QLatin1String(appInfo::dataFromProgram)).toStdString();
     f.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     return f;
 }
@@ -137,9 +136,7 @@ bool QtFileLock::tryLock() { return lock_.tryLock(0); }
 
 void QtFileLock::unlock() { lock_.unlock(); }
 
-std::unique_ptr<IFileLock> QtFileLocks::lockFile(const std::string& path) {
-    return std::make_unique<QtFileLock>(path);
-}
+std::unique_ptr<IFileLock> QtFileLocks::lockFile(const std::string& path) { return std::make_unique<QtFileLock>(path); }
 
 void QtProgramExit::endProgram() {
     ending_ = true;

@@ -16,8 +16,8 @@ public:
 
 class QtMessageBox : public IMessageBox {
 public:
-    msgAnswer show(const std::string& title, const std::string& text, msgIcon icon,
-                   msgButtons buttons, msgAnswer defaultAnswer = msgAnswer::Yes) override;
+    msgAnswer show(const std::string& title, const std::string& text, msgIcon icon, msgButtons buttons,
+                   msgAnswer defaultAnswer = msgAnswer::Yes) override;
 };
 
 class QtBeep : public IBeep {

@@ -1,12 +1,12 @@
 #pragma once
+#include "model/settings/ISettingsStore.h"
 #include "platform/IBeep.h"
-#include "platform/IFileDialog.h"
 #include "platform/IFileBrowser.h"
+#include "platform/IFileDialog.h"
 #include "platform/IFileLock.h"
 #include "platform/IMessageBox.h"
 #include "platform/IProgramExit.h"
 #include "platform/IProgramFolder.h"
-#include "model/settings/ISettingsStore.h"
 
 // The seams to the outside world, handed to every window.
 struct platformServices {

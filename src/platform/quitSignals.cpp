@@ -3,11 +3,11 @@
 #include <QtGlobal>
 
 #ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 

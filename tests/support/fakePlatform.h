@@ -52,7 +52,9 @@ struct fakeMessages : IMessageBox {
         const char* const icons[] = {"", " (!)", " (?)", " (i)"};
         for (const auto& m : log)
             out += m.title + ": " + m.text + icons[int(m.icon)] +
-                   (m.buttons == msgButtons::Ok ? " [OK]\n" : m.defaultAnswer == msgAnswer::No ? " [Yes No*]\n" : " [Yes* No]\n");
+                   (m.buttons == msgButtons::Ok        ? " [OK]\n"
+                    : m.defaultAnswer == msgAnswer::No ? " [Yes No*]\n"
+                                                       : " [Yes* No]\n");
         return out;
     }
 };

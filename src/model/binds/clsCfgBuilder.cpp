@@ -227,7 +227,6 @@ std::string clsCfgBuilder::get_bindKind(const std::string& key) const { return s
 
 void clsCfgBuilder::go_to_first_bind() { scheme->go_to_first(); }
 
-
 // The loaded keys by the key the game reads them as (the first of several
 // that name one key). A loaded key is the word the console reads of it
 // (blanks around a key name in a definition file are harmless).
@@ -268,7 +267,7 @@ clsCfgBuilder::openPlan clsCfgBuilder::planOpen(const std::vector<clsOpenedBind>
         const bool known = found != loaded.end();
         // A key the definition file does not list keeps the file's name for
         // it, or the game's where the file's is no word of its own (" ").
-        const std::string key = known ? found->second
+        const std::string key = known                               ? found->second
                                 : clsConsoleLexer::isOneWord(b.key) ? b.key
                                                                     : clsGameKeys::canonical(b.key).value_or(b.key);
         clsLineVerdict verdict = openVerdict(b, key);

@@ -9,11 +9,11 @@
 
 #include "model/binds/clsListControl.h"
 #include "model/binds/clsOpenedBind.h"
-#include "model/definitions/clsReadReport.h"
 #include "model/binds/clsScheme.h"
 #include "model/definitions/clsFileReader.h"
 #include "model/definitions/clsGroup.h"
 #include "model/definitions/clsGroupToken.h"
+#include "model/definitions/clsReadReport.h"
 #include "model/settings/ISettingsStore.h"
 
 // The one object through which every window reaches the program's data.
@@ -58,8 +58,7 @@ public:
     bool add_code(const std::string& key, const std::string& txt, const std::string& kind,
                   const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
                   const std::string& switchStep, bool toFront);
-    bool add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind,
-                      bool toFront);
+    bool add_osp_code(const std::string& key, const std::string& ospCode, const std::string& the_kind, bool toFront);
     bool add_radio_code(const std::string& key, const std::string& Code, const std::string& Description);
     clsLineVerdict get_refusal() const { return scheme->refused(); }
     void printScheme(clsListControl& list);

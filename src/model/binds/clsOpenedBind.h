@@ -11,9 +11,9 @@
 struct clsOpenedBind {
     std::string key;
     clsBindKind kind = clsBindKind::none;  // say, sayTeam or radio
-    std::string code;         // the one piece's console text
-    std::string description;  // a chat bind's visible text; empty for a radio bind (the builder names it)
-    std::size_t line = 0;     // the file's line that binds it
+    std::string code;                      // the one piece's console text
+    std::string description;               // a chat bind's visible text; empty for a radio bind (the builder names it)
+    std::size_t line = 0;                  // the file's line that binds it
     bool operator==(const clsOpenedBind&) const = default;
 };
 

@@ -71,8 +71,8 @@ bool clsScheme::go_to_key(const std::string& key) {
     return found.has_value();
 }
 
-std::string clsScheme::colorText(const std::string& t, const std::vector<std::string>& the_colors,
-                                 std::int16_t n, std::int16_t w) {
+std::string clsScheme::colorText(const std::string& t, const std::vector<std::string>& the_colors, std::int16_t n,
+                                 std::int16_t w) {
     const std::size_t colours = std::min<std::size_t>(n > 0 ? static_cast<std::size_t>(n) : 0, the_colors.size());
     // A pattern longer than the list of codes uses the codes there are.
     if (colours == 0) return {};
@@ -173,8 +173,7 @@ bool clsScheme::add_osp(const std::string& key, const std::string& ospCode, clsB
     return addPart(key, std::move(part), the_kind, toFront);
 }
 
-bool clsScheme::add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind,
-                        bool toFront) {
+bool clsScheme::add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind, bool toFront) {
     return add_osp(key, ospCode, ::kindOf(the_kind).value_or(clsBindKind::none), toFront);
 }
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/console/clsBindLine.h"
 #include "model/binds/clsbind.h"
+#include "model/console/clsBindLine.h"
 
 // One bind per key, in the order the keys were read, chained between a START
 // and an END marker bind. The scheme owns every bind.
@@ -28,14 +28,14 @@ public:
     // A text or OSP piece takes a chat kind; any other kind (a radio bind
     // is its one radio command) is refused as notAPiece.
     bool add_bindPart(const std::string& key, const std::string& newText, clsBindKind kind,
-                      const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
-                      std::int16_t colorstep, bool toFront);
+                      const std::vector<std::string>& the_colors, std::int16_t amount_of_colors, std::int16_t colorstep,
+                      bool toFront);
     bool add_radio(const std::string& key, const std::string& Code, const std::string& Description);
     bool add_osp(const std::string& key, const std::string& ospCode, clsBindKind the_kind, bool toFront);
     // The same two with the kind as its text ("say", "say_team").
     bool add_bindPart(const std::string& key, const std::string& newText, const std::string& kind,
-                      const std::vector<std::string>& the_colors, std::int16_t amount_of_colors,
-                      std::int16_t colorstep, bool toFront);
+                      const std::vector<std::string>& the_colors, std::int16_t amount_of_colors, std::int16_t colorstep,
+                      bool toFront);
     bool add_osp(const std::string& key, const std::string& ospCode, const std::string& the_kind, bool toFront);
     // A chat piece given as it stands (a bind read back from a cfg file),
     // added to the back with the same checks as the other pieces.
@@ -61,8 +61,8 @@ public:
 
     // Colours a text piece with the repeating pattern of the first n codes,
     // each lasting w characters; all-space chunks take no code.
-    static std::string colorText(const std::string& t, const std::vector<std::string>& the_colors,
-                                 std::int16_t n, std::int16_t w);
+    static std::string colorText(const std::string& t, const std::vector<std::string>& the_colors, std::int16_t n,
+                                 std::int16_t w);
 
 private:
     // Makes current the first bind with the key; false (current on the end
@@ -76,7 +76,7 @@ private:
     std::unique_ptr<clsbind> startMarker;
     std::unique_ptr<clsbind> endMarker;
     clsbind* current = nullptr;
-    clsbind noBind;  // answered by the walk when it is done
+    clsbind noBind;             // answered by the walk when it is done
     std::deque<clsbind> binds;  // stable addresses; the chain links point into it
 
     // The first bind of every key, so a key is found without walking the

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstddef>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "model/binds/clsBindKind.h"
 #include "model/binds/clsBindPart.h"
@@ -11,7 +11,7 @@ class clsbind {
 public:
     std::string key;
     clsBindKind kind = clsBindKind::none;  // start and end for the scheme's markers
-    clsbind* nxt = nullptr;    // chain links set by the scheme, never owning
+    clsbind* nxt = nullptr;                // chain links set by the scheme, never owning
     clsbind* prev = nullptr;
 
     void Add_to_Back(clsBindPart codepiece, clsBindKind the_kind);

@@ -5,10 +5,10 @@
 #include <optional>
 #include <unordered_map>
 
-#include "model/console/clsBindLine.h"
 #include "model/binds/clsCfgBuilder.h"
-#include "model/keys/clsGameKeys.h"
 #include "model/binds/clsbind.h"
+#include "model/console/clsBindLine.h"
+#include "model/keys/clsGameKeys.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ std::vector<lineSpan> linesOf(std::string_view bytes) {
         while (line.end < bytes.size() && !isLineEnd(bytes[line.end])) ++line.end;
         line.next = line.end;
         if (line.next < bytes.size()) {
-            line.next += bytes[line.next] == '\r' && line.next + 1 < bytes.size() && bytes[line.next + 1] == '\n' ? 2 : 1;
+            line.next +=
+                bytes[line.next] == '\r' && line.next + 1 < bytes.size() && bytes[line.next + 1] == '\n' ? 2 : 1;
         }
         lines.push_back(line);
         pos = line.next;
@@ -48,9 +49,8 @@ struct edit {
 
 // A line that holds nothing the console runs once a command was taken out of it.
 bool leftEmpty(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return c == ';' || (static_cast<unsigned char>(c) <= 0x20 && c != '\0');
-    });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c == ';' || (static_cast<unsigned char>(c) <= 0x20 && c != '\0'); });
 }
 
 }  // namespace
@@ -70,11 +70,10 @@ bool clsCfgDocument::hasOurHeader(std::string_view bytes) {
         const std::string_view line = bytes.substr(lines[k].begin, lines[k].end - lines[k].begin);
         if (line.find(';') != std::string_view::npos) return false;
         // Date, time and name vary: their lines begin as ours do.
-        const std::string_view expected =
-            k == lastFreshLine ? std::string_view(ours[k]).substr(0, ours[k].size() - 1)
-            : k >= firstFreshLine && k < lastFreshLine
-                ? std::string_view(ours[k]).substr(0, ours[k].find(": ") + 2)
-                : std::string_view(ours[k]);
+        const std::string_view expected = k == lastFreshLine ? std::string_view(ours[k]).substr(0, ours[k].size() - 1)
+                                          : k >= firstFreshLine && k < lastFreshLine
+                                              ? std::string_view(ours[k]).substr(0, ours[k].find(": ") + 2)
+                                              : std::string_view(ours[k]);
         if (k >= firstFreshLine && k <= lastFreshLine ? !line.starts_with(expected) : line != expected) return false;
     }
     return true;

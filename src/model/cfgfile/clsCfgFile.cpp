@@ -13,9 +13,9 @@
 #define BRENVOLT_HAVE_FSYNC 1
 #endif
 
-#include "model/console/clsBindLine.h"
 #include "model/binds/clsCfgBuilder.h"
 #include "model/binds/clsbind.h"
+#include "model/console/clsBindLine.h"
 
 namespace fs = std::filesystem;
 
@@ -91,8 +91,8 @@ std::vector<std::string> clsCfgFile::headerLines(const std::string& fileName, co
         "// Created with: Brenvolt Beta 0.98",
         "// Creation Date: " + twoDigits(when.month) + "-" + twoDigits(when.day) + "-" + fourDigits(when.year),
         "// Creation Time: " + twoDigits(when.hour) + ":" + twoDigits(when.minute) + ":" + twoDigits(when.second),
-        "// Info: Place this file in the program files\\sof2\\base\\mp folder and in console type: 'exec " +
-            fileName + "'",
+        "// Info: Place this file in the program files\\sof2\\base\\mp folder and in console type: 'exec " + fileName +
+            "'",
         "//",
         "// Thanx for using my program,",
         "// Tarvelin",
@@ -111,8 +111,7 @@ std::size_t clsCfgFile::contentsInto(std::string& bytes, clsCfgBuilder& builder,
                                      const clsDateTime& when, const std::vector<std::string>& notes) {
     std::vector<const clsbind*> bound;
     builder.go_to_first_bind();
-    for (const clsbind* b = &builder.get_next_bind(); !b->key.empty(); b = &builder.get_next_bind())
-        bound.push_back(b);
+    for (const clsbind* b = &builder.get_next_bind(); !b->key.empty(); b = &builder.get_next_bind()) bound.push_back(b);
 
     std::vector<std::string> header = headerLines(fileName, when);
     header.insert(header.end() - 1, notes.begin(), notes.end());

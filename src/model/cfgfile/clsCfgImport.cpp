@@ -5,9 +5,9 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "model/console/clsChatPreview.h"
 #include "model/console/clsConsoleLexer.h"
 #include "model/keys/clsGameKeys.h"
-#include "model/console/clsChatPreview.h"
 
 namespace {
 
@@ -180,7 +180,7 @@ clsImportProblem clsCfgImport::readFile(const std::string& path, std::size_t lar
     const fs::file_status status = fs::status(path, ec);
     if (!fs::exists(status))
         return ec && ec != std::errc::no_such_file_or_directory ? clsImportProblem::unreadable
-                                                               : clsImportProblem::missing;
+                                                                : clsImportProblem::missing;
     // Never a folder, and never a device or pipe that might not end.
     if (!fs::is_regular_file(status)) return clsImportProblem::notAFile;
     const std::uintmax_t fileSize = fs::file_size(path, ec);

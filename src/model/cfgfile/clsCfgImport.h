@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/console/clsConsoleLexer.h"
 #include "model/binds/clsOpenedBind.h"
+#include "model/console/clsConsoleLexer.h"
 
 // Why a cfg file is not read.
 enum class clsImportProblem { none, missing, notAFile, unreadable, binary, tooLarge };
@@ -42,8 +42,8 @@ enum class clsKeyRule { game, anyWord };
 struct clsCfgBinding {
     std::string binding;  // what the console stores for the key
     clsOpenedBind bind;
-    std::string key;           // clsGameKeys::identity of the key
-    std::size_t command = 0;   // the command that binds it last (an index of commands)
+    std::string key;          // clsGameKeys::identity of the key
+    std::size_t command = 0;  // the command that binds it last (an index of commands)
 };
 
 // A cfg file read the way the game's console reads it at exec

@@ -110,7 +110,7 @@ private:
         std::string folder;
         std::string name;
         std::optional<std::string> bytes;
-        bool sidecarChanged = false;        // write (or, with none, remove) the sidecar first
+        bool sidecarChanged = false;  // write (or, with none, remove) the sidecar first
         std::optional<std::string> sidecar;
     };
     std::optional<job> take(clsCfgBuilder& builder, const clsDateTime& when, const std::string& opened);
@@ -127,10 +127,10 @@ private:
     bool finished_ = false;
 
     std::mutex mutex_;
-    std::condition_variable wake_;   // a job is waiting, or the thread is to stop
-    std::condition_variable idle_;   // the thread has nothing left to do
-    std::optional<job> waiting_;     // only the latest counts
-    std::string spare_;              // room of a draft written, for the next one
+    std::condition_variable wake_;  // a job is waiting, or the thread is to stop
+    std::condition_variable idle_;  // the thread has nothing left to do
+    std::optional<job> waiting_;    // only the latest counts
+    std::string spare_;             // room of a draft written, for the next one
     bool busy_ = false;
     bool stopping_ = false;
     std::atomic<bool> failed_{false};  // the thread's last write failed: the next write tries again

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "model/binds/clsCfgBuilder.h"
-#include "model/console/clsConsoleLexer.h"
-#include "model/keys/clsGameKeys.h"
 #include "model/cfgfile/clsCfgDocument.h"
 #include "model/cfgfile/clsCfgOpen.h"
 #include "model/cfgfile/clsOpenReport.h"
+#include "model/console/clsConsoleLexer.h"
+#include "model/keys/clsGameKeys.h"
 
 clsKeyEditResult clsKeyEdit::apply(std::string_view bytes, const std::string& fileName, const std::string& key,
                                    const std::optional<std::string>& binding, const clsDateTime& when) {

@@ -58,7 +58,8 @@ std::string clsOpenReport::savingKeeps(const std::string& fileName) {
 }
 
 std::string clsOpenReport::cannotOpen(const std::string& path, clsImportProblem problem, std::size_t size) {
-    return "The file " + path + " cannot be opened: " + clsOpenReport::problem(problem, size) + ".\r\nNothing was changed.";
+    return "The file " + path + " cannot be opened: " + clsOpenReport::problem(problem, size) +
+           ".\r\nNothing was changed.";
 }
 
 std::string clsOpenReport::problem(clsImportProblem problem, std::size_t size) {
@@ -67,9 +68,11 @@ std::string clsOpenReport::problem(clsImportProblem problem, std::size_t size) {
         case clsImportProblem::missing: return "it is not there (it may have been moved, renamed or deleted)";
         case clsImportProblem::notAFile: return "it is a folder or a device, not a file";
         case clsImportProblem::unreadable: return "it cannot be read (you may not have permission to read it)";
-        case clsImportProblem::binary: return "it holds zero bytes, so it is no text file, and a cfg file is plain text";
+        case clsImportProblem::binary:
+            return "it holds zero bytes, so it is no text file, and a cfg file is plain text";
         case clsImportProblem::tooLarge:
-            return "it holds " + groupedNumber(size) + " bytes, more than the 1 MiB that is read (the game runs at "
+            return "it holds " + groupedNumber(size) +
+                   " bytes, more than the 1 MiB that is read (the game runs at "
                    "most 16,383 bytes of a cfg file)";
     }
     return {};
@@ -82,8 +85,8 @@ std::string refusedText(const clsOpenResult& result) {
     for (const clsOpenRefusal& r : result.refused) byReason[clsOpenReport::refusalReason(r.why)].push_back(r.line);
     std::string text;
     for (const auto& [reason, lines] : byReason)
-        text += paragraph + counted(lines.size(), "bind was", "binds were") + " left out (" + clsOpenReport::lineList(lines) +
-                "): " + reason + ".";
+        text += paragraph + counted(lines.size(), "bind was", "binds were") + " left out (" +
+                clsOpenReport::lineList(lines) + "): " + reason + ".";
     return text;
 }
 
@@ -115,9 +118,11 @@ std::string skippedText(const clsCfgImport& read) {
             const std::string name = clsOpenReport::quoted(names[k]);
             listed += (k ? ", " : "") + name.substr(1, name.size() - 2);
         }
-        if (names.size() > clsOpenReport::shownKeys) listed += " and " + groupedNumber(names.size() - clsOpenReport::shownKeys) + " more";
-        text += paragraph + counted(unknown.size(), "command binds", "commands bind") + " a key the game does not know (" +
-                listed + "), so " + (unknown.size() == 1 ? "it binds" : "they bind") + " nothing:" + commandList(unknown);
+        if (names.size() > clsOpenReport::shownKeys)
+            listed += " and " + groupedNumber(names.size() - clsOpenReport::shownKeys) + " more";
+        text += paragraph + counted(unknown.size(), "command binds", "commands bind") +
+                " a key the game does not know (" + listed + "), so " +
+                (unknown.size() == 1 ? "it binds" : "they bind") + " nothing:" + commandList(unknown);
     }
     if (!other.empty())
         text += paragraph + counted(other.size(), "other command is", "other commands are") +
@@ -130,19 +135,20 @@ std::string skippedText(const clsCfgImport& read) {
 // The game's exec runs no file that does not fit its command buffer.
 std::string sizeText(const clsCfgImport& read) {
     if (read.size <= clsConsoleLexer::largestRunnableFile) return {};
-    return paragraph + "The file holds " + groupedNumber(read.size) + " bytes: the game's exec does not run a file of " +
-           groupedNumber(clsConsoleLexer::largestRunnableFile + 1) + " bytes or more (its command buffer holds " +
-           groupedNumber(clsConsoleLexer::largestRunnableFile) + " bytes of a file).";
+    return paragraph + "The file holds " + groupedNumber(read.size) +
+           " bytes: the game's exec does not run a file of " + groupedNumber(clsConsoleLexer::largestRunnableFile + 1) +
+           " bytes or more (its command buffer holds " + groupedNumber(clsConsoleLexer::largestRunnableFile) +
+           " bytes of a file).";
 }
 
 }  // namespace
 
-std::string clsOpenReport::opened(const std::string& fileName, const clsCfgImport& read,
-                                  const clsOpenResult& result) {
+std::string clsOpenReport::opened(const std::string& fileName, const clsCfgImport& read, const clsOpenResult& result) {
     std::string text = "Read " + counted(result.opened, "bind", "binds") + " from " + fileName + ".";
     const std::vector<std::string>& added = result.addedKeys;
     if (!added.empty()) {
-        text += paragraph + (added.size() == 1 ? "One of its keys is" : groupedNumber(added.size()) + " of its keys are") +
+        text += paragraph +
+                (added.size() == 1 ? "One of its keys is" : groupedNumber(added.size()) + " of its keys are") +
                 " not in the definition file, so " + (added.size() == 1 ? "it was" : "they were") +
                 " added at the end of the key list: ";
         for (std::size_t k = 0; k < added.size() && k < shownKeys; ++k) text += (k ? ", " : "") + added[k];
@@ -174,9 +180,8 @@ std::string clsOpenReport::nothingOpened(const std::string& fileName, const clsC
                                          const clsOpenResult& result) {
     if (read.bindings.empty())
         return fileName + " holds no binds, so nothing was changed." + skippedText(read) + sizeText(read);
-    const std::string none = read.bindings.size() == 1
-                                 ? "The one bind of " + fileName + " could not be opened"
-                                 : "None of the " + groupedNumber(read.bindings.size()) + " binds of " + fileName +
-                                       " could be opened";
+    const std::string none = read.bindings.size() == 1 ? "The one bind of " + fileName + " could not be opened"
+                                                       : "None of the " + groupedNumber(read.bindings.size()) +
+                                                             " binds of " + fileName + " could be opened";
     return none + ", so nothing was changed." + leftOut(read, result);
 }

@@ -1,7 +1,7 @@
 #include "model/console/clsBindLine.h"
 
-#include "model/console/clsConsoleLexer.h"
 #include "model/binds/clsbind.h"
+#include "model/console/clsConsoleLexer.h"
 
 namespace {
 
@@ -116,8 +116,9 @@ clsRefusal clsBindLine::refusal(clsLineVerdict verdict, bool radio) {
                     "This radio command is empty: the game would keep whatever the key did before. Pick another "
                     "radio command, or fill this one in in the definition file."};
         case clsLineVerdict::notAPiece:
-            return {"Piece Not Added", "A radio bind is one radio command: text and OSP tokens cannot be added to it "
-                                       "as radio commands."};
+            return {"Piece Not Added",
+                    "A radio bind is one radio command: text and OSP tokens cannot be added to it "
+                    "as radio commands."};
         case clsLineVerdict::comment:
             return {"Piece Not Added",
                     "Next to what this bind already holds, this piece would make // or /*, which the game reads as "

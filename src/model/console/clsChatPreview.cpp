@@ -58,8 +58,7 @@ std::string clsChatPreview::joinWords(std::string_view code) {
     const std::vector<clsConsoleCommand> commands = clsConsoleLexer::commands(line);
     if (commands.empty()) return {};
     const std::string binding = clsConsoleLexer::joined(clsConsoleLexer::words(commands.front().text), 2);
-    const std::vector<std::string> said =
-        clsConsoleLexer::words(clsConsoleLexer::keyPressCommands(binding).front());
+    const std::vector<std::string> said = clsConsoleLexer::words(clsConsoleLexer::keyPressCommands(binding).front());
     std::string text;
     text.reserve(code.size());
     for (std::size_t k = 1; k < said.size(); ++k) {

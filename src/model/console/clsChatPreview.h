@@ -6,9 +6,9 @@
 
 // One stretch of a chat line drawn in one colour.
 struct clsChatRun {
-    std::string text;   // the bytes shown, colour codes taken out
-    int color = 2;      // 0 to 7
-    bool cut = false;   // past what the server keeps: the game never shows it
+    std::string text;  // the bytes shown, colour codes taken out
+    int color = 2;     // 0 to 7
+    bool cut = false;  // past what the server keeps: the game never shows it
     bool operator==(const clsChatRun&) const = default;
 };
 

@@ -12,8 +12,9 @@ std::vector<clsDefinitionList::entry> clsDefinitionList::merge(const std::vector
 }
 
 std::string clsDefinitionList::noFilesHint(const std::vector<std::string>& folders) {
-    std::string hint = "No definition files found.\n\nA definition file is a plain text file of lines such as key:F1 "
-                       "and color:Red<>1 (see Help). Put definition files into the folder:\n";
+    std::string hint =
+        "No definition files found.\n\nA definition file is a plain text file of lines such as key:F1 "
+        "and color:Red<>1 (see Help). Put definition files into the folder:\n";
     hint += folders.empty() ? std::string("InputFiles") : folders.front();
     if (folders.size() > 1) {
         hint += "\n\nThe files that come with the program belong in:";

@@ -1,8 +1,8 @@
 #pragma once
 #include <optional>
 
-#include "model/definitions/clsReadReport.h"
 #include "model/definitions/clsItem.h"
+#include "model/definitions/clsReadReport.h"
 
 // Which definition entries the game's console would misread, checked as the
 // file is read:

@@ -12,8 +12,7 @@ const std::string_view byteOrderMark = "\xEF\xBB\xBF";
 // description of a "<>" line is the text between the token (assumed at the
 // start of the line) and the first "<>"; a separator that stands before the
 // end of that cut leaves nothing sensible to cut, so such a line yields nothing.
-std::unique_ptr<clsItem> cutAround(std::string_view L, std::size_t sep, std::size_t tokenLength,
-                                   const char* kind) {
+std::unique_ptr<clsItem> cutAround(std::string_view L, std::size_t sep, std::size_t tokenLength, const char* kind) {
     auto item = std::make_unique<clsItem>();
     if (sep < tokenLength) return item;
     item->value = std::string(L.substr(sep + 2));

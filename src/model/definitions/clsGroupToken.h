@@ -20,7 +20,8 @@ constexpr std::string_view tokenText(clsGroupToken token) {
 // The token a text names; none for any other text (a line without a token,
 // a group's marker).
 constexpr std::optional<clsGroupToken> tokenOf(std::string_view text) {
-    for (const clsGroupToken token : {clsGroupToken::key, clsGroupToken::color, clsGroupToken::osp, clsGroupToken::radio})
+    for (const clsGroupToken token :
+         {clsGroupToken::key, clsGroupToken::color, clsGroupToken::osp, clsGroupToken::radio})
         if (tokenText(token) == text) return token;
     return std::nullopt;
 }

@@ -19,8 +19,9 @@ std::string leftOutPart(const std::string& fileName, const clsReadReport& report
         const bool oneMisread = misread == 1;
         const std::string which =
             past == 0 ? (one ? "it" : "them") : (oneMisread ? "one of them" : groupedNumber(misread) + " of them");
-        text += "The game would not read " + which + " as written: change " + (oneMisread ? "that line" : "those lines") +
-                " in the file with a text editor to use " + (oneMisread ? "it. " : "them. ");
+        text += "The game would not read " + which + " as written: change " +
+                (oneMisread ? "that line" : "those lines") + " in the file with a text editor to use " +
+                (oneMisread ? "it. " : "them. ");
     }
     if (past > 0)
         text += groupedNumber(past) + (past == 1 ? " was" : " were") +

@@ -71,10 +71,8 @@ std::string clsReadReport::reasonText(clsLeftOutReason reason) {
         case clsLeftOutReason::lineBreak:
             return "holds a line break, which would end the bind and run the rest as a command";
         case clsLeftOutReason::zeroByte: return "holds a zero byte, where the game stops reading the file";
-        case clsLeftOutReason::separator:
-            return "holds ';', which would end the bind and run the rest as a command";
-        case clsLeftOutReason::comment:
-            return "holds '//' or '/*', which the game reads as the start of a comment";
+        case clsLeftOutReason::separator: return "holds ';', which would end the bind and run the rest as a command";
+        case clsLeftOutReason::comment: return "holds '//' or '/*', which the game reads as the start of a comment";
         case clsLeftOutReason::quote: return "holds '\"', which the game takes as quoting, not as text";
         case clsLeftOutReason::groupFull: return "is past the 32,767 entries of one kind the program holds";
         case clsLeftOutReason::noCommand: return "has no command";

@@ -32,15 +32,15 @@ clsFolderChoice clsFolderChoice::decide(const clsFolderFacts& facts) {
 
     // The shipped files: beside the program when they are there (a copy on a
     // read-only medium), else in the install data folder.
-    const std::string shippedHome =
-        trimmed(facts.programHasInputFiles ? facts.programFolder : facts.installDataFolder);
+    const std::string shippedHome = trimmed(facts.programHasInputFiles ? facts.programFolder : facts.installDataFolder);
 
     const std::string user = trimmed(facts.userDataFolder);
     clsFolderChoice c;
     c.mode = clsRunMode::installed;
     c.userDefinitionFolder = user + "/InputFiles";
     c.definitionFolders = {c.userDefinitionFolder};
-    if (shippedHome + "/InputFiles" != c.userDefinitionFolder) c.definitionFolders.push_back(shippedHome + "/InputFiles");
+    if (shippedHome + "/InputFiles" != c.userDefinitionFolder)
+        c.definitionFolders.push_back(shippedHome + "/InputFiles");
     c.pictureFolder = shippedHome + "/Stuff";
     c.outputFolder = user + "/OutputCfgFiles";
     c.userDataFolder = user;

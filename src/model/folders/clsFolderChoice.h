@@ -4,11 +4,11 @@
 
 // What the program finds about its surroundings at start.
 struct clsFolderFacts {
-    std::string programFolder;           // the folder holding the executable
-    bool programHasInputFiles = false;   // programFolder/InputFiles is a folder
-    bool programWritable = false;        // cfg files can be written beside the program
-    std::string installDataFolder;       // <prefix>/share/brenvolt, found from the executable's place
-    std::string userDataFolder;          // the per-user data folder; empty when none is known
+    std::string programFolder;          // the folder holding the executable
+    bool programHasInputFiles = false;  // programFolder/InputFiles is a folder
+    bool programWritable = false;       // cfg files can be written beside the program
+    std::string installDataFolder;      // <prefix>/share/brenvolt, found from the executable's place
+    std::string userDataFolder;         // the per-user data folder; empty when none is known
 };
 
 enum class clsRunMode { portable, installed };

@@ -16,8 +16,8 @@ public:
     std::int16_t Include(std::int16_t asci, const std::string& Incl) const;
 
     // The combined filters of the program's text boxes (letters, digits, ...).
-    std::int16_t filterChatText(std::int16_t asci) const;   // the chat text line
-    std::int16_t filterFileName(std::int16_t asci) const;   // the file name box
+    std::int16_t filterChatText(std::int16_t asci) const;  // the chat text line
+    std::int16_t filterFileName(std::int16_t asci) const;  // the file name box
 
     // What a chat text box may hold, for pasted or dropped text: characters
     // its filter refuses are dropped, a colour code ("^1") whole, and so is

@@ -5,13 +5,13 @@
 namespace {
 
 std::vector<std::string> engineNames() {
-    std::vector<std::string> n{"TAB",      "ENTER",      "ESCAPE",     "SPACE",    "BACKSPACE", "UPARROW",
-                               "DOWNARROW", "LEFTARROW", "RIGHTARROW", "ALT",      "CTRL",      "SHIFT",
-                               "COMMAND",  "CAPSLOCK",   "POWER",      "PAUSE",    "INS",       "DEL",
-                               "PGDN",     "PGUP",       "HOME",       "END",      "MWHEELUP",  "MWHEELDOWN",
-                               "KP_HOME",  "KP_UPARROW", "KP_PGUP",    "KP_LEFTARROW", "KP_5",  "KP_RIGHTARROW",
-                               "KP_END",   "KP_DOWNARROW", "KP_PGDN",  "KP_ENTER", "KP_INS",    "KP_DEL",
-                               "KP_SLASH", "KP_MINUS",   "KP_PLUS",    "KP_NUMLOCK", "KP_STAR", "KP_EQUALS",
+    std::vector<std::string> n{"TAB",       "ENTER",        "ESCAPE",     "SPACE",        "BACKSPACE", "UPARROW",
+                               "DOWNARROW", "LEFTARROW",    "RIGHTARROW", "ALT",          "CTRL",      "SHIFT",
+                               "COMMAND",   "CAPSLOCK",     "POWER",      "PAUSE",        "INS",       "DEL",
+                               "PGDN",      "PGUP",         "HOME",       "END",          "MWHEELUP",  "MWHEELDOWN",
+                               "KP_HOME",   "KP_UPARROW",   "KP_PGUP",    "KP_LEFTARROW", "KP_5",      "KP_RIGHTARROW",
+                               "KP_END",    "KP_DOWNARROW", "KP_PGDN",    "KP_ENTER",     "KP_INS",    "KP_DEL",
+                               "KP_SLASH",  "KP_MINUS",     "KP_PLUS",    "KP_NUMLOCK",   "KP_STAR",   "KP_EQUALS",
                                "SEMICOLON"};
     for (int k = 1; k <= 15; ++k) n.push_back("F" + std::to_string(k));
     for (int k = 1; k <= 5; ++k) n.push_back("MOUSE" + std::to_string(k));

@@ -11,11 +11,11 @@ namespace {
 // The toolkit's key codes (Qt::Key) that have names of their own.
 namespace qt {
 constexpr int escape = 0x01000000, tab = 0x01000001, backtab = 0x01000002, backspace = 0x01000003,
-              returnKey = 0x01000004, enter = 0x01000005, insert = 0x01000006, del = 0x01000007,
-              pause = 0x01000008, clear = 0x0100000b, home = 0x01000010, end = 0x01000011, left = 0x01000012,
-              up = 0x01000013, right = 0x01000014, down = 0x01000015, pageUp = 0x01000016, pageDown = 0x01000017,
-              shift = 0x01000020, control = 0x01000021, alt = 0x01000023, capsLock = 0x01000024,
-              numLock = 0x01000025, f1 = 0x01000030, altGr = 0x01001103;
+              returnKey = 0x01000004, enter = 0x01000005, insert = 0x01000006, del = 0x01000007, pause = 0x01000008,
+              clear = 0x0100000b, home = 0x01000010, end = 0x01000011, left = 0x01000012, up = 0x01000013,
+              right = 0x01000014, down = 0x01000015, pageUp = 0x01000016, pageDown = 0x01000017, shift = 0x01000020,
+              control = 0x01000021, alt = 0x01000023, capsLock = 0x01000024, numLock = 0x01000025, f1 = 0x01000030,
+              altGr = 0x01001103;
 }  // namespace qt
 
 // F1 to F12: the function keys a keyboard sends the game (it has names for
@@ -23,31 +23,56 @@ constexpr int escape = 0x01000000, tab = 0x01000001, backtab = 0x01000002, backs
 constexpr int functionKeys = 12;
 
 constexpr std::array<std::pair<int, const char*>, 24> namedKeys{{
-    {qt::escape, "ESCAPE"},       {qt::tab, "TAB"},           {qt::backtab, "TAB"},         {qt::backspace, "BACKSPACE"},
-    {qt::returnKey, "ENTER"},     {qt::enter, "KP_ENTER"},    {qt::insert, "INS"},          {qt::del, "DEL"},
-    {qt::pause, "PAUSE"},         {qt::home, "HOME"},         {qt::end, "END"},             {qt::left, "LEFTARROW"},
-    {qt::up, "UPARROW"},          {qt::right, "RIGHTARROW"},  {qt::down, "DOWNARROW"},      {qt::pageUp, "PGUP"},
-    {qt::pageDown, "PGDN"},       {qt::shift, "SHIFT"},       {qt::control, "CTRL"},        {qt::alt, "ALT"},
-    {qt::altGr, "ALT"},           {qt::capsLock, "CAPSLOCK"}, {qt::numLock, "KP_NUMLOCK"},  {' ', "SPACE"},
+    {qt::escape, "ESCAPE"},
+    {qt::tab, "TAB"},
+    {qt::backtab, "TAB"},
+    {qt::backspace, "BACKSPACE"},
+    {qt::returnKey, "ENTER"},
+    {qt::enter, "KP_ENTER"},
+    {qt::insert, "INS"},
+    {qt::del, "DEL"},
+    {qt::pause, "PAUSE"},
+    {qt::home, "HOME"},
+    {qt::end, "END"},
+    {qt::left, "LEFTARROW"},
+    {qt::up, "UPARROW"},
+    {qt::right, "RIGHTARROW"},
+    {qt::down, "DOWNARROW"},
+    {qt::pageUp, "PGUP"},
+    {qt::pageDown, "PGDN"},
+    {qt::shift, "SHIFT"},
+    {qt::control, "CTRL"},
+    {qt::alt, "ALT"},
+    {qt::altGr, "ALT"},
+    {qt::capsLock, "CAPSLOCK"},
+    {qt::numLock, "KP_NUMLOCK"},
+    {' ', "SPACE"},
 }};
 
 // The number pad: the game names each key by what it does with Num Lock off.
 constexpr std::array<std::pair<int, const char*>, 28> keypadKeys{{
-    {'0', "KP_INS"},          {qt::insert, "KP_INS"},        {'1', "KP_END"},         {qt::end, "KP_END"},
-    {'2', "KP_DOWNARROW"},    {qt::down, "KP_DOWNARROW"},    {'3', "KP_PGDN"},        {qt::pageDown, "KP_PGDN"},
-    {'4', "KP_LEFTARROW"},    {qt::left, "KP_LEFTARROW"},    {'5', "KP_5"},           {qt::clear, "KP_5"},
-    {'6', "KP_RIGHTARROW"},   {qt::right, "KP_RIGHTARROW"},  {'7', "KP_HOME"},        {qt::home, "KP_HOME"},
-    {'8', "KP_UPARROW"},      {qt::up, "KP_UPARROW"},        {'9', "KP_PGUP"},        {qt::pageUp, "KP_PGUP"},
-    {'.', "KP_DEL"},          {',', "KP_DEL"},               {qt::del, "KP_DEL"},     {'/', "KP_SLASH"},
-    {'*', "KP_STAR"},         {'-', "KP_MINUS"},             {'+', "KP_PLUS"},        {'=', "KP_EQUALS"},
+    {'0', "KP_INS"},        {qt::insert, "KP_INS"},
+    {'1', "KP_END"},        {qt::end, "KP_END"},
+    {'2', "KP_DOWNARROW"},  {qt::down, "KP_DOWNARROW"},
+    {'3', "KP_PGDN"},       {qt::pageDown, "KP_PGDN"},
+    {'4', "KP_LEFTARROW"},  {qt::left, "KP_LEFTARROW"},
+    {'5', "KP_5"},          {qt::clear, "KP_5"},
+    {'6', "KP_RIGHTARROW"}, {qt::right, "KP_RIGHTARROW"},
+    {'7', "KP_HOME"},       {qt::home, "KP_HOME"},
+    {'8', "KP_UPARROW"},    {qt::up, "KP_UPARROW"},
+    {'9', "KP_PGUP"},       {qt::pageUp, "KP_PGUP"},
+    {'.', "KP_DEL"},        {',', "KP_DEL"},
+    {qt::del, "KP_DEL"},    {'/', "KP_SLASH"},
+    {'*', "KP_STAR"},       {'-', "KP_MINUS"},
+    {'+', "KP_PLUS"},       {'=', "KP_EQUALS"},
 }};
 
 // The game names a key by the character it sends without Shift, as on a US
 // keyboard (the layout its names follow): a shifted symbol names the key it
 // is on, so '!' is the key 1 and ':' the key ';'.
 constexpr std::array<std::pair<char, char>, 21> shiftedSymbols{{
-    {'!', '1'}, {'@', '2'}, {'#', '3'}, {'$', '4'}, {'%', '5'},  {'^', '6'}, {'&', '7'},
-    {'*', '8'}, {'(', '9'}, {')', '0'}, {'_', '-'}, {'+', '='},  {'{', '['}, {'}', ']'},
+    {'!', '1'},  {'@', '2'}, {'#', '3'},  {'$', '4'}, {'%', '5'}, {'^', '6'}, {'&', '7'},
+    {'*', '8'},  {'(', '9'}, {')', '0'},  {'_', '-'}, {'+', '='}, {'{', '['}, {'}', ']'},
     {'|', '\\'}, {':', ';'}, {'"', '\''}, {'<', ','}, {'>', '.'}, {'?', '/'}, {'~', '`'},
 }};
 

@@ -86,8 +86,8 @@ void clsColorStyleManager::fillCombo(clsListControl& combo) {
 }
 
 std::string clsColorStyleManager::readRememberedStyle(ISettingsStore& store) {
-    std::string name = store.read(clsCfgBuilder::settingsApp, clsCfgBuilder::settingsSection,
-                                  clsCfgBuilder::settingsKey, "");
+    std::string name =
+        store.read(clsCfgBuilder::settingsApp, clsCfgBuilder::settingsSection, clsCfgBuilder::settingsKey, "");
     return name.empty() ? defaultStyle : name;
 }
 

@@ -17,9 +17,8 @@ public:
     clsColorStyleManager();
 
     // Colours are decimal texts of signed 32-bit values.
-    void addNewStyle(const std::string& txt, const std::string& buttonColor,
-                     const std::string& labelTextColor, const std::string& textBoxBackGroundColor,
-                     const std::string& formColor);
+    void addNewStyle(const std::string& txt, const std::string& buttonColor, const std::string& labelTextColor,
+                     const std::string& textBoxBackGroundColor, const std::string& formColor);
     // A name that no style has answers the "Windows" colours.
     std::int32_t getButtonColor(const std::string& name) const;
     std::int32_t getLabelTextColor(const std::string& name) const;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "model/console/clsChatPreview.h"
-#include "ui/widgets/twips.h"
 #include "platform/qtText.h"
+#include "ui/widgets/twips.h"
 
 namespace {
 
@@ -82,9 +82,10 @@ public:
         setAccessibleDescription(plain);
         // The whole line (up to the strip's limit) in its colours, for lines
         // wider than the strip.
-        setToolTip(pieces_.empty() ? QString()
-                                   : QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"4\"><tr><td>%2%3</td></tr></table>")
-                                         .arg(consoleBack.name(), rich, more_ ? QStringLiteral("\u2026") : QString()));
+        setToolTip(pieces_.empty()
+                       ? QString()
+                       : QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"4\"><tr><td>%2%3</td></tr></table>")
+                             .arg(consoleBack.name(), rich, more_ ? QStringLiteral("\u2026") : QString()));
         update();
     }
 

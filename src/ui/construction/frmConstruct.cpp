@@ -16,6 +16,7 @@
 #include "model/cfgfile/clsOpenReport.h"
 #include "model/console/clsBindLine.h"
 #include "model/keys/clsKeyNames.h"
+#include "platform/qtText.h"
 #include "ui/construction/chatPreviewBar.h"
 #include "ui/construction/frmPressKey.h"
 #include "ui/construction/frmReview.h"
@@ -26,7 +27,6 @@
 #include "ui/widgets/execFresh.h"
 #include "ui/widgets/fitCaption.h"
 #include "ui/widgets/qtListControl.h"
-#include "platform/qtText.h"
 
 namespace {
 // Design client width of the window.
@@ -115,8 +115,8 @@ void frmConstruct::resetScreen() {
     ui->fraTextBind->reset();
     ui->fraRadio->hide();
     setWindowHeight(layout_.topOf(ui->fraSelect) + layout_.heightOf(ui->fraSelect) + 150 + 800);
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdContinue, ui->optTeamBind, ui->optPublicBind,
-                                                      ui->optRadio, ui->cboKeys, ui->cmdPressKey})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdContinue, ui->optTeamBind, ui->optPublicBind, ui->optRadio,
+                                                      ui->cboKeys, ui->cmdPressKey})
         w->setEnabled(true);
 
     // The kind and description beside the key list describe the key the
@@ -183,8 +183,8 @@ void frmConstruct::cmdContinue_Click() {
         ui->fraRadio->show();
         ui->cboRadio->setFocus();
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdContinue, ui->optPublicBind, ui->optTeamBind,
-                                                      ui->optRadio, ui->cboKeys, ui->cmdPressKey})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdContinue, ui->optPublicBind, ui->optTeamBind, ui->optRadio,
+                                                      ui->cboKeys, ui->cmdPressKey})
         w->setEnabled(false);
 }
 
@@ -266,7 +266,8 @@ void frmConstruct::applyColorStyle() {
     paint.buttons({ui->cmdContinue, ui->cmdClear, ui->cmdPressKey});
     // The buttons are narrow: keep their whole width for the caption.
     for (QPushButton* b : {ui->cmdContinue, ui->cmdClear, ui->cmdPressKey})
-        b->setStyleSheet(b->styleSheet() + QStringLiteral(" QPushButton#%1 { padding: 1px 0px; }").arg(b->objectName()));
+        b->setStyleSheet(b->styleSheet() +
+                         QStringLiteral(" QPushButton#%1 { padding: 1px 0px; }").arg(b->objectName()));
     // One face for the window; a row whose caption would be cut shrinks together.
     const QFont face = controlFace(font());
     fitCaptions(face, {ui->cmdClear, ui->cmdContinue});

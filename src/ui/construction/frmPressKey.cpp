@@ -11,7 +11,8 @@
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/fitCaption.h"
 
-frmPressKey::frmPressKey(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmPressKey>()) {
+frmPressKey::frmPressKey(clsAppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmPressKey>()) {
     ui->setupUi(this);
     useDesignFont(this);
     // The capture area holds the keyboard; Cancel takes no focus, so that
@@ -63,8 +64,7 @@ bool frmPressKey::eventFilter(QObject* watched, QEvent* event) {
             if (delta != 0) take(clsKeyNames::forWheel(delta), QString());
             return true;
         }
-        default:
-            return QDialog::eventFilter(watched, event);
+        default: return QDialog::eventFilter(watched, event);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-#include <memory>
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <string>
 
 #include "ui/shell/clsAppContext.h"

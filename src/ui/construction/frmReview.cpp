@@ -16,7 +16,8 @@ namespace {
 bool equallyWide(const QFont& f) {
     const QFontMetrics m(f);
     const int w = m.horizontalAdvance(QStringLiteral("WWWWWWWWWW"));
-    return m.horizontalAdvance(QStringLiteral("iiiiiiiiii")) == w && m.horizontalAdvance(QStringLiteral("|||||-----")) == w &&
+    return m.horizontalAdvance(QStringLiteral("iiiiiiiiii")) == w &&
+           m.horizontalAdvance(QStringLiteral("|||||-----")) == w &&
            m.horizontalAdvance(QStringLiteral("          ")) == w;
 }
 
@@ -31,7 +32,8 @@ QFont listingFont() {
 
 }  // namespace
 
-frmReview::frmReview(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmReview>()) {
+frmReview::frmReview(clsAppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmReview>()) {
     ui->setupUi(this);
     ui->lstReview->setFont(listingFont());
     ui->cmdOk->setFont(designFont(ui->cmdOk->font()));

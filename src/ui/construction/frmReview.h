@@ -1,6 +1,6 @@
 #pragma once
-#include <memory>
 #include <QDialog>
+#include <memory>
 
 #include "ui/shell/clsAppContext.h"
 

@@ -12,6 +12,7 @@
 
 #include "model/console/clsBindLine.h"
 #include "model/console/clsChatPreview.h"
+#include "platform/qtText.h"
 #include "ui/construction/chatPreviewBar.h"
 #include "ui/construction/frmOSp.h"
 #include "ui/shell/clsAppContext.h"
@@ -20,7 +21,6 @@
 #include "ui/widgets/keyPressFilter.h"
 #include "ui/widgets/qtListControl.h"
 #include "ui/widgets/twipsLayout.h"
-#include "platform/qtText.h"
 
 namespace {
 
@@ -164,7 +164,8 @@ void textBindFrame::paint(stylePainter& paint, const QFont& face) {
     paint.buttons({ui->cmdTextAdd, ui->cmdTextUndo, ui->cmdTextDone, ui->cmdTextCancel, ui->cmdTextOsp});
     // The buttons are narrow: keep their whole width for the caption.
     for (QPushButton* b : {ui->cmdTextAdd, ui->cmdTextUndo, ui->cmdTextDone, ui->cmdTextCancel, ui->cmdTextOsp})
-        b->setStyleSheet(b->styleSheet() + QStringLiteral(" QPushButton#%1 { padding: 1px 0px; }").arg(b->objectName()));
+        b->setStyleSheet(b->styleSheet() +
+                         QStringLiteral(" QPushButton#%1 { padding: 1px 0px; }").arg(b->objectName()));
     // A row whose caption would be cut shrinks together.
     fitCaptions(face, {ui->cmdTextAdd, ui->cmdTextUndo, ui->cmdTextDone, ui->cmdTextCancel, ui->cmdTextOsp});
     paint.labels({ui->lblText, ui->lblRefused, ui->lblColors, ui->lblOutput, ui->lblSwitch});

@@ -1,12 +1,13 @@
 #include "ui/help/frmHelp.h"
 #include "ui_frmHelp.h"
 
-#include "ui/widgets/keyPressFilter.h"
 #include "model/help/clsHelpText.h"
 #include "ui/styles/stylePainter.h"
 #include "ui/widgets/designFont.h"
+#include "ui/widgets/keyPressFilter.h"
 
-frmHelp::frmHelp(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmHelp>()) {
+frmHelp::frmHelp(clsAppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmHelp>()) {
     ui->setupUi(this);
     // Nothing the user does changes the text (frmHelp.ui makes it read-only);
     // it can still be read with the keyboard, selected and copied. Every

@@ -4,13 +4,14 @@
 #include <QFileInfo>
 
 #include "model/console/groupedNumber.h"
-#include "ui/widgets/keyPressFilter.h"
+#include "platform/qtText.h"
 #include "ui/styles/stylePainter.h"
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/fitCaption.h"
-#include "platform/qtText.h"
+#include "ui/widgets/keyPressFilter.h"
 
-frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmSaveToFile>()) {
+frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmSaveToFile>()) {
     ui->setupUi(this);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmSaveToFile::cmdSave_Click);
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmSaveToFile::cmdBack_Click);
@@ -95,14 +96,14 @@ void frmSaveToFile::cmdSave_Click() {
 bool frmSaveToFile::confirmSize(const std::string& fileName) {
     const std::size_t size = ctx_.document.contents(ctx_.builder, fileName, ctx_.clock()).size();
     if (size <= largestRunnableFile) return true;
-    return ctx_.platform.messages.show("File Too Large",
-                                       "The file " + fileName + " would be " + groupedNumber(size) +
-                                           " bytes, but the game's console runs at most " +
-                                           groupedNumber(largestRunnableFile) +
-                                           " bytes in one exec (its command buffer holds " + groupedNumber(consoleBuffer) +
-                                           " bytes, one of them for the line end it adds). A larger file is not "
-                                           "run at all.\r\n\r\nSave it anyway?",
-                                       msgIcon::Exclamation, msgButtons::YesNo, msgAnswer::No) == msgAnswer::Yes;
+    return ctx_.platform.messages.show(
+               "File Too Large",
+               "The file " + fileName + " would be " + groupedNumber(size) +
+                   " bytes, but the game's console runs at most " + groupedNumber(largestRunnableFile) +
+                   " bytes in one exec (its command buffer holds " + groupedNumber(consoleBuffer) +
+                   " bytes, one of them for the line end it adds). A larger file is not "
+                   "run at all.\r\n\r\nSave it anyway?",
+               msgIcon::Exclamation, msgButtons::YesNo, msgAnswer::No) == msgAnswer::Yes;
 }
 
 clsWriteResult frmSaveToFile::writeCfgFile(const std::string& fileName, const std::string& folder) {

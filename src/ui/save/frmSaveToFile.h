@@ -1,7 +1,7 @@
 #pragma once
-#include <memory>
 #include <QDialog>
 #include <cstddef>
+#include <memory>
 #include <string>
 
 #include "model/console/clsConsoleLexer.h"

@@ -8,8 +8,8 @@
 #include "model/cfgfile/clsCfgFile.h"
 #include "model/cfgfile/clsDraft.h"
 #include "model/input/clsInputHandler.h"
-#include "platform/platformServices.h"
 #include "model/styles/clsColorStyleManager.h"
+#include "platform/platformServices.h"
 
 // The program-wide objects: made once by the start screen, handed by
 // reference to every window, alive until the program ends.

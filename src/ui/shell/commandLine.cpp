@@ -15,12 +15,12 @@
 #include "model/cfgfile/clsOpenReport.h"
 
 #include "platform/IProgramFolder.h"
-#include "ui/shell/definitionFiles.h"
 #include "platform/qtText.h"
+#include "ui/shell/definitionFiles.h"
 
 namespace {
-const char* const terminalOptions[] = {"-h",       "-?",     "--help",  "--help-all", "-v",
-                                       "--version", "--review", "--bind", "--clear", "--list-definitions"};
+const char* const terminalOptions[] = {"-h",        "-?",       "--help", "--help-all", "-v",
+                                       "--version", "--review", "--bind", "--clear",    "--list-definitions"};
 }  // namespace
 
 bool commandLine::answersInTerminal(int argc, char** argv) {
@@ -127,8 +127,8 @@ int commandLine::editKey(std::ostream& err) const {
     return editKeyOf(QFile::encodeName(rest.back()).toStdString(), key, binding, err);
 }
 
-int commandLine::editKeyOf(const std::string& path, const std::string& key,
-                           const std::optional<std::string>& binding, std::ostream& err) {
+int commandLine::editKeyOf(const std::string& path, const std::string& key, const std::optional<std::string>& binding,
+                           std::ostream& err) {
     std::string bytes;
     std::size_t size = 0;
     const clsImportProblem problem = clsCfgImport::readFile(path, clsCfgImport::largestFile, bytes, size);

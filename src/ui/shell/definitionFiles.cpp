@@ -6,8 +6,7 @@
 #include "platform/IProgramFolder.h"
 #include "platform/qtText.h"
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 std::vector<clsDefinitionList::entry> definitionFiles(const std::vector<std::string>& folders) {
     std::vector<clsDefinitionList::folderFiles> found;

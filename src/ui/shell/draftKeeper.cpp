@@ -13,7 +13,8 @@ draftKeeper::draftKeeper(clsAppContext& ctx, int delay) : ctx_(ctx) {
     timer_.setInterval(delay);
     // The timer's draft is written on the draft's own thread: a handler
     // never waits for the disk.
-    connect(&timer_, &QTimer::timeout, this, [this] { ctx_.draft.writeLater(ctx_.builder, ctx_.clock(), ctx_.openedCfg); });
+    connect(&timer_, &QTimer::timeout, this,
+            [this] { ctx_.draft.writeLater(ctx_.builder, ctx_.clock(), ctx_.openedCfg); });
     ctx_.builder.set_on_change([this] {
         ctx_.draft.changed();
         if (!timer_.isActive()) timer_.start();

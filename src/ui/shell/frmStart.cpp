@@ -2,39 +2,39 @@
 #include "ui_frmStart.h"
 
 #include <QCloseEvent>
-#include <algorithm>
-#include <filesystem>
-#include <QKeyEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QPixmap>
+#include <algorithm>
+#include <filesystem>
 
 #include "model/cfgfile/clsCfgImport.h"
 #include "model/cfgfile/clsCfgOpen.h"
 #include "model/cfgfile/clsOpenReport.h"
+#include "model/definitions/clsHandOverNote.h"
+#include "platform/breakableText.h"
+#include "platform/qtText.h"
 #include "ui/construction/frmConstruct.h"
 #include "ui/help/helpWindowHolder.h"
-#include "model/definitions/clsHandOverNote.h"
+#include "ui/shell/clsAppContext.h"
 #include "ui/shell/definitionFiles.h"
 #include "ui/shell/draftKeeper.h"
 #include "ui/shell/draftOwner.h"
 #include "ui/styles/frmColorStyle.h"
 #include "ui/styles/stylePainter.h"
-#include "platform/breakableText.h"
-#include "ui/shell/clsAppContext.h"
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/fitCaption.h"
 #include "ui/widgets/twips.h"
-#include "platform/qtText.h"
 
 // The built-in pictures live in this static library: make sure the linker
 // keeps them and Qt knows them.
 static void loadBuiltInResources() { Q_INIT_RESOURCE(brenvolt); }
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
-frmStart::frmStart(platformServices& services, QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmStart>()) {
+frmStart::frmStart(platformServices& services, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmStart>()) {
     loadBuiltInResources();
     ui->setupUi(this);
     // The window keeps the size of its client area plus the menu bar.
@@ -126,15 +126,16 @@ void frmStart::listInputFiles() {
 // that one is gone), then opens the file as its own Open Cfg File does.
 void frmStart::mnuOpen_Click() {
     IMessageBox& messages = ctx_->platform.messages;
-    const std::string path = ctx_->platform.fileDialog.openFile("Open Cfg File", ctx_->outputFolder(), "Cfg files (*.cfg)");
+    const std::string path =
+        ctx_->platform.fileDialog.openFile("Open Cfg File", ctx_->outputFolder(), "Cfg files (*.cfg)");
     if (path.empty()) return;
     std::string bytes;
     std::size_t size = 0;
     if (const clsImportProblem problem = clsCfgImport::readFile(path, clsCfgImport::largestFile, bytes, size);
         problem != clsImportProblem::none) {
         messages.show("Cannot Open File",
-                      "The file " + ctx_->platform.folder.nativePath(path) + " cannot be opened: " +
-                          clsOpenReport::problem(problem, size) + ".",
+                      "The file " + ctx_->platform.folder.nativePath(path) +
+                          " cannot be opened: " + clsOpenReport::problem(problem, size) + ".",
                       msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
@@ -199,8 +200,7 @@ void frmStart::offerDraft() {
     for (;;) {
         draft = draftOwner_->nextOffer();
         if (!draft) return;
-        const std::string binds =
-            draft->binds == 1 ? "the 1 bind" : "the " + std::to_string(draft->binds) + " binds";
+        const std::string binds = draft->binds == 1 ? "the 1 bind" : "the " + std::to_string(draft->binds) + " binds";
         const std::string made = "(made " + draft->made + " with " + draft->definitions + ")";
         // Yes is the default: Enter keeps the work; only No deletes it.
         const msgAnswer answer = ctx_->platform.messages.show(

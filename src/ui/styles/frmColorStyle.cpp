@@ -5,7 +5,8 @@
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/qtListControl.h"
 
-frmColorStyle::frmColorStyle(clsAppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmColorStyle>()) {
+frmColorStyle::frmColorStyle(clsAppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), ui(std::make_unique<Ui::frmColorStyle>()) {
     ui->setupUi(this);
     useDesignFont(this);
     ui->cboColorStyle->setFocus();

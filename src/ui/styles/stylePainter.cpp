@@ -1,8 +1,8 @@
 #include "ui/styles/stylePainter.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPalette>
@@ -49,7 +49,8 @@ QColor stylePainter::toQColor(std::int32_t value) {
 }
 
 QColor stylePainter::fromBgr(std::uint32_t bgr) {
-    return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu), static_cast<int>((bgr >> 16) & 0xFFu));
+    return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),
+                  static_cast<int>((bgr >> 16) & 0xFFu));
 }
 
 std::uint32_t stylePainter::toBgr(const QColor& c) {
@@ -71,13 +72,12 @@ void stylePainter::button(QWidget* control) {
     const std::uint32_t face = toBgr(c);
     const std::uint32_t caption = clsContrast::textOn(face);
     const QString s = selector(control);
-    control->setStyleSheet(QStringLiteral(
-        "%1 { background-color: %2; border: 2px outset %3; padding: 1px 4px; color: %4; }"
-        "%1:disabled { color: %5; border-style: solid; }"
-        "%1:pressed { border-style: inset; }"
-        "%1:focus { outline: 1px dotted; }")
-                               .arg(s, hex(c), hex(c.lighter(115)), hex(caption),
-                                    hex(clsContrast::greyedOn(caption, face))));
+    control->setStyleSheet(
+        QStringLiteral("%1 { background-color: %2; border: 2px outset %3; padding: 1px 4px; color: %4; }"
+                       "%1:disabled { color: %5; border-style: solid; }"
+                       "%1:pressed { border-style: inset; }"
+                       "%1:focus { outline: 1px dotted; }")
+            .arg(s, hex(c), hex(c.lighter(115)), hex(caption), hex(clsContrast::greyedOn(caption, face))));
 }
 
 void stylePainter::label(QWidget* control) {
@@ -103,12 +103,12 @@ void stylePainter::box(QWidget* control) {
         // a screen-high menu over it; a style that opens such menus has
         // already turned the scroll bar off when the list was made.
         combo->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        control->setStyleSheet(QStringLiteral(
-                                   "%1 { background-color: %2; border: 1px solid #7a7a7a; padding: 1px 18px 1px 3px;"
-                                   " combobox-popup: 0; }"
-                                   "%1 QAbstractItemView { background-color: %2; color: %3; }")
-                                   .arg(s, hex(c), hex(text)) +
-                               textSheet);
+        control->setStyleSheet(
+            QStringLiteral("%1 { background-color: %2; border: 1px solid #7a7a7a; padding: 1px 18px 1px 3px;"
+                           " combobox-popup: 0; }"
+                           "%1 QAbstractItemView { background-color: %2; color: %3; }")
+                .arg(s, hex(c), hex(text)) +
+            textSheet);
         return;
     }
     control->setStyleSheet(QStringLiteral("%1 { background-color: %2; }").arg(s, hex(c)) + textSheet);

@@ -22,17 +22,20 @@ bool typesCharacter(const QKeyEvent* e) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
         case Qt::Key_Escape:
-        case Qt::Key_Delete:
-            return false;
-        default:
-            return true;
+        case Qt::Key_Delete: return false;
+        default: return true;
     }
 }
 
 class typedKeyFilter : public QObject {
 public:
     typedKeyFilter(QLineEdit* box, IBeep& beep, const boxRules& rules)
-        : QObject(box), box_(box), beep_(beep), typed_(rules.typed), refused_(rules.refused), accepted_(rules.accepted),
+        : QObject(box),
+          box_(box),
+          beep_(beep),
+          typed_(rules.typed),
+          refused_(rules.refused),
+          accepted_(rules.accepted),
           enterSubmits_(rules.enterSubmits) {}
 
 protected:

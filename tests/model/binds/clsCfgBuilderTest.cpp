@@ -5,8 +5,9 @@
 namespace {
 
 TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
-    loadedBuilder t("Keys:\r\nkey:F1\r\nkey:MOUSE1\r\ncolor:Red<>1\r\ncolor:Light Blue<>5\r\nosp:Shown name<>text sent\r\n"
-                    "key:R\r\ncolor:Blue<>4\r\nradio:Follow me<>radio 1 1\r\nkey:F1\r\nbogus:x<>y\r\n");
+    loadedBuilder t(
+        "Keys:\r\nkey:F1\r\nkey:MOUSE1\r\ncolor:Red<>1\r\ncolor:Light Blue<>5\r\nosp:Shown name<>text sent\r\n"
+        "key:R\r\ncolor:Blue<>4\r\nradio:Follow me<>radio 1 1\r\nkey:F1\r\nbogus:x<>y\r\n");
     clsCfgBuilder& b = t.b;
     EXPECT_EQ(t.entries("key:"), (lines{"F1", "MOUSE1", "R", "F1"}));
     recordingList list;  // filling twice keeps one copy
@@ -18,7 +19,10 @@ TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
         EXPECT_EQ(b.get_value(token, text), "") << token << text;
     // The pattern step: a whole number from 1 to 32767, blanks around it allowed; anything else counts as 1.
     const char* everyLetter = "^1a^2b^3c^1d";
-    for (auto [step, code] : {std::pair{"3", "^1abc^2d"}, {" 10 ", "^1abcd"}, {"", everyLetter}, {"3x", everyLetter},
+    for (auto [step, code] : {std::pair{"3", "^1abc^2d"},
+                              {" 10 ", "^1abcd"},
+                              {"", everyLetter},
+                              {"3x", everyLetter},
                               {"65539", everyLetter}}) {
         b.add_code("MOUSE1", "abcd", "say", {"1", "2", "3"}, 3, step, false);
         EXPECT_EQ(b.get_bindcode("MOUSE1"), code) << step;
@@ -39,14 +43,22 @@ TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
 TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
     using R = clsLeftOutReason;
     const std::vector<std::pair<std::string, R>> left{
-        {"osp:A Semi<>$H;kill", R::separator}, {"osp:Q<>say \"x\"", R::quote}, {"color:Url<>a//b", R::comment},
-        {std::string("osp:Nul<>a\0b", 12), R::zeroByte}, {"radio:Q<>say \"hi\"", R::quote},
-        {"radio:CR<>a\rquit", R::lineBreak}, {"key: \t", R::noName}, {"key:F 1", R::notOneWord},
-        {"key:F1\r", R::lineBreak}, {"radio:Empty<>", R::noCommand}, {"radio:Blank<> /* */", R::noCommand},
-        {"osp:Tab<>\t\xA0", R::noText}, {"osp:Space<> ", R::noText},
+        {"osp:A Semi<>$H;kill", R::separator},
+        {"osp:Q<>say \"x\"", R::quote},
+        {"color:Url<>a//b", R::comment},
+        {std::string("osp:Nul<>a\0b", 12), R::zeroByte},
+        {"radio:Q<>say \"hi\"", R::quote},
+        {"radio:CR<>a\rquit", R::lineBreak},
+        {"key: \t", R::noName},
+        {"key:F 1", R::notOneWord},
+        {"key:F1\r", R::lineBreak},
+        {"radio:Empty<>", R::noCommand},
+        {"radio:Blank<> /* */", R::noCommand},
+        {"osp:Tab<>\t\xA0", R::noText},
+        {"osp:Space<> ", R::noText},
     };
-    const lines kept{"osp:Fine<>$H %\xE9", "color:Slash<>/", "radio:Medic<>vsay_team medic; say_team need a medic",
-                     "radio:Url<>say a//b /*", "key: F2 ", "key:a/"};
+    const lines kept{"osp:Fine<>$H %\xE9",     "color:Slash<>/", "radio:Medic<>vsay_team medic; say_team need a medic",
+                     "radio:Url<>say a//b /*", "key: F2 ",       "key:a/"};
     std::string file = "comment line\r\n";
     for (const auto& [line, reason] : left) file += line + "\r\n";
     for (const std::string& line : kept) file += line + "\r\n";
@@ -73,8 +85,9 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
 
     // Each read starts afresh; a long entry is cut, never inside a character.
     ASSERT_TRUE(b.read_info(t.dir.write("e.txt", "key:F3\r\nosp:Long<>;" + std::string(48, 'x') + "\xC3\xA9yyy")));
-    EXPECT_EQ(report.listing(10), "line 2: osp:Long<>;" + std::string(48, 'x') +
-              "\u2026 \u2013 holds ';', which would end the bind and run the rest as a command");
+    EXPECT_EQ(report.listing(10),
+              "line 2: osp:Long<>;" + std::string(48, 'x') +
+                  "\u2026 \u2013 holds ';', which would end the bind and run the rest as a command");
 
     std::string full;  // past 32,767 keys: counted, not kept
     for (int k = 0; k <= clsGroup::maxItems; ++k) full += "key:K" + std::to_string(k) + "\n";
@@ -94,9 +107,9 @@ TEST(clsCfgBuilder, reviewListing) {
     t.b.add_code("R", "go go go", "say_team", {"1"}, 1, "1", false);
     t.b.printScheme(list);  // a listing goes under what the list holds
     EXPECT_EQ(list.lines, (lines{header, sep, sep, header, sep,
-                                   "|KP_ENTER_L|       say|xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|",
-                                   "|         R|  say_team|                                          go go go|",
-                                   "|         M|    radio:|                                         Follow me|", sep}));
+                                 "|KP_ENTER_L|       say|xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|",
+                                 "|         R|  say_team|                                          go go go|",
+                                 "|         M|    radio:|                                         Follow me|", sep}));
 }
 
 // A key matches the loaded key the game takes it for (several letters in any case, one character exactly) and
@@ -116,7 +129,8 @@ TEST(clsCfgBuilderOpen, matchesKeysAsTheGameNamesThemAndAddsUnknownOnes) {
                                             {" ", clsBindKind::say, "j", "j", 9}});
     EXPECT_EQ(r.opened, 6u);
     EXPECT_EQ(r.addedKeys, (lines{"KP_INS", "SPACE"}));
-    EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{5, "F 1", clsLineVerdict::badKey}, {7, "F2", clsLineVerdict::tooLong}}));
+    EXPECT_EQ(r.refused,
+              (std::vector<clsOpenRefusal>{{5, "F 1", clsLineVerdict::badKey}, {7, "F2", clsLineVerdict::tooLong}}));
     EXPECT_EQ(o.bound(), (lines{"F1 say ^1hi (hi)", "A radio: vsay_team sniper (Sniper)", "mouse1 say_team x (x)",
                                 "SEMICOLON say s (s)", "KP_INS say y (y)", "SPACE say j (j)"}));  // "a" lost its bind
     EXPECT_EQ(o.changes, 2);  // the radio add and the open
@@ -129,8 +143,10 @@ TEST(clsCfgBuilderOpen, matchesKeysAsTheGameNamesThemAndAddsUnknownOnes) {
 TEST(clsCfgBuilderOpen, changesNothingWhenNoBindCanBeTaken) {
     loadedBuilder o("key:F1\n");
     ASSERT_TRUE(o.b.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
-    for (const std::vector<clsOpenedBind>& binds :
-         {std::vector<clsOpenedBind>{}, {{"F 1", clsBindKind::say, "x", "x", 1}, {"NEW", clsBindKind::radio, " ", "", 2}, {"B", clsBindKind::none, "x", "", 3}}}) {
+    for (const std::vector<clsOpenedBind>& binds : {std::vector<clsOpenedBind>{},
+                                                    {{"F 1", clsBindKind::say, "x", "x", 1},
+                                                     {"NEW", clsBindKind::radio, " ", "", 2},
+                                                     {"B", clsBindKind::none, "x", "", 3}}}) {
         const clsOpenResult r = o.b.open_binds(binds);
         EXPECT_TRUE(r.opened == 0);
         EXPECT_TRUE(r.addedKeys.empty());
@@ -146,7 +162,8 @@ TEST(clsCfgBuilderOpen, refusesKeysPastAFullKeyList) {
     std::string defs;
     for (int k = 0; k < clsGroup::maxItems - 1; ++k) defs += "key:K" + std::to_string(k) + "\n";
     loadedBuilder o(defs);
-    const clsOpenResult r = o.b.open_binds({{"X1", clsBindKind::say, "a", "a", 1}, {"X2", clsBindKind::say, "b", "b", 2}});
+    const clsOpenResult r =
+        o.b.open_binds({{"X1", clsBindKind::say, "a", "a", 1}, {"X2", clsBindKind::say, "b", "b", 2}});
     EXPECT_EQ(r.addedKeys, lines{"X1"});
     EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{2, "X2", clsLineVerdict::noSuchKey}}));
     EXPECT_EQ(o.bound(), lines{"X1 say a (a)"});

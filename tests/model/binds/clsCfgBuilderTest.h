@@ -26,7 +26,8 @@ struct loadedBuilder {
         lines out;
         b.go_to_first_bind();
         for (const clsbind* x = &b.get_next_bind(); !x->key.empty(); x = &b.get_next_bind())
-            out.push_back(x->key + " " + std::string(kindText(x->kind)) + " " + x->get_code() + " (" + x->get_desc() + ")");
+            out.push_back(x->key + " " + std::string(kindText(x->kind)) + " " + x->get_code() + " (" + x->get_desc() +
+                          ")");
         return out;
     }
 };

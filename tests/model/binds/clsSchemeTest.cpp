@@ -8,36 +8,50 @@ using strings = std::vector<std::string>;
 const std::string notBound = clsScheme::notBound;
 
 TEST(clsScheme, colouring) {
-    struct row { std::string text; strings colours; std::int16_t n, w; std::string expected; };
+    struct row {
+        std::string text;
+        strings colours;
+        std::int16_t n, w;
+        std::string expected;
+    };
     const std::vector<row> cases{
         {"hello world", {"1", "4"}, 2, 1, "^1h^4e^1l^4l^1o ^4w^1o^4r^1l^4d"},
         {"abcdefg", {"1", "2", "3"}, 3, 3, "^1abc^2def^3g"},
-        {"go ahead", {"1", "2"}, 2, 2, "^1go^2 a^1he^2ad"},         // a chunk starting with a space is coloured
-        {" hi ", {"1", "2"}, 2, 1, " ^1h^2i "},                       // outer spaces uncoloured
-        {"go  go", {"1", "2"}, 2, 2, "^1go  ^2go"},                   // an all-space chunk uses no colour
-        {"ab    cd", {"1", "2", "3"}, 3, 2, "^1ab    ^3cd"},          // two all-space chunks use one
+        {"go ahead", {"1", "2"}, 2, 2, "^1go^2 a^1he^2ad"},   // a chunk starting with a space is coloured
+        {" hi ", {"1", "2"}, 2, 1, " ^1h^2i "},               // outer spaces uncoloured
+        {"go  go", {"1", "2"}, 2, 2, "^1go  ^2go"},           // an all-space chunk uses no colour
+        {"ab    cd", {"1", "2", "3"}, 3, 2, "^1ab    ^3cd"},  // two all-space chunks use one
         {"ab        cd", {"1", "2", "3"}, 3, 2, "^1ab        ^1cd"},
-        {"    ", {"1", "2"}, 2, 1, "    "}, {"  hi  ", {"7"}, 1, 1, "^7  hi  "},  // n == 1: one code, text as is
+        {"    ", {"1", "2"}, 2, 1, "    "},
+        {"  hi  ", {"7"}, 1, 1, "^7  hi  "},  // n == 1: one code, text as is
         {"\xC3\xA9", {"1", "2"}, 2, 1, "^1\xC3^2\xA9"},
-        {"hi", {"1"}, 0, 1, ""}, {"ab", {}, 2, 1, ""},                // n <= 0 or no codes
-        {"ab", {"1", "2"}, 2, 0, "^1a^2b"},                           // w <= 0 counts as 1
-        {"abc", {"1", "2"}, 5, 1, "^1a^2b^1c"},                       // pattern longer than its codes
-        {std::string(70000, 'b'), {"1", "2", "3"}, 3, 32767,  // counters beyond 16 bits
+        {"hi", {"1"}, 0, 1, ""},
+        {"ab", {}, 2, 1, ""},                    // n <= 0 or no codes
+        {"ab", {"1", "2"}, 2, 0, "^1a^2b"},      // w <= 0 counts as 1
+        {"abc", {"1", "2"}, 5, 1, "^1a^2b^1c"},  // pattern longer than its codes
+        {std::string(70000, 'b'),
+         {"1", "2", "3"},
+         3,
+         32767,  // counters beyond 16 bits
          "^1" + std::string(32767, 'b') + "^2" + std::string(32767, 'b') + "^3" + std::string(4466, 'b')},
     };
-    for (const row& c : cases) EXPECT_EQ(clsScheme::colorText(c.text, c.colours, c.n, c.w), c.expected) << c.text.substr(0, 20);
+    for (const row& c : cases)
+        EXPECT_EQ(clsScheme::colorText(c.text, c.colours, c.n, c.w), c.expected) << c.text.substr(0, 20);
 }
 
 strings walkKeys(clsScheme& s) {
     strings found;
     s.go_to_first();
-    for (const clsbind* b = &s.get_next_non_null(); b->kind != clsBindKind::none; b = &s.get_next_non_null()) found.push_back(b->key);
+    for (const clsbind* b = &s.get_next_non_null(); b->kind != clsBindKind::none; b = &s.get_next_non_null())
+        found.push_back(b->key);
     return found;
 }
 
 class threeKeys : public testing::Test {
 protected:
-    void SetUp() override { for (const char* k : {"F1", "F2", "F3"}) s.add_new_to_end(k); }
+    void SetUp() override {
+        for (const char* k : {"F1", "F2", "F3"}) s.add_new_to_end(k);
+    }
     void say(const std::string& key, const std::string& text) { s.add_bindPart(key, text, "say", {"1"}, 1, 1, false); }
     clsScheme s;
 };
@@ -52,7 +66,7 @@ TEST_F(threeKeys, partsGoFrontOrBackAndUndoTakesTheBack) {
     EXPECT_EQ(s.get_code("F1"), "#g#h^1A^3B");
     s.Remove_Latest("F1");  // undo takes the back piece, not the one added last
     EXPECT_EQ(s.get_code("F1"), "#g#h^1A");
-    EXPECT_EQ(s.get_kind("F1"), "say_team");  // pieces remain: still bound
+    EXPECT_EQ(s.get_kind("F1"), "say_team");            // pieces remain: still bound
     for (int i = 0; i < 4; ++i) s.Remove_Latest("F1");  // the last undo unbinds; more change nothing
     EXPECT_EQ((strings{s.get_kind("F1"), s.get_code("F1")}), (strings{notBound, notBound}));
     say("F2", "a");

@@ -3,22 +3,25 @@
 #include <map>
 #include <random>
 
+#include "model/cfgfile/clsCfgDocument.h"
 #include "model/console/clsBindLine.h"
 #include "model/keys/clsGameKeys.h"
-#include "model/cfgfile/clsCfgDocument.h"
 
 namespace {
 
 // The binds the program shows after opening the file, with changes: a key to a new line ("" clears it).
-std::vector<clsWantedBind> edited(const clsCfgDocument& doc, const std::vector<std::pair<std::string, std::string>>& edits) {
+std::vector<clsWantedBind> edited(const clsCfgDocument& doc,
+                                  const std::vector<std::pair<std::string, std::string>>& edits) {
     std::vector<std::pair<std::string, std::string>> now;  // key -> line, in the file's order, new keys last
     for (const clsCfgBinding& b : doc.read().bindings) {
         // As the builder spells a key it adds: the file's name, or the game's where that is no word (";").
-        const std::string key = clsConsoleLexer::isOneWord(b.bind.key) ? b.bind.key : *clsGameKeys::canonical(b.bind.key);
+        const std::string key =
+            clsConsoleLexer::isOneWord(b.bind.key) ? b.bind.key : *clsGameKeys::canonical(b.bind.key);
         now.emplace_back(key, clsBindLine::text(key, b.bind.kind, b.bind.code));
     }
     for (const auto& [key, line] : edits) {
-        const auto at = std::find_if(now.begin(), now.end(), [&](const auto& n) { return clsGameKeys::sameKey(n.first, key); });
+        const auto at =
+            std::find_if(now.begin(), now.end(), [&](const auto& n) { return clsGameKeys::sameKey(n.first, key); });
         if (at == now.end())
             now.emplace_back(key, line);
         else
@@ -39,47 +42,81 @@ TEST(clsCfgDocument, changesOnlyWhatThePlayerChanged) {
     const std::string mine =
         "// my autoexec\r\nseta name \"^1me\"\r\nset m1 \"say one; set next vstr m2\"\r\nbind F1 say hi\r\n"
         "bind F2 vstr next // cycle\r\n\r\nexec other.cfg\r\n";
-    const std::string header = "// Description: Cfg file with text/radio binds for Soldier of Fortune 2\n"
-                               "// Created with: Brenvolt Beta 0.98\n// Creation Date: 01-02-2025\n"
-                               "// Creation Time: 03:04:05\n// Info: Place this file in the program files\\sof2\\base\\mp "
-                               "folder and in console type: 'exec old.cfg'\n//\n// Thanx for using my program,\n"
-                               "// Tarvelin\n\nbind F1 say a\n";
-    const std::vector<std::tuple<const char*, std::string, std::vector<std::pair<std::string, std::string>>, std::string>> cases{
-        {"untouched", mine, {}, mine},
-        {"oneChatLine", mine, {{"F1", "bind F1 say ^1bye"}},
-         "// my autoexec\r\nseta name \"^1me\"\r\nset m1 \"say one; set next vstr m2\"\r\nbind F1 say ^1bye\r\n"
-         "bind F2 vstr next // cycle\r\n\r\nexec other.cfg\r\n"},
-        {"sameBindingWrittenOtherwise", "BIND f1 \"say  hi\"\n", {{"F1", "bind F1 \"say  hi\""}}, "BIND f1 \"say  hi\"\n"},
-        {"sharedLineReplacedAlone", "bind a x; bind b y\n", {{"a", "bind a \"+z; +w\""}}, "bind a \"+z; +w\"; bind b y\n"},
-        {"theLastBindCounts", "bind F1 say a\nbind f1 say b\nseta x 1\n", {{"F1", "bind F1 say c"}},
-         "bind F1 say a\nbind F1 say c\nseta x 1\n"},
-        {"newAtTheEndCrLf", "seta x 1\r\n", {{"F3", "bind F3 say new"}}, "seta x 1\r\nbind F3 say new\r\n"},
-        {"newAtTheEndLf", "seta x 1\n", {{"F3", "bind F3 say new"}}, "seta x 1\nbind F3 say new\n"},
-        {"newWithoutLastLineEnd", "seta x 1\nseta y 2", {{"F3", "bind F3 say new"}, {"F4", "bind F4 say 4"}},
-         "seta x 1\nseta y 2\nbind F3 say new\nbind F4 say 4"},
-        {"newAfterAnUnbind", "bind F1 say a\nunbind F1\n", {{"F1", "bind F1 say b"}},
-         "bind F1 say a\nunbind F1\nbind F1 say b\n"},
-        {"removedEverywhere", "bind F1 say a\nseta x 1\nbind F1 say b // again\nbind F2 say c\n", {{"f1", ""}},
-         "seta x 1\nbind F2 say c\n"},
-        {"removedFromSharedLines", "bind a x; bind b y\nbind c z ;bind a w\necho 1;bind a v;echo 2\n", {{"a", ""}},
-         " bind b y\nbind c z \necho 1;echo 2\n"},
-        {"removedLastLineWithoutLineEnd", "seta x 1\r\nbind F1 say a", {{"F1", ""}}, "seta x 1"},
-        {"removedLineOfSemicolons", "bind F1 a;;\nx\n", {{"F1", ""}}, "x\n"},
-        // A command cut at 1,023 bytes: the console runs the rest of the line as a command of its own.
-        {"cutCommandKeepsItsTail", "bind F1 say " + std::string(1011, 'a') + "bquit\n", {{"F1", "bind F1 say b"}},
-         "bind F1 say b\nquit\n"},
-        {"oneCharacterKeysApart", "bind A say up\nbind a say low\n", {{"a", "bind a say x"}}, "bind A say up\nbind a say x\n"},
-        {"unknownKeysStay", "bind FOO say a\nbind F1 say b\n", {{"F1", ""}, {"MOUSE9", "bind MOUSE9 x"}},
-         "bind FOO say a\nbind MOUSE9 x\n"},
-        {"semicolonKey", "bind \";\" say a\n", {{"SEMICOLON", "bind SEMICOLON say b"}}, "bind SEMICOLON say b\n"},
-        {"ourHeaderFreshened", header, {},
-         "// Description: Cfg file with text/radio binds for Soldier of Fortune 2\n// Created with: Brenvolt Beta 0.98\n"
-         "// Creation Date: 12-07-2026\n// Creation Time: 09:05:03\n// Info: Place this file in the program "
-         "files\\sof2\\base\\mp folder and in console type: 'exec new.cfg'\n//\n// Thanx for using my program,\n"
-         "// Tarvelin\n\nbind F1 say a\n"},
-        {"headerOfAnotherKind", "// Description: mine\nbind F1 say a\n", {}, "// Description: mine\nbind F1 say a\n"},
-        {"empty", "", {{"F1", "bind F1 say a"}}, "bind F1 say a\r\n"},
-    };
+    const std::string header =
+        "// Description: Cfg file with text/radio binds for Soldier of Fortune 2\n"
+        "// Created with: Brenvolt Beta 0.98\n// Creation Date: 01-02-2025\n"
+        "// Creation Time: 03:04:05\n// Info: Place this file in the program files\\sof2\\base\\mp "
+        "folder and in console type: 'exec old.cfg'\n//\n// Thanx for using my program,\n"
+        "// Tarvelin\n\nbind F1 say a\n";
+    const std::vector<
+        std::tuple<const char*, std::string, std::vector<std::pair<std::string, std::string>>, std::string>>
+        cases{
+            {"untouched", mine, {}, mine},
+            {"oneChatLine",
+             mine,
+             {{"F1", "bind F1 say ^1bye"}},
+             "// my autoexec\r\nseta name \"^1me\"\r\nset m1 \"say one; set next vstr m2\"\r\nbind F1 say ^1bye\r\n"
+             "bind F2 vstr next // cycle\r\n\r\nexec other.cfg\r\n"},
+            {"sameBindingWrittenOtherwise",
+             "BIND f1 \"say  hi\"\n",
+             {{"F1", "bind F1 \"say  hi\""}},
+             "BIND f1 \"say  hi\"\n"},
+            {"sharedLineReplacedAlone",
+             "bind a x; bind b y\n",
+             {{"a", "bind a \"+z; +w\""}},
+             "bind a \"+z; +w\"; bind b y\n"},
+            {"theLastBindCounts",
+             "bind F1 say a\nbind f1 say b\nseta x 1\n",
+             {{"F1", "bind F1 say c"}},
+             "bind F1 say a\nbind F1 say c\nseta x 1\n"},
+            {"newAtTheEndCrLf", "seta x 1\r\n", {{"F3", "bind F3 say new"}}, "seta x 1\r\nbind F3 say new\r\n"},
+            {"newAtTheEndLf", "seta x 1\n", {{"F3", "bind F3 say new"}}, "seta x 1\nbind F3 say new\n"},
+            {"newWithoutLastLineEnd",
+             "seta x 1\nseta y 2",
+             {{"F3", "bind F3 say new"}, {"F4", "bind F4 say 4"}},
+             "seta x 1\nseta y 2\nbind F3 say new\nbind F4 say 4"},
+            {"newAfterAnUnbind",
+             "bind F1 say a\nunbind F1\n",
+             {{"F1", "bind F1 say b"}},
+             "bind F1 say a\nunbind F1\nbind F1 say b\n"},
+            {"removedEverywhere",
+             "bind F1 say a\nseta x 1\nbind F1 say b // again\nbind F2 say c\n",
+             {{"f1", ""}},
+             "seta x 1\nbind F2 say c\n"},
+            {"removedFromSharedLines",
+             "bind a x; bind b y\nbind c z ;bind a w\necho 1;bind a v;echo 2\n",
+             {{"a", ""}},
+             " bind b y\nbind c z \necho 1;echo 2\n"},
+            {"removedLastLineWithoutLineEnd", "seta x 1\r\nbind F1 say a", {{"F1", ""}}, "seta x 1"},
+            {"removedLineOfSemicolons", "bind F1 a;;\nx\n", {{"F1", ""}}, "x\n"},
+            // A command cut at 1,023 bytes: the console runs the rest of the line as a command of its own.
+            {"cutCommandKeepsItsTail",
+             "bind F1 say " + std::string(1011, 'a') + "bquit\n",
+             {{"F1", "bind F1 say b"}},
+             "bind F1 say b\nquit\n"},
+            {"oneCharacterKeysApart",
+             "bind A say up\nbind a say low\n",
+             {{"a", "bind a say x"}},
+             "bind A say up\nbind a say x\n"},
+            {"unknownKeysStay",
+             "bind FOO say a\nbind F1 say b\n",
+             {{"F1", ""}, {"MOUSE9", "bind MOUSE9 x"}},
+             "bind FOO say a\nbind MOUSE9 x\n"},
+            {"semicolonKey", "bind \";\" say a\n", {{"SEMICOLON", "bind SEMICOLON say b"}}, "bind SEMICOLON say b\n"},
+            {"ourHeaderFreshened",
+             header,
+             {},
+             "// Description: Cfg file with text/radio binds for Soldier of Fortune 2\n// Created with: Brenvolt Beta "
+             "0.98\n"
+             "// Creation Date: 12-07-2026\n// Creation Time: 09:05:03\n// Info: Place this file in the program "
+             "files\\sof2\\base\\mp folder and in console type: 'exec new.cfg'\n//\n// Thanx for using my program,\n"
+             "// Tarvelin\n\nbind F1 say a\n"},
+            {"headerOfAnotherKind",
+             "// Description: mine\nbind F1 say a\n",
+             {},
+             "// Description: mine\nbind F1 say a\n"},
+            {"empty", "", {{"F1", "bind F1 say a"}}, "bind F1 say a\r\n"},
+        };
     for (const auto& [name, file, edits, expected] : cases) EXPECT_EQ(saved(file, edits), expected) << name;
 }
 
@@ -94,10 +131,42 @@ TEST(clsCfgDocument, leavesRefusedBindsAlone) {
 // the console runs every other command as before, in order and byte for byte, and the binds of keys nobody
 // changed stay as they were.
 TEST(clsCfgDocument, savedFilesRunAsTheScreenShows) {
-    const std::vector<std::string> pieces{
-        "bind ", "bind ", "bind ", "unbind ", "unbindall", "say ", "say_team ", "F1 ", "f1 ", "F2 ", "\"F 3\" ", "A ",
-        "a ", "FOO ", "MOUSE1 ", "\";\" ", "\"", ";", "//", "/*", "*/", " ", "\t", "\r\n", "\n", "\r", "^1", "hi",
-        "\xE9", "seta name x", "set m \"say a; vstr n\"", "vstr m", "exec x.cfg", "echo ", "\"\" ", std::string(700, 'w')};
+    const std::vector<std::string> pieces{"bind ",
+                                          "bind ",
+                                          "bind ",
+                                          "unbind ",
+                                          "unbindall",
+                                          "say ",
+                                          "say_team ",
+                                          "F1 ",
+                                          "f1 ",
+                                          "F2 ",
+                                          "\"F 3\" ",
+                                          "A ",
+                                          "a ",
+                                          "FOO ",
+                                          "MOUSE1 ",
+                                          "\";\" ",
+                                          "\"",
+                                          ";",
+                                          "//",
+                                          "/*",
+                                          "*/",
+                                          " ",
+                                          "\t",
+                                          "\r\n",
+                                          "\n",
+                                          "\r",
+                                          "^1",
+                                          "hi",
+                                          "\xE9",
+                                          "seta name x",
+                                          "set m \"say a; vstr n\"",
+                                          "vstr m",
+                                          "exec x.cfg",
+                                          "echo ",
+                                          "\"\" ",
+                                          std::string(700, 'w')};
     const std::vector<std::string> keys{"F1", "F2", "a", "A", "MOUSE1", "SEMICOLON", "KP_5"};
     const std::vector<std::string> bindings{"say ^1new", "\"+attack; +jump\"", "say_team x  y", "\"say a//b\""};
     const auto others = [](const clsCfgImport& read, std::string_view bytes) {
@@ -109,12 +178,15 @@ TEST(clsCfgDocument, savedFilesRunAsTheScreenShows) {
     const auto bindsOf = [](const clsCfgImport& read, std::string_view bytes, const std::string& key) {
         std::vector<std::string> texts;
         for (const clsCfgCommand& c : read.commands)
-            if (c.role == clsCommandRole::bind && c.key == key) texts.emplace_back(bytes.substr(c.span.begin, c.span.length));
+            if (c.role == clsCommandRole::bind && c.key == key)
+                texts.emplace_back(bytes.substr(c.span.begin, c.span.length));
         return texts;
     };
     for (unsigned seed = 1; seed <= 400; ++seed) {
         std::mt19937 rng(seed);
-        const auto pick = [&](const auto& from) { return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)]; };
+        const auto pick = [&](const auto& from) {
+            return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
+        };
         std::string file;
         for (int n = std::uniform_int_distribution<int>(1, 80)(rng); n > 0; --n) file += pick(pieces);
         const clsCfgDocument doc("my.cfg", file);
@@ -136,7 +208,8 @@ TEST(clsCfgDocument, savedFilesRunAsTheScreenShows) {
         ASSERT_EQ(got, expected) << "seed " << seed << "\n" << file << "\n----\n" << out;
         ASSERT_EQ(others(again, out), others(doc.read(), file)) << "seed " << seed << "\n" << file << "\n----\n" << out;
         for (const clsCfgBinding& b : doc.read().bindings) {
-            const auto now = std::find_if(wanted.begin(), wanted.end(), [&](const clsWantedBind& w) { return w.key == b.key; });
+            const auto now =
+                std::find_if(wanted.begin(), wanted.end(), [&](const clsWantedBind& w) { return w.key == b.key; });
             if (now == wanted.end() || clsCfgImport::bindingOf(now->line) != b.binding) continue;
             ASSERT_EQ(bindsOf(again, out, b.key), bindsOf(doc.read(), file, b.key)) << "seed " << seed << "\n" << file;
         }

@@ -1,5 +1,5 @@
-#include <iterator>
 #include <csignal>
+#include <iterator>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -19,7 +19,8 @@ TEST(clsCfgFile, contentsByteForByte) {
         "// Created with: Brenvolt Beta 0.98\r\n"
         "// Creation Date: 07-04-2003\r\n"
         "// Creation Time: 21:05:03\r\n"
-        "// Info: Place this file in the program files\\sof2\\base\\mp folder and in console type: 'exec mybinds.cfg'\r\n"
+        "// Info: Place this file in the program files\\sof2\\base\\mp folder and in console type: 'exec "
+        "mybinds.cfg'\r\n"
         "//\r\n"
         "// Thanx for using my program,\r\n"
         "// Tarvelin\r\n"
@@ -35,8 +36,9 @@ TEST(clsCfgFile, contentsByteForByte) {
     b.add_code("U", "a", "say", {"1"}, 1, "1", false);  // one piece left after undo: still written
     b.add_code("U", "b", "say", {"1"}, 1, "1", false);
     b.remove_bind_part("U");
-    EXPECT_EQ(clsCfgFile::contents(b, "mybinds.cfg", when),
-              header + "bind F1 say #n^1Hi \r\nbind R radio 1 1\r\nbind MOUSE1 say_team ^1go  ^2go\r\nbind U say ^1a\r\n");
+    EXPECT_EQ(
+        clsCfgFile::contents(b, "mybinds.cfg", when),
+        header + "bind F1 say #n^1Hi \r\nbind R radio 1 1\r\nbind MOUSE1 say_team ^1go  ^2go\r\nbind U say ^1a\r\n");
 }
 
 // The temporary file has a short name of its own, so the longest name the file system takes (255 bytes) saves.
@@ -71,7 +73,8 @@ TEST(clsCfgFileWrite, failuresChangeNothing) {
     };
     fails(dir.file("blocked"), "a.cfg", "Its folder cannot be made: a file named blocked is in the way.");
     fails(dir.path(), "folder.cfg", "A folder of that name is in the way.");
-    fails(dir.file("missing/OutputCfgFiles"), "a.cfg", "Its folder OutputCfgFiles could not be made: ");  // one level only
+    fails(dir.file("missing/OutputCfgFiles"), "a.cfg",
+          "Its folder OutputCfgFiles could not be made: ");                    // one level only
     fails(dir.path(), std::string(252, 'n') + ".cfg", "File name too long.");  // more than the file system takes
     rlimit before{};  // a full disk, simulated by a file size limit
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);

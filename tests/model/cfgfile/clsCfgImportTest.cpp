@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
-#include "model/console/clsConsoleLexer.h"
 #include "model/cfgfile/clsCfgImport.h"
+#include "model/console/clsConsoleLexer.h"
 #include "model/definitions/scratchFolder.h"
 
 namespace {
@@ -13,7 +13,8 @@ namespace {
 std::string described(const clsCfgImport& read) {
     std::string out;
     for (const clsCfgBinding& b : read.bindings)
-        out += b.bind.key + " " + std::string(kindText(b.bind.kind)) + " [" + b.bind.code + "] @" + std::to_string(b.bind.line) + "\n";
+        out += b.bind.key + " " + std::string(kindText(b.bind.kind)) + " [" + b.bind.code + "] @" +
+               std::to_string(b.bind.line) + "\n";
     for (const clsSkippedCommand& c : read.skipped) out += "skip @" + std::to_string(c.line) + ":" + c.text + "\n";
     return read.unbinds ? out + "unbinds " + std::to_string(read.unbinds) + "\n" : out;
 }
@@ -40,14 +41,18 @@ TEST(clsCfgImport, followsTheConsoleAndWritesEveryBindingBack) {
          "F4 say [d] @6\nunbinds 3\n"},
         {"emptyBindingUnbinds", "bind F1 say a\nbind F1 \"\"\nbind F2 say b\nbind F2 \" \"", "unbinds 2\n"},
         {"notBindsAreSkipped", "bind F1\nbind\nunbind\nunbind F1 F2\nseta name x\nbind \"\" say x",
-         "skip @1:bind F1\nskip @2:bind\nskip @3:unbind\nskip @4:unbind F1 F2\nskip @5:seta name x\nskip @6:bind \"\" say x\n"},
+         "skip @1:bind F1\nskip @2:bind\nskip @3:unbind\nskip @4:unbind F1 F2\nskip @5:seta name x\nskip @6:bind \"\" "
+         "say x\n"},
         {"lineEnds", "bind F1 say a\r\nx\r\n\r\nbind F2 say b\rbind F3 say c\nbind F4 say d",
          "F1 say [a] @1\nF2 say [b] @4\nF3 say [c] @5\nF4 say [d] @6\nskip @2:x\n"},
         // A quote left open stops at the line end; the next line's lone quote makes an empty word.
         {"quoteAcrossLineEnd", "bind F1 \"say hi\nbind F2 say b\"", "F1 say [hi] @1\nF2 radio: [say b ] @2\n"},
         // Past 1,023 bytes the console drops one byte and runs the tail as a command of its own.
         {"line1029", "bind F1 say " + a1011 + "b quit\n", "F1 say [" + a1011 + "] @1\nskip @1: quit\n"},
-        {"byteOrderMark", "\xEF\xBB\xBF" "bind F1 say hi", "F1 say [hi] @1\n"},
+        {"byteOrderMark",
+         "\xEF\xBB\xBF"
+         "bind F1 say hi",
+         "F1 say [hi] @1\n"},
         // Key names as the game reads them: one character is that byte, several letters match in any case.
         {"unknownKeysBindNothing", "bind \"F 1\" say hi\nbind FOO say x\nbind MOUSE9 +attack\nunbind FOO",
          "skip @1:bind \"F 1\" say hi\nskip @2:bind FOO say x\nskip @3:bind MOUSE9 +attack\nskip @4:unbind FOO\n"},
@@ -70,7 +75,8 @@ TEST(clsCfgImport, followsTheConsoleAndWritesEveryBindingBack) {
 }
 
 TEST(clsCfgImport, describesAChatBindByItsVisibleText) {
-    for (const auto& [code, description] : {std::pair{"^1h^4i", "hi"}, {"^^1a", "^a"}, {"a^", "a^"}, {"#n^7 go", "#n go"}}) {
+    for (const auto& [code, description] :
+         {std::pair{"^1h^4i", "hi"}, {"^^1a", "^a"}, {"a^", "a^"}, {"#n^7 go", "#n go"}}) {
         const clsCfgImport read = clsCfgImport::fromBytes(std::string("bind F1 say ") + code);
         ASSERT_EQ(read.bindings.size(), 1u);
         EXPECT_EQ(read.bindings[0].bind.description, description) << code;
@@ -86,10 +92,13 @@ TEST(clsCfgImport, refusesWhatIsNoReadableTextFile) {
     const bool root = geteuid() == 0;  // root reads it anyway
     using P = clsImportProblem;
     const std::vector<std::tuple<std::string, P, std::size_t>> cases{
-        {dir.file("missing.cfg"), P::missing, 0}, {dir.file("folder"), P::notAFile, 0}, {"/dev/zero", P::notAFile, 0},
+        {dir.file("missing.cfg"), P::missing, 0},
+        {dir.file("folder"), P::notAFile, 0},
+        {"/dev/zero", P::notAFile, 0},
         {locked, root ? P::none : P::unreadable, 0},
         {dir.write("nul.cfg", std::string("bind F1 say a\0b", 15)), P::binary, 15},
-        {dir.write("big.cfg", std::string(clsCfgImport::largestFile + 1, ' ')), P::tooLarge, clsCfgImport::largestFile + 1},
+        {dir.write("big.cfg", std::string(clsCfgImport::largestFile + 1, ' ')), P::tooLarge,
+         clsCfgImport::largestFile + 1},
         {dir.write("limit.cfg", std::string(clsCfgImport::largestFile, ' ')), P::none, clsCfgImport::largestFile},
     };
     for (const auto& [path, problem, size] : cases) {

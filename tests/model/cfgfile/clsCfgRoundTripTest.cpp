@@ -5,11 +5,11 @@
 #include <random>
 
 #include "model/binds/clsCfgBuilder.h"
-#include "model/console/clsConsoleLexer.h"
-#include "model/keys/clsGameKeys.h"
 #include "model/cfgfile/clsCfgFile.h"
 #include "model/cfgfile/clsCfgImport.h"
+#include "model/console/clsConsoleLexer.h"
 #include "model/definitions/scratchFolder.h"
+#include "model/keys/clsGameKeys.h"
 
 namespace {
 
@@ -18,8 +18,13 @@ namespace {
 const std::vector<std::string> keys{"F1", "F2", "MOUSE1", "a", "KP_ENTER", "F10", "/", "A"};
 const std::vector<std::string> colours{"1", "4", "a", "^"};
 const std::vector<std::string> osp{"#n", " $h ", "%\xE9", "\t", "x  y"};
-const std::vector<std::string> radios{"vsay_team sniper", "vsay_team medic; say_team need a medic",
-                                      "vsay_team  sniper", " ui_radio ", "say a//b", "caf\xC3\xA9 x", "x\ty"};
+const std::vector<std::string> radios{"vsay_team sniper",
+                                      "vsay_team medic; say_team need a medic",
+                                      "vsay_team  sniper",
+                                      " ui_radio ",
+                                      "say a//b",
+                                      "caf\xC3\xA9 x",
+                                      "x\ty"};
 const std::string typed = "abcXYZ019 !@$)(*&[{}]:?/\\|~+=-_.,<>'`  ";
 
 template <typename T> const T& pick(std::mt19937& rng, const std::vector<T>& from) {
@@ -82,10 +87,11 @@ std::map<std::string, std::string> bound(const clsCfgImport& read) {
 // For any file, after writing what was opened, exec of the new file binds every key to the binding that exec
 // of the original gave it; only binds the builder refuses (and reports) are missing.
 TEST(cfgRoundTrip, anyFileBindsTheSameAfterSaving) {
-    const std::vector<std::string> pieces{"bind ", "bind ", "bind ", "unbind ", "unbindall", "say ", "say_team ",
-                                          "F1 ", "f1 ", "F2 ", "\"F 3\" ", "MOUSE1 ", "A ", "a ", "FOO ", "\"", "\"", ";", "//", "/*",
-                                          "*/", " ", "  ", "\t", "\r\n", "\n", "\r", "^1", "hi", "x", "\xE9", "%",
-                                          "vsay_team ", "echo ", "\"\" "};
+    const std::vector<std::string> pieces{"bind ", "bind ", "bind ", "unbind ",  "unbindall",  "say ",  "say_team ",
+                                          "F1 ",   "f1 ",   "F2 ",   "\"F 3\" ", "MOUSE1 ",    "A ",    "a ",
+                                          "FOO ",  "\"",    "\"",    ";",        "//",         "/*",    "*/",
+                                          " ",     "  ",    "\t",    "\r\n",     "\n",         "\r",    "^1",
+                                          "hi",    "x",     "\xE9",  "%",        "vsay_team ", "echo ", "\"\" "};
     for (unsigned seed = 1; seed <= 500; ++seed) {
         std::mt19937 rng(seed);
         std::string file;

@@ -21,8 +21,8 @@ TEST(clsDraft, keepsTheBindsWithTheDefinitionFilesName) {
     struct row {
         std::string definitions, opened;
     };
-    for (const row& r : {row{"my;\"odd\" 100%\r\nfile.txt", "old.cfg"}, row{"%41.txt", "100%25;"},
-                         row{"binds;", "x%4"}, row{"%", ""}, row{"a%2", "%%41%"}}) {
+    for (const row& r : {row{"my;\"odd\" 100%\r\nfile.txt", "old.cfg"}, row{"%41.txt", "100%25;"}, row{"binds;", "x%4"},
+                         row{"%", ""}, row{"a%2", "%%41%"}}) {
         SCOPED_TRACE(r.definitions);
         drafted d;
         d.draft.setDefinitions(r.definitions);
@@ -84,10 +84,10 @@ TEST(clsDraft, goesWhenNothingIsLeftOrTheWorkIsSavedOrGivenUp) {
 TEST(clsDraft, listsTheDraftsNewestFirst) {
     scratchFolder dir;
     const auto at = fs::file_time_type::clock::now();
-    const std::pair<const char*, int> files[] = {
-        {"draft.cfg", -30},     {"draft-b.cfg", -10},  {"draft-a.cfg", -10},      {"draft-c.cfg", -20},
-        {"draft-.cfg", 0},      {"draft-c.opened", 0}, {"draft-c.cfg.lock", 0},   {"draft-d.cfg.tmp", 0},
-        {"mydraft-e.cfg", 0},   {"Draft-f.cfg", 0},    {".brenvolt-x.tmp", 0},    {"draft-g.CFG", 0}};
+    const std::pair<const char*, int> files[] = {{"draft.cfg", -30},      {"draft-b.cfg", -10},   {"draft-a.cfg", -10},
+                                                 {"draft-c.cfg", -20},    {"draft-.cfg", 0},      {"draft-c.opened", 0},
+                                                 {"draft-c.cfg.lock", 0}, {"draft-d.cfg.tmp", 0}, {"mydraft-e.cfg", 0},
+                                                 {"Draft-f.cfg", 0},      {".brenvolt-x.tmp", 0}, {"draft-g.CFG", 0}};
     for (const auto& [name, age] : files) fs::last_write_time(dir.write(name, "x"), at + std::chrono::seconds(age));
     fs::create_directories(dir.file("draft-h.cfg"));
     std::vector<std::string> names;

@@ -17,7 +17,8 @@ struct add {
 bool run(clsCfgBuilder& b, const add& a) {
     switch (a.what) {
         case add::text:
-            return b.add_code(a.key, a.piece, a.kind, a.colours, static_cast<std::int16_t>(a.colours.size()), "1", a.front);
+            return b.add_code(a.key, a.piece, a.kind, a.colours, static_cast<std::int16_t>(a.colours.size()), "1",
+                              a.front);
         case add::osp: return b.add_osp_code(a.key, a.piece, a.kind, a.front);
         default: return b.add_radio_code(a.key, a.piece, "Radio");
     }
@@ -27,7 +28,13 @@ bool run(clsCfgBuilder& b, const add& a) {
 // it shows, and then nothing changes. "bind F1 say " is 12 bytes, "bind F1 " 8.
 TEST(clsBindLine, theBuilderRefusesWhatTheConsoleWouldMisread) {
     const std::string a1009(1009, 'a'), a1010(1010, 'a');
-    struct row { const char* name; std::vector<add> before; add last; V verdict; std::string line; };
+    struct row {
+        const char* name;
+        std::vector<add> before;
+        add last;
+        V verdict;
+        std::string line;
+    };
     const std::vector<row> cases{
         {"chat at 1,023", {}, {add::text, a1009}, V::fine, "bind F1 say ^1" + a1009},
         {"chat at 1,024", {}, {add::text, a1010}, V::tooLong, ""},
@@ -36,11 +43,17 @@ TEST(clsBindLine, theBuilderRefusesWhatTheConsoleWouldMisread) {
         {"radio at 1,023", {}, {add::radio, std::string(1015, 'r')}, V::fine, "bind F1 " + std::string(1015, 'r')},
         {"radio at 1,024", {}, {add::radio, std::string(1016, 'r')}, V::tooLong, ""},
         {"quotes count", {}, {add::radio, "a;" + std::string(1012, 'r')}, V::tooLong, ""},
-        {"quoted radio", {{add::text, "hi"}}, {add::radio, "vsay_team medic; say_team need a medic"}, V::fine,
+        {"quoted radio",
+         {{add::text, "hi"}},
+         {add::radio, "vsay_team medic; say_team need a medic"},
+         V::fine,
          "bind F1 \"vsay_team medic; say_team need a medic\""},
         {"radio comment quoted", {}, {add::radio, "say a//b"}, V::fine, "bind F1 \"say a//b\""},
         {"radio block comment quoted", {}, {add::radio, "say a /* b"}, V::fine, "bind F1 \"say a /* b\""},
-        {"radio blanks kept in quotes", {}, {add::radio, " vsay_team  sniper\t"}, V::fine,
+        {"radio blanks kept in quotes",
+         {},
+         {add::radio, " vsay_team  sniper\t"},
+         V::fine,
          "bind F1 \" vsay_team  sniper\t\""},
         {"radio open quote", {}, {add::radio, "say \"a"}, V::quote, ""},
         {"radio without a word", {{add::radio, "ui_radio"}}, {add::radio, " /* */"}, V::noCommand, "bind F1 ui_radio"},
@@ -54,7 +67,10 @@ TEST(clsBindLine, theBuilderRefusesWhatTheConsoleWouldMisread) {
         {"chat token quoted", {}, {add::osp, "\"a;b\""}, V::quote, ""},
         {"chat after a radio ;", {{add::radio, "a; b"}}, {add::text, "hi"}, V::endsCommand, "bind F1 \"a; b\""},
         {"unknown key", {}, {add::osp, "$H", {}, false, "say", "F9"}, V::noSuchKey, ""},
-        {"token as a radio command", {{add::radio, "a"}}, {add::osp, "\"", {}, false, "radio:"}, V::notAPiece,
+        {"token as a radio command",
+         {{add::radio, "a"}},
+         {add::osp, "\"", {}, false, "radio:"},
+         V::notAPiece,
          "bind F1 a"},
     };
     for (const row& c : cases) {

@@ -12,7 +12,8 @@ using listed = std::vector<std::string>;  // "name=path"
 TEST(clsDefinitionList, listsEachNameOnceFromTheFirstFolderHoldingIt) {
     const std::pair<folders, listed> cases[] = {
         {{{"/u", {}}, {"/s", {"SoF2 default.txt"}}}, {"SoF2 default.txt=/s/SoF2 default.txt"}},
-        {{{"/u", {"keys.txt", "a"}}, {"/s", {"Keys.txt", "a"}}}, {"keys.txt=/u/keys.txt", "a=/u/a", "Keys.txt=/s/Keys.txt"}},
+        {{{"/u", {"keys.txt", "a"}}, {"/s", {"Keys.txt", "a"}}},
+         {"keys.txt=/u/keys.txt", "a=/u/a", "Keys.txt=/s/Keys.txt"}},
     };
     for (const auto& [in, want] : cases) {
         listed got;
@@ -29,7 +30,9 @@ TEST(clsDefinitionList, noFilesHintNamesTheFolders) {
     EXPECT_EQ(one.find("belong in"), std::string::npos);
     const std::string two = clsDefinitionList::noFilesHint({"/home/u/InputFiles", "/usr/share/brenvolt/InputFiles"});
     EXPECT_NE(two.find("into the folder:\n/home/u/InputFiles\n\nThe files that come with the program belong in:\n"
-                       "/usr/share/brenvolt/InputFiles\n"), std::string::npos) << two;
+                       "/usr/share/brenvolt/InputFiles\n"),
+              std::string::npos)
+        << two;
 }
 
 }  // namespace

@@ -16,7 +16,10 @@ items readFile(const std::string& bytes) {
     clsFileReader reader;
     EXPECT_TRUE(reader.openfile(dir.write("d.txt", bytes)));
     items got;
-    while (reader.has_more()) { const auto it = reader.getItem(); got.push_back({it->kind, it->Description, it->value}); }
+    while (reader.has_more()) {
+        const auto it = reader.getItem();
+        got.push_back({it->kind, it->Description, it->value});
+    }
     return got;
 }
 
@@ -30,8 +33,10 @@ TEST(clsFileReader, oneLineEach) {
         {"color:Monkey:<>6", {"key:", "r:Monkey:<>6", "r:Monkey:<>6"}},
         {"radio:use osp:x<>y", {"osp:", "o:use osp:x", "y"}},
         {"<>color:Red", none},  // a separator in front of the token's cut yields nothing
-        {"<>osp:x key:y", none}, {"color:Green", none},  // a colour without its code
-        {"Key:F1", none}, {"COLOR:Red<>1", none},  // tokens are case-sensitive
+        {"<>osp:x key:y", none},
+        {"color:Green", none},  // a colour without its code
+        {"Key:F1", none},
+        {"COLOR:Red<>1", none},  // tokens are case-sensitive
     };
     for (const auto& [line, expected] : cases) EXPECT_EQ(readFile(line + "\r\n"), items{expected}) << line;
 }
@@ -40,16 +45,27 @@ TEST(clsFileReader, linesAndBytes) {
     const std::vector<std::pair<std::string, items>> cases{
         {"", {}},
         {"key:A\r\nrest\r\n\r\n", {{"key:", "A", "A"}, none}},  // unusable lines are skipped within one getItem
-        {"\xEF\xBB\xBF" "color:Red<>1\r\n", {{"color:", "Red", "1"}}},
+        {"\xEF\xBB\xBF"
+         "color:Red<>1\r\n",
+         {{"color:", "Red", "1"}}},
         {"key:A\rB\r\r\n", {{"key:", "A\rB\r", "A\rB\r"}}},
         {std::string("color:R\0d<>\0\r\n", 14), {{"color:", std::string("R\0d", 3), std::string("\0", 1)}}},
-        {"color:R\xE9" "d<>\xFF\xFE\r\nkey:\xC3\r\n", {{"color:", "R\xE9" "d", "\xFF\xFE"}, {"key:", "\xC3", "\xC3"}}},
+        {"color:R\xE9"
+         "d<>\xFF\xFE\r\nkey:\xC3\r\n",
+         {{"color:",
+           "R\xE9"
+           "d",
+           "\xFF\xFE"},
+          {"key:", "\xC3", "\xC3"}}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(readFile(cases[i].first), cases[i].second) << "row " << i;
     clsFileReader reader;  // every item knows its line, also after skipped and CR LF lines
     reader.openbuffer("\xEF\xBB\xBFnote\r\nkey:A\r\n\r\nb\nkey:B\r\nx");
     std::vector<std::pair<std::size_t, std::string>> lines;
-    while (reader.has_more()) { reader.getItem(); lines.emplace_back(reader.line_number(), reader.line_text()); }
+    while (reader.has_more()) {
+        reader.getItem();
+        lines.emplace_back(reader.line_number(), reader.line_text());
+    }
     EXPECT_EQ(lines, (std::vector<std::pair<std::size_t, std::string>>{{2, "key:A"}, {5, "key:B"}, {6, "x"}}));
 }
 

@@ -22,8 +22,11 @@ TEST(clsGroup, searchesAnswerItemsOrMarkers) {
     EXPECT_EQ(g.find_by_description("x").kind, "");  // an empty group answers an item outside it
     for (auto [d, v] : {std::pair{"A", "1"}, {"B", "2"}, {"C", "3"}, {"A", "4"}}) g.ADD(item(d, v));
     // The first of two; the end marker for none; the start marker for an empty text; case counts.
-    for (auto [byValue, text, expected] : {std::tuple{false, "A", "color:|A|1"}, {true, "4", "color:|A|4"},
-                                           {false, "Z", "END||"}, {true, "", "START||"}, {false, "b", "END||"}}) {
+    for (auto [byValue, text, expected] : {std::tuple{false, "A", "color:|A|1"},
+                                           {true, "4", "color:|A|4"},
+                                           {false, "Z", "END||"},
+                                           {true, "", "START||"},
+                                           {false, "b", "END||"}}) {
         const clsItem& f = byValue ? g.find_by_value(text) : g.find_by_description(text);
         EXPECT_EQ(f.kind + "|" + f.Description + "|" + f.value, expected) << text;
     }

@@ -7,10 +7,14 @@
 // A fresh temporary folder, removed with its contents when the test ends.
 class scratchFolder {
 public:
-    scratchFolder() : path_(std::filesystem::temp_directory_path() / ("brenvolt-test-" + std::to_string(std::random_device{}()))) {
+    scratchFolder()
+        : path_(std::filesystem::temp_directory_path() / ("brenvolt-test-" + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(path_);
     }
-    ~scratchFolder() { std::error_code ec; std::filesystem::remove_all(path_, ec); }
+    ~scratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
     std::string path() const { return path_.string(); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     std::string write(const std::string& name, const std::string& bytes) const {
@@ -21,6 +25,7 @@ public:
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+
 private:
     std::filesystem::path path_;
 };

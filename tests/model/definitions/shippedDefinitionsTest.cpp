@@ -29,11 +29,13 @@ std::vector<std::string> shippedEntries(const char* kind) {
 // console key '`' (the game opens its console with it and never runs its bind).
 std::multiset<std::string> gameKeys() {
     std::multiset<std::string> keys = {
-        "TAB", "ENTER", "ESCAPE", "SPACE", "BACKSPACE", "CAPSLOCK", "UPARROW", "DOWNARROW", "LEFTARROW", "RIGHTARROW",
-        "ALT", "CTRL", "SHIFT", "INS", "DEL", "HOME", "END", "PGUP", "PGDN", "PAUSE", "SEMICOLON",
-        "KP_HOME", "KP_UPARROW", "KP_PGUP", "KP_LEFTARROW", "KP_5", "KP_RIGHTARROW", "KP_END", "KP_DOWNARROW",
-        "KP_PGDN", "KP_ENTER", "KP_INS", "KP_DEL", "KP_SLASH", "KP_MINUS", "KP_PLUS", "KP_NUMLOCK", "KP_STAR",
-        "KP_EQUALS", "MOUSE1", "MOUSE2", "MOUSE3", "MOUSE4", "MOUSE5", "MWHEELUP", "MWHEELDOWN"};
+        "TAB",          "ENTER",      "ESCAPE",     "SPACE",        "BACKSPACE", "CAPSLOCK",      "UPARROW",
+        "DOWNARROW",    "LEFTARROW",  "RIGHTARROW", "ALT",          "CTRL",      "SHIFT",         "INS",
+        "DEL",          "HOME",       "END",        "PGUP",         "PGDN",      "PAUSE",         "SEMICOLON",
+        "KP_HOME",      "KP_UPARROW", "KP_PGUP",    "KP_LEFTARROW", "KP_5",      "KP_RIGHTARROW", "KP_END",
+        "KP_DOWNARROW", "KP_PGDN",    "KP_ENTER",   "KP_INS",       "KP_DEL",    "KP_SLASH",      "KP_MINUS",
+        "KP_PLUS",      "KP_NUMLOCK", "KP_STAR",    "KP_EQUALS",    "MOUSE1",    "MOUSE2",        "MOUSE3",
+        "MOUSE4",       "MOUSE5",     "MWHEELUP",   "MWHEELDOWN"};
     for (int f = 1; f <= 12; ++f) keys.insert("F" + std::to_string(f));
     for (char c : std::string("abcdefghijklmnopqrstuvwxyz0123456789-=[]\\',./")) keys.insert(std::string(1, c));
     return keys;
@@ -44,10 +46,19 @@ std::multiset<std::string> gameKeys() {
 // not know is silently dropped, so the shipped file offers these and no others.
 const std::set<std::string> gameRadioCommands = {
     "ui_radio",
-    "vsay_team affirmative", "vsay_team negative", "vsay_team clear",     "vsay_team cover_me",
-    "vsay_team got_him",     "vsay_team hold_position", "vsay_team man_down", "vsay_team need_backup",
+    "vsay_team affirmative",
+    "vsay_team negative",
+    "vsay_team clear",
+    "vsay_team cover_me",
+    "vsay_team got_him",
+    "vsay_team hold_position",
+    "vsay_team man_down",
+    "vsay_team need_backup",
     "vsay_team take_cover",
-    "vsay_team sniper",      "vsay_team grenade", "vsay_team check_fire", "vsay_team fire_hole",
+    "vsay_team sniper",
+    "vsay_team grenade",
+    "vsay_team check_fire",
+    "vsay_team fire_hole",
     "vsay_team got_it",
 };
 

@@ -13,8 +13,10 @@ TEST(clsHelpText, paragraphsAreSingleLinesJoinedAtTheRightDistance) {
     const std::tuple<const char*, const char*, const char*, const char*> joins[] = {
         {"Not everything you would want", "", "\r\n", "In team games"},  // pieces 6 and 7
         {"In team games", "", "\r\n\r\n", "Of course you can open"},
-        {"In the main screen", "which means that not all servers support it! ", "\r\n\r\n", "You can add as many"},  // 11
-        {"You can add as many", "then I doubt that you'll get a lot of kills!", "\r\n\r\n", "--------------  Editing"},  // 12
+        {"In the main screen", "which means that not all servers support it! ", "\r\n\r\n",
+         "You can add as many"},  // 11
+        {"You can add as many", "then I doubt that you'll get a lot of kills!", "\r\n\r\n",
+         "--------------  Editing"},                                         // 12
         {"It is also possible", "", "\r\n\r\n", "If you think you won't"}};  // piece 14
     for (const auto& [start, end, gap, next] : joins) {
         const std::size_t a = text.find(std::string("\r\n") + start);
@@ -24,6 +26,7 @@ TEST(clsHelpText, paragraphsAreSingleLinesJoinedAtTheRightDistance) {
         EXPECT_EQ(text.substr(e, std::strlen(gap) + std::strlen(next)), std::string(gap) + next) << start;
     }
     EXPECT_NE(text.find("\r\nIt is also possible to add your own preferences to this program. In the folder "
-                        "C:\\Tools\\Binds\\InputFiles these files can be found. Just open them in textpad to see how it works. \r\n"),
+                        "C:\\Tools\\Binds\\InputFiles these files can be found. Just open them in textpad to see how "
+                        "it works. \r\n"),
               std::string::npos);
 }

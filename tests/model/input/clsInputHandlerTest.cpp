@@ -14,17 +14,28 @@ TEST(clsInputHandler, typedCharacters) {
         EXPECT_EQ(handler.filterFileName(static_cast<std::int16_t>(c)), alnum || c == 8 ? c : 0) << "code " << c;
     }
     // ";" and the comment starters "//" and "/*" are refused by their neighbours.
-    for (auto [c, before, after, fits] :
-         {std::tuple{'/', "a", "b", true}, {'/', "a/", "", false}, {'/', "a", "/b", false}, {'/', "a", "*b", false},
-          {'*', "a/", "", false}, {'*', "a", "/", true}, {';', "", "", false}, {'\b', "//", "*", true}})
+    for (auto [c, before, after, fits] : {std::tuple{'/', "a", "b", true},
+                                          {'/', "a/", "", false},
+                                          {'/', "a", "/b", false},
+                                          {'/', "a", "*b", false},
+                                          {'*', "a/", "", false},
+                                          {'*', "a", "/", true},
+                                          {';', "", "", false},
+                                          {'\b', "//", "*", true}})
         EXPECT_EQ(handler.chatCharFits(c, before, after), fits) << c << " between " << before << " and " << after;
 }
 
 TEST(clsInputHandler, pastedText) {
-    struct row { std::string in, chat, fileName; };
-    for (const row& r : std::vector<row>{{"a^1b\"c#d%e", "abcde", "a1bcde"}, {"^1red ^^2x^", "red x", "1red2x"}, {"say x; quit", "say x quit", "sayxquit"},
-                                         {"a//b", "a/b", "ab"}, {"a/*b*/", "a/b*/", "ab"},
-                                         {"line\r\nnext\t\b", "linenext", "linenext"}, {"caf\xC3\xA9", "caf", "caf"},
+    struct row {
+        std::string in, chat, fileName;
+    };
+    for (const row& r : std::vector<row>{{"a^1b\"c#d%e", "abcde", "a1bcde"},
+                                         {"^1red ^^2x^", "red x", "1red2x"},
+                                         {"say x; quit", "say x quit", "sayxquit"},
+                                         {"a//b", "a/b", "ab"},
+                                         {"a/*b*/", "a/b*/", "ab"},
+                                         {"line\r\nnext\t\b", "linenext", "linenext"},
+                                         {"caf\xC3\xA9", "caf", "caf"},
                                          {"my.file-name 2", "my.file-name 2", "myfilename2"}}) {
         EXPECT_EQ(handler.cleanChatText(r.in), r.chat) << r.in;
         EXPECT_EQ(handler.cleanFileName(r.in), r.fileName) << r.in;
@@ -35,11 +46,14 @@ TEST(clsInputHandler, pastedText) {
 // (each once, control characters by name).
 TEST(clsInputHandler, refusalLine) {
     EXPECT_EQ(clsInputHandler::refusalLine(U""), "");
-    EXPECT_EQ(clsInputHandler::refusalLine(U";\r\n;\t\x01\"\u00e9\u20ac*/"),
-              "; removed: the console would run the rest as a command \u00b7 line break tab control character removed: a chat "
-              "line is one line \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 \u00e9 \u20ac "
-              "removed: the game shows only plain letters, digits and punctuation \u00b7 * / removed: // and /* start a "
-              "console comment, which would lose the rest");
-    EXPECT_EQ(clsInputHandler::refusalLine(U"^1;^^"), "^1 ^ removed: colours come from the pattern lists \u00b7 ; removed: "
-                                                      "the console would run the rest as a command");
+    EXPECT_EQ(
+        clsInputHandler::refusalLine(U";\r\n;\t\x01\"\u00e9\u20ac*/"),
+        "; removed: the console would run the rest as a command \u00b7 line break tab control character removed: a "
+        "chat "
+        "line is one line \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 \u00e9 \u20ac "
+        "removed: the game shows only plain letters, digits and punctuation \u00b7 * / removed: // and /* start a "
+        "console comment, which would lose the rest");
+    EXPECT_EQ(clsInputHandler::refusalLine(U"^1;^^"),
+              "^1 ^ removed: colours come from the pattern lists \u00b7 ; removed: "
+              "the console would run the rest as a command");
 }

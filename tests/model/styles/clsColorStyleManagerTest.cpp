@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/recordingList.h"
 #include "model/styles/clsColorStyleManager.h"
+#include "support/recordingList.h"
 
 namespace {
 

@@ -19,7 +19,8 @@ TEST(frmConstructPreview, followsAddUndoAndOspWithItsMeterAndWarnsOverTheLimit) 
     s.run("cmdTextUndo");
     s.addText(QString(148, QLatin1Char('a')));  // one over
     // "bind F2 say_team " and the 150 bytes of the bind: 167 of the 1,023 the game reads of a line
-    EXPECT_TRUE(meter() == QStringLiteral("150 / 149 \u2013 the game cuts the rest \u00b7 line 167 / 1,023")) << meter().toStdString();
+    EXPECT_TRUE(meter() == QStringLiteral("150 / 149 \u2013 the game cuts the rest \u00b7 line 167 / 1,023"))
+        << meter().toStdString();
     EXPECT_TRUE(orange()) << meter().toStdString();
     s.run("cmdTextUndo");
     EXPECT_EQ(meter(), "0 / 149");

@@ -41,11 +41,13 @@ TEST_P(frmConstructStates, showAndEnableExactlyTheirControlsAtTheirHeight) {
     EXPECT_EQ(s.form->centralWidget()->height(), twips(c.windowTwips - 780));
     EXPECT_EQ(s.form->height(), s.form->menuBar()->height() + s.form->centralWidget()->height());
     EXPECT_EQ(s.asked(), c.asked);
-    EXPECT_EQ(s.ctx.builder.get_bindKind("F1") + "|" + s.ctx.builder.get_bindKind("F2"), c.f1 + std::string("|") + c.f2);
+    EXPECT_EQ(s.ctx.builder.get_bindKind("F1") + "|" + s.ctx.builder.get_bindKind("F2"),
+              c.f1 + std::string("|") + c.f2);
     EXPECT_EQ(s.fake.exit.ends, c.ends);
     EXPECT_EQ(s.fake.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"], c.ends ? "Dracula" : "");
     const std::string shown = s.get<QComboBox>("cboKeys")->currentText().toStdString();
-    EXPECT_EQ(s.text("txtKind").toStdString(), shown.empty() ? "" : s.ctx.builder.get_bindKind(shown));  // of the key shown
+    EXPECT_EQ(s.text("txtKind").toStdString(),
+              shown.empty() ? "" : s.ctx.builder.get_bindKind(shown));  // of the key shown
     EXPECT_EQ(s.text("txtDesc").toStdString(), shown.empty() ? "" : s.ctx.builder.get_binddesc(shown));
 }
 
@@ -58,7 +60,8 @@ const char* const clear = "Clear?: Are you sure you want to CLEAR button: 'F1' o
 const char* const clearF2 = "Clear?: Are you sure you want to CLEAR button: 'F2' of any binds? [Yes No*]\n";
 const char* const cancel = "Cancel?: Are you sure you don't want a bind for key: F1 [Yes No*]\n";
 const char* const reset = "RESET?: Are you sure you want to DELETE all made binds? [Yes No*]\n";
-const char* const tooLong = "Bind Too Long: This radio command would make the bind longer than the 1,023 characters "
+const char* const tooLong =
+    "Bind Too Long: This radio command would make the bind longer than the 1,023 characters "
     "the game reads of a line, and the game would run the rest as a command. Pick another radio command, or shorten "
     "this one in the definition file. (!) [OK]\n";
 const char* const exitQ = "Exit?: Are you sure you want to exit? Any unsaved information will be lost! (!) [Yes No*]\n";
@@ -66,8 +69,7 @@ const char* const exitQ = "Exit?: Are you sure you want to exit? Any unsaved inf
 INSTANTIATE_TEST_SUITE_P(
     moves, frmConstructStates,
     testing::Values(
-        stateCase{"firstDisplay", "", "KKKK--", keys},
-        stateCase{"typeThenKey", "optTeamBind Keys:F2", "KKKK+-", keys},
+        stateCase{"firstDisplay", "", "KKKK--", keys}, stateCase{"typeThenKey", "optTeamBind Keys:F2", "KKKK+-", keys},
         stateCase{"buildingText", sayF1, "kkkko-T", text},
         stateCase{"radioAddWithNothingPicked", radioF1 + "cmdRadioAdd", "kkkko-R", radio},
         stateCase{"radioAdd", radioF1 + "Radio:Sniper cmdRadioAdd", "KKKK++", keys, "", "radio:"},

@@ -4,14 +4,15 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include "support/uiSteps.h"
 #include "ui/construction/frmConstruct.h"
 #include "ui/styles/windowTestContext.h"
-#include "support/uiSteps.h"
 
 inline const std::string constructDefinitions =
     "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_enter\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
     "radio:Sniper<>vsay_team sniper\r\nosp:Health<>#h\r\ncolor:Slash<>/\r\ncolor:Nine<>9\r\ncolor:Twelve<>12\r\n"
-    "radio:TooLong<>" + std::string(1016, 'r') + "\r\n";
+    "radio:TooLong<>" +
+    std::string(1016, 'r') + "\r\n";
 inline const char* const notBound = "This key is not bound yet...";
 inline const std::string sayF1 = "Keys:F1 optPublicBind cmdContinue ", radioF1 = "Keys:F1 optRadio cmdContinue ";
 
@@ -60,10 +61,14 @@ struct constructScreen {
             } else if (step == "close") {
                 form->close();
             } else {
-                step.startsWith("mnu") ? get<QAction>(name.c_str())->trigger() : get<QAbstractButton>(name.c_str())->click();
+                step.startsWith("mnu") ? get<QAction>(name.c_str())->trigger()
+                                       : get<QAbstractButton>(name.c_str())->click();
             }
         }
     }
-    void addText(const QString& text) { get<QLineEdit>("txtText")->setText(text); run("cmdTextAdd"); }
+    void addText(const QString& text) {
+        get<QLineEdit>("txtText")->setText(text);
+        run("cmdTextAdd");
+    }
     std::string asked() const { return fake.messages.asked(); }
 };

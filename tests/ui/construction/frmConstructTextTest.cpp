@@ -10,20 +10,29 @@ namespace {
 TEST(frmConstructText, refusesAPieceWithTheReasonAndKeepsTheText) {
     const auto missing = [](const char* what) { return "Missing Information: " + std::string(what) + " (!) [OK]\n"; };
     const std::string noText = missing("You have to fill in some text to be added to the bind!");
-    const std::string tooLong = "Bind Too Long: This bind would be longer than the 1,023 characters the game reads of a "
+    const std::string tooLong =
+        "Bind Too Long: This bind would be longer than the 1,023 characters the game reads of a "
         "line, and the game would run the rest as a command. The chat shows only 149 characters anyway: shorten the "
         "text or add it to another key. (!) [OK]\n";
-    const std::string comment = "Piece Not Added: Next to what this bind already holds, this piece would make // or /*, "
+    const std::string comment =
+        "Piece Not Added: Next to what this bind already holds, this piece would make // or /*, "
         "which the game reads as the start of a comment: the rest of the bind would be lost. Put a space or another "
         "character between them, or add the piece at the other end of the bind. (!) [OK]\n";
-    for (const auto& [steps, text, message, output] : std::vector<std::tuple<const char*, QString, std::string, const char*>>{
-             {"Colors:2", "", noText, ""}, {"Colors:2 Color0:Red Color1:Blue Switch:1", "   ", noText, ""},
-             {"Colors:2", "hi", missing("You have to fill in how many characters the pattern will be until the color "
-                                        "changes again!"), ""},
-             {"Colors:2 Color0:Red Switch:4", "hi", missing("Oops! You forgot to fill in one or more colors!\r\nIf you "
-                                                            "want to use less colors then change the amount of colors in pattern!"), ""},
-             {"Colors:1 Switch:1 Color0:Red +hi", QString(1006, 'a'), tooLong, "^1hi"},  // "bind F1 say ^1hi^1aaa..." 1,024 bytes
-             {"Colors:1 Switch:1 Color0:Slash", "/x", comment, ""}}) {                    // "^//x"
+    for (const auto& [steps, text, message, output] :
+         std::vector<std::tuple<const char*, QString, std::string, const char*>>{
+             {"Colors:2", "", noText, ""},
+             {"Colors:2 Color0:Red Color1:Blue Switch:1", "   ", noText, ""},
+             {"Colors:2", "hi",
+              missing("You have to fill in how many characters the pattern will be until the color "
+                      "changes again!"),
+              ""},
+             {"Colors:2 Color0:Red Switch:4", "hi",
+              missing("Oops! You forgot to fill in one or more colors!\r\nIf you "
+                      "want to use less colors then change the amount of colors in pattern!"),
+              ""},
+             {"Colors:1 Switch:1 Color0:Red +hi", QString(1006, 'a'), tooLong,
+              "^1hi"},                                                  // "bind F1 say ^1hi^1aaa..." 1,024 bytes
+             {"Colors:1 Switch:1 Color0:Slash", "/x", comment, ""}}) {  // "^//x"
         SCOPED_TRACE(steps);
         constructScreen s;
         s.run(sayF1 + steps);
@@ -70,16 +79,23 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
     const std::string comment = " removed: // and /* start a console comment, which would lose the rest";
     const std::string command = "; removed: the console would run the rest as a command";
     // Pasted or typed; before; input; after; the beeps (for a paste only whether it beeped counts); the line.
-    for (const auto& [paste, before, input, after, beeps, line] : std::vector<std::tuple<bool, const char*, const char*,
-             const char*, int, std::string>>{
-             {false, "a", "^\"#%b", "ab", 4, ""}, {false, "say", ";", "say", 1, command},
-             {false, "http:", "//", "http:/", 1, "/" + comment}, {false, "a", "/*", "a/", 1, "*" + comment},
-             {false, "", "a/b*c\xc3\xa9", "a/b*c", 1, "\xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
-             {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"}, {false, "abc", "\r\b", "ab", 1, ""},
+    for (const auto& [paste, before, input, after, beeps, line] :
+         std::vector<std::tuple<bool, const char*, const char*, const char*, int, std::string>>{
+             {false, "a", "^\"#%b", "ab", 4, ""},
+             {false, "say", ";", "say", 1, command},
+             {false, "http:", "//", "http:/", 1, "/" + comment},
+             {false, "a", "/*", "a/", 1, "*" + comment},
+             {false, "", "a/b*c\xc3\xa9", "a/b*c", 1,
+              "\xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
+             {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"},
+             {false, "abc", "\r\b", "ab", 1, ""},
              {false, "abc", "\x01\x7f", "bc", 0, ""},  // Home, then Delete as X11 sends it (text "\x7f")
              {true, "", ";;;say \"hi\" ^7// /*x*/", "say hi / /x*/", 1,
-              command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^7 removed: colours come "
-              "from the pattern lists \u00b7 / *" + comment},
+              command +
+                  " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^7 removed: colours "
+                  "come "
+                  "from the pattern lists \u00b7 / *" +
+                  comment},
              {true, "a/", "/b", "a/b", 1, "/" + comment}}) {
         SCOPED_TRACE(input);
         constructScreen s;
@@ -93,7 +109,7 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
                             : ch == '\b'   ? +Qt::Key_Backspace
                             : ch == '\x7f' ? +Qt::Key_Delete
                             : ch == '\x01' ? +Qt::Key_Home
-                                            : ch.toUpper().unicode();
+                                           : ch.toUpper().unicode();
             QTest::sendKeyEvent(QTest::Click, t, Qt::Key(ch.unicode() < 128 ? key : Qt::Key_unknown),
                                 ch == '\x01' ? QString() : QString(ch), {});
         }
@@ -110,9 +126,12 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
 // After Add (done or refused), Undo and Add OSP the cursor is back in the text line, whichever button had it;
 // Done and Cancel (by button or Escape) leave the key list with the focus, where the next bind starts.
 TEST(frmConstructText, theFocusGoesWhereTheNextStepStarts) {
-    for (const auto& [steps, focus] : {std::pair{"enter@cmdTextAdd", "txtText"}, {"+ enter@cmdTextAdd", "txtText"},
-                                       {"enter@cmdTextUndo", "txtText"}, {"enter@cmdTextOsp", "txtText"},
-                                       {"enter@cmdTextDone", "cboKeys"}, {"yes enter@cmdTextCancel", "cboKeys"},
+    for (const auto& [steps, focus] : {std::pair{"enter@cmdTextAdd", "txtText"},
+                                       {"+ enter@cmdTextAdd", "txtText"},
+                                       {"enter@cmdTextUndo", "txtText"},
+                                       {"enter@cmdTextOsp", "txtText"},
+                                       {"enter@cmdTextDone", "cboKeys"},
+                                       {"yes enter@cmdTextCancel", "cboKeys"},
                                        {"yes esc", "cboKeys"}}) {
         SCOPED_TRACE(steps);
         constructScreen s;
@@ -131,8 +150,11 @@ TEST(frmConstructText, colourListsShowTheGameColourOfEachEntry) {
     constructScreen s;
     s.run(sayF1 + "Colors:8");
     QComboBox* list = s.get<QComboBox>("cboColor7");  // the last row, filled like the first
-    for (const auto& [name, colour] : {std::pair{"Red", QColor(255, 0, 0)}, {"Blue", QColor(0, 0, 255)},
-                                       {"Nine", QColor(255, 0, 0)}, {"Slash", QColor()}, {"Twelve", QColor()}}) {
+    for (const auto& [name, colour] : {std::pair{"Red", QColor(255, 0, 0)},
+                                       {"Blue", QColor(0, 0, 255)},
+                                       {"Nine", QColor(255, 0, 0)},
+                                       {"Slash", QColor()},
+                                       {"Twelve", QColor()}}) {
         const QIcon icon = list->itemIcon(list->findText(name));
         EXPECT_EQ(icon.isNull(), !colour.isValid()) << name;
         EXPECT_EQ(icon.isNull() ? colour : icon.pixmap(12, 12).toImage().pixelColor(6, 6), colour) << name;

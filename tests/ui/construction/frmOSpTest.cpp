@@ -11,9 +11,10 @@
 // any other way out changes nothing.
 TEST(frmOSp, listsTheTokensSortedAndOnlyOkAfterAPickAddsOne) {
     enum endBy { ok, cancel, escape, escapeInTheList, okWithoutPick, closeBox };
-    const std::tuple<const char*, endBy, int, const char*> cases[] = {{"True", ok, 1, "$m[x]"}, {"False", ok, 2, "[x]$m"},
-        {"True", cancel, 1, "[x]"}, {"True", escape, 1, "[x]"}, {"True", escapeInTheList, 1, "[x]"},
-        {"False", okWithoutPick, -1, "[x]"}, {"True", closeBox, 1, "[x]"}};
+    const std::tuple<const char*, endBy, int, const char*> cases[] = {
+        {"True", ok, 1, "$m[x]"},    {"False", ok, 2, "[x]$m"},           {"True", cancel, 1, "[x]"},
+        {"True", escape, 1, "[x]"},  {"True", escapeInTheList, 1, "[x]"}, {"False", okWithoutPick, -1, "[x]"},
+        {"True", closeBox, 1, "[x]"}};
     for (const auto& [front, end, pick, expected] : cases) {
         SCOPED_TRACE(end);
         windowTestContext t("key:F1\r\nosp:Mike<>$m\r\nosp:Zulu<>$z\r\nosp:alpha<>$a\r\nosp:Mike<>$2\r\n");
@@ -30,7 +31,8 @@ TEST(frmOSp, listsTheTokensSortedAndOnlyOkAfterAPickAddsOne) {
         if (pick >= 0) pickEntry(cbo, pick);
         if (end == ok || end == okWithoutPick || end == cancel)
             control<QPushButton>(&dlg, end == cancel ? "cmdCancel" : "cmdOk")->click();
-        if (end == escape || end == escapeInTheList) QTest::keyClick(end == escape ? (QWidget*)&dlg : cbo, Qt::Key_Escape);
+        if (end == escape || end == escapeInTheList)
+            QTest::keyClick(end == escape ? (QWidget*)&dlg : cbo, Qt::Key_Escape);
         if (end == closeBox) dlg.close();
         EXPECT_TRUE(!dlg.isVisible());
         EXPECT_TRUE(t.platform.messages.log.empty());

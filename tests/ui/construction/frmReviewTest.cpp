@@ -2,9 +2,9 @@
 
 #include <QListWidget>
 
+#include "support/recordingList.h"
 #include "ui/construction/frmReview.h"
 #include "ui/styles/windowTestContext.h"
-#include "support/recordingList.h"
 
 TEST(frmReview, eachOpeningShowsThePrintSchemeListingOfThatMoment) {
     windowTestContext t(windowTestContext::standardDefinitions + "key:F3\r\n");

@@ -20,9 +20,14 @@ TEST(frmHelp, showsTheHelpTextAndTypingBeepsAndChangesNothing) {
     box->moveCursor(QTextCursor::Start);
     box->moveCursor(QTextCursor::Down, QTextCursor::KeepAnchor);  // a selection, to be typed over
     QApplication::clipboard()->setText("pasted");
-    const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> keys[] = {  // beeps so far
-        {Qt::Key_A, {}, 1}, {Qt::Key_B, {}, 2}, {Qt::Key_Return, {}, 3}, {Qt::Key_Backspace, {}, 4},
-        {Qt::Key_Delete, {}, 4}, {Qt::Key_V, Qt::ControlModifier, 4}, {Qt::Key_X, Qt::ControlModifier, 4}};
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> keys[] = {// beeps so far
+                                                                    {Qt::Key_A, {}, 1},
+                                                                    {Qt::Key_B, {}, 2},
+                                                                    {Qt::Key_Return, {}, 3},
+                                                                    {Qt::Key_Backspace, {}, 4},
+                                                                    {Qt::Key_Delete, {}, 4},
+                                                                    {Qt::Key_V, Qt::ControlModifier, 4},
+                                                                    {Qt::Key_X, Qt::ControlModifier, 4}};
     for (const auto& [key, modifiers, beeps] : keys) {
         QTest::keyClick(box, key, modifiers);
         EXPECT_EQ(box->toPlainText(), text) << key;

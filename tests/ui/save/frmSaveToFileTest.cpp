@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ui/save/frmSaveToFile.h"
 #include "model/definitions/scratchFolder.h"
+#include "ui/save/frmSaveToFile.h"
 #include "ui/styles/windowTestContext.h"
 
 namespace {
@@ -52,7 +52,9 @@ protected:
         ctx.clock = [] { return clsDateTime{2026, 7, 4, 9, 5, 3}; };
         dlg.show();
     }
-    std::string contents(const std::string& name = "test") { return clsCfgFile::contents(ctx.builder, name + ".cfg", ctx.clock()); }
+    std::string contents(const std::string& name = "test") {
+        return clsCfgFile::contents(ctx.builder, name + ".cfg", ctx.clock());
+    }
     // Radio binds on P0, P1, ... until the file has `size` bytes; no line is longer than the game reads.
     void padTo(std::size_t size) {
         const std::size_t missing = size - contents().size(), lines = (missing + 999) / 1000;
@@ -73,8 +75,10 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
     ASSERT_TRUE(!c.size || contents().size() == c.size);
     if (c.arrange == oldFile && fs::create_directories(out)) std::ofstream(cfg) << std::string(5000, 'x');
     if (c.arrange == outIsAFile) std::ofstream(out) << "x";
-    const auto state = [&] { return std::tuple{fs::exists(out) ? fs::last_write_time(out) : fs::file_time_type{},
-                                               fs::exists(cfg), scratchFolder::read(cfg), p.settings.values, p.fileBrowser.opened}; };
+    const auto state = [&] {
+        return std::tuple{fs::exists(out) ? fs::last_write_time(out) : fs::file_time_type{}, fs::exists(cfg),
+                          scratchFolder::read(cfg), p.settings.values, p.fileBrowser.opened};
+    };
     const auto was = state();
     p.messages.answers.assign(c.answers.begin(), c.answers.end());
     name->setText(c.typed);
@@ -90,7 +94,8 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
     for (const auto& m : p.messages.log) {
         EXPECT_TRUE(m.buttons == msgButtons::Ok || m.defaultAnswer == msgAnswer::No) << m.title;
         const std::size_t named = m.text.find(cfg);
-        EXPECT_TRUE(m.title != "Save Failed" || (named != std::string::npos && m.text.find(cfg, named + 1) == std::string::npos))
+        EXPECT_TRUE(m.title != "Save Failed" ||
+                    (named != std::string::npos && m.text.find(cfg, named + 1) == std::string::npos))
             << m.text;
     }
     EXPECT_EQ(std::pair(dlg.isVisible(), p.exit.ends), std::pair(!c.saved, c.saved ? 1 : 0));
@@ -99,8 +104,9 @@ TEST_P(saveEndings, endAsTheUserAnswered) {
         EXPECT_EQ(p.settings.values["Brenvolt Beta 0.98/ColorSettings/ColorStyle"], "Greek");
         EXPECT_EQ(p.fileBrowser.opened, std::vector{out + "/"});
         EXPECT_NE(p.messages.log.back().text.find(out + "\r\n"), std::string::npos) << p.messages.log.back().text;
-        EXPECT_NE(p.messages.log.back().text.find("type: 'exec " + std::string(c.typed) + ".cfg' to set all your binds."),
-                  std::string::npos);
+        EXPECT_NE(
+            p.messages.log.back().text.find("type: 'exec " + std::string(c.typed) + ".cfg' to set all your binds."),
+            std::string::npos);
     } else {
         EXPECT_TRUE(state() == was);
         EXPECT_EQ(name->text(), c.nameAfter);
@@ -152,8 +158,11 @@ TEST(saveDialogName, takesLettersAndDigitsOnly) {
 
 // After a cfg file was opened the dialog offers its name, as far as a name here may hold it.
 TEST(saveDialogName, offersTheOpenedFilesName) {
-    for (const auto& [opened, offered] : {std::pair{"", ""}, {"my-binds 2.CFG", "mybinds2"}, {"--.cfg", ""},
-                                          {"notes.txt", "notestxt"}, {"b\xC3\xA9.cfg", "b"}}) {
+    for (const auto& [opened, offered] : {std::pair{"", ""},
+                                          {"my-binds 2.CFG", "mybinds2"},
+                                          {"--.cfg", ""},
+                                          {"notes.txt", "notestxt"},
+                                          {"b\xC3\xA9.cfg", "b"}}) {
         windowTestContext t;
         t.ctx.openedCfg = opened;
         QMainWindow construct;

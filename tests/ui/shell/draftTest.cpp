@@ -7,10 +7,10 @@
 #include <fstream>
 
 #include "model/cfgfile/clsCfgImport.h"
-#include "ui/shell/draftKeeper.h"
-#include "ui/shell/draftOwner.h"
 #include "support/fakePlatform.h"
 #include "support/uiSteps.h"
+#include "ui/shell/draftKeeper.h"
+#include "ui/shell/draftOwner.h"
 
 namespace {
 
@@ -79,7 +79,8 @@ TEST_F(drafts, aRestoredDraftSavesIntoTheFileOpenedThen) {
 
     restart({A::Yes});
     EXPECT_NE(p.messages.asked().find("Restore the changes to autoexec.cfg you had not saved, 0 binds (made"),
-              std::string::npos) << p.messages.asked();
+              std::string::npos)
+        << p.messages.asked();
     ASSERT_TRUE(construct());
     EXPECT_EQ(start->context().builder.bound_count(), 0u);
     EXPECT_EQ(start->context().document.saved({}, "autoexec.cfg", {}), kept);
@@ -95,8 +96,9 @@ TEST_F(drafts, aRestoredDraftSavesIntoTheFileOpenedThen) {
 TEST_F(drafts, restoreYesOpensTheBindsAgain) {
     const std::string left = crashedRun();
     restart({A::Yes});
-    EXPECT_EQ(p.messages.asked(),
-              "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)? (?) [Yes* No]\n");
+    EXPECT_EQ(
+        p.messages.asked(),
+        "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)? (?) [Yes* No]\n");
     ASSERT_TRUE(construct());
     ASSERT_TRUE(construct()->isVisible());
     ASSERT_TRUE(!start->isVisible());
@@ -142,13 +144,11 @@ TEST_F(drafts, severalDraftsAreOfferedNewestFirst) {
     struct row {
         const char* name;
         std::deque<msgAnswer> answers;
-        const char* restored;          // F1's bind after the questions; "" when none
-        std::vector<int> kept;         // of the drafts a (oldest), b, c (newest)
+        const char* restored;   // F1's bind after the questions; "" when none
+        std::vector<int> kept;  // of the drafts a (oldest), b, c (newest)
     };
-    for (const row& r : {row{"yes", {A::Yes}, "^1c", {0, 1, 2}},
-                         row{"noYes", {A::No, A::Yes}, "^1b", {0, 1}},
-                         row{"noNoNo", {A::No, A::No, A::No}, "", {}},
-                         row{"noCancel", {A::No, A::Cancel}, "", {0, 1}},
+    for (const row& r : {row{"yes", {A::Yes}, "^1c", {0, 1, 2}}, row{"noYes", {A::No, A::Yes}, "^1b", {0, 1}},
+                         row{"noNoNo", {A::No, A::No, A::No}, "", {}}, row{"noCancel", {A::No, A::Cancel}, "", {0, 1}},
                          row{"cancel", {A::Cancel}, "", {0, 1, 2}}}) {
         SCOPED_TRACE(r.name);
         const std::vector<std::string> made{crashedRun("a", 30), crashedRun("b", 20), crashedRun("c", 10)};

@@ -36,8 +36,13 @@ TEST_F(startScreen, switchesLayoutsWithNewBindAndCancel) {
     EXPECT_FALSE(newBindLayout());
     EXPECT_FALSE(control<QLabel>("picIntro")->pixmap().isNull());
     const int introHeight = start->centralWidget()->height();
-    for (const auto& [step, newBind] :
-         {std::pair{"mnuNew", 1}, {"mnuNew", 1}, {"cmdCancel", 0}, {"mnuNew", 1}, {"esc", 0}, {"esc", 0}, {"mnuNew", 1}}) {
+    for (const auto& [step, newBind] : {std::pair{"mnuNew", 1},
+                                        {"mnuNew", 1},
+                                        {"cmdCancel", 0},
+                                        {"mnuNew", 1},
+                                        {"esc", 0},
+                                        {"esc", 0},
+                                        {"mnuNew", 1}}) {
         act(step);
         EXPECT_TRUE(newBindLayout() == newBind) << step;
         EXPECT_TRUE((start->centralWidget()->height() < introHeight) == newBind) << step;
@@ -45,7 +50,10 @@ TEST_F(startScreen, switchesLayoutsWithNewBindAndCancel) {
     // No definition file anywhere: the list says where they go, in an entry that cannot be picked.
     auto* list = control<QListWidget>("fileInput");
     ASSERT_EQ(list->count(), 1);
-    EXPECT_TRUE(list->item(0)->text().remove(QChar(0x200B)).contains(QString::fromStdString(p.programFolder() + "/InputFiles")));
+    EXPECT_TRUE(list->item(0)
+                    ->text()
+                    .remove(QChar(0x200B))
+                    .contains(QString::fromStdString(p.programFolder() + "/InputFiles")));
     EXPECT_FALSE(list->item(0)->flags() & Qt::ItemIsSelectable);
     act("cmdContinue");
     ASSERT_EQ(p.messages.log.size(), 1u);
@@ -54,7 +62,8 @@ TEST_F(startScreen, switchesLayoutsWithNewBindAndCancel) {
     const auto captionsFit = [&] {
         for (const QWidget* w : {control("cmdContinue"), control("cmdCancel"), control("lblInput")})
             EXPECT_LE(w->fontMetrics().horizontalAdvance(w->property("text").toString()),
-                      w->width() - (qobject_cast<const QPushButton*>(w) ? 12 : 0)) << w->objectName().toStdString();
+                      w->width() - (qobject_cast<const QPushButton*>(w) ? 12 : 0))
+                << w->objectName().toStdString();
     };
     captionsFit();
     onModal([](QWidget*) {});
@@ -85,8 +94,10 @@ TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     p.runInstalled();
     const std::string user = p.folder.choice->userDefinitionFolder, shipped = p.shippedFolder();
     std::filesystem::create_directories(shipped);
-    for (const auto& [folder, name, keys] : {std::tuple{user, "b.txt", "key:B\r\n"}, {user, "SoF2 default.txt", "key:F9\r\n"},
-                                             {shipped, "a.txt", "key:A\r\n"}, {shipped, "SoF2 default.txt", "key:F1\r\n"}})
+    for (const auto& [folder, name, keys] : {std::tuple{user, "b.txt", "key:B\r\n"},
+                                             {user, "SoF2 default.txt", "key:F9\r\n"},
+                                             {shipped, "a.txt", "key:A\r\n"},
+                                             {shipped, "SoF2 default.txt", "key:F1\r\n"}})
         std::ofstream(folder + "/" + name) << keys;
     open();
     act("mnuNew");
@@ -116,19 +127,26 @@ TEST(startScreenHandOver, tellsInOneMessageWhatTheFileLacks) {
     for (int k = 0; k < 11; ++k) bad += "key:F 1\r\n";
     std::string many;
     for (int k = 0; k < 32767 + 5; ++k) many += "key:K" + std::to_string(k) + "\r\n";
-    const std::string semi = "line 2: osp:A Semi<>$H;kill \u2013 holds ';'";  // the listing's wording is the report's own
+    const std::string semi =
+        "line 2: osp:A Semi<>$H;kill \u2013 holds ';'";  // the listing's wording is the report's own
     for (const auto& [defs, title, parts] : std::vector<std::tuple<std::string, std::string, std::vector<std::string>>>{
              {"key:F1\r\nosp:Fine<>$H\r\n", "", {}},
-             {bad, "Some Entries Left Out",
-              {"These 12 entries of keys.txt were left out:\r\n\r\n" + semi, "\r\n... and 2 more\r\n\r\nThe game would "
-               "not read them as written: change those lines in the file with a text editor to use them. Everything else was read."}},
-             {many, "Some Entries Left Out",
+             {bad,
+              "Some Entries Left Out",
+              {"These 12 entries of keys.txt were left out:\r\n\r\n" + semi,
+               "\r\n... and 2 more\r\n\r\nThe game would "
+               "not read them as written: change those lines in the file with a text editor to use them. Everything "
+               "else was read."}},
+             {many,
+              "Some Entries Left Out",
               {"These 5 entries of keys.txt were left out:\r\n\r\nline 32,768: key:K32767 \u2013 is past the 32,767",
                "\r\n\r\n5 were past the 32,767 entries of one kind (keys, colours, OSP tokens or radio commands) the "
                "program holds. Everything else was read."}},
-             {"color:Red<>1\r\nosp:A Semi<>$H;kill\r\n", "No Keys to Bind",
+             {"color:Red<>1\r\nosp:A Semi<>$H;kill\r\n",
+              "No Keys to Bind",
               {"The file keys.txt lists no keys (lines such as key:F1), so there is nothing to bind.",
-               "\r\n\r\nThis entry of keys.txt was left out:\r\n\r\n" + semi, "command\r\n\r\nThe game would not read it"}}}) {
+               "\r\n\r\nThis entry of keys.txt was left out:\r\n\r\n" + semi,
+               "command\r\n\r\nThe game would not read it"}}}) {
         SCOPED_TRACE(title);
         fakePlatform fresh;
         std::filesystem::create_directories(fresh.programFolder() + "/InputFiles");
@@ -142,7 +160,8 @@ TEST(startScreenHandOver, tellsInOneMessageWhatTheFileLacks) {
         if (title.empty()) continue;
         const auto& m = fresh.messages.log[0];
         EXPECT_EQ(m.title, title);
-        for (const std::string& part : parts) EXPECT_NE(m.text.find(part), std::string::npos) << part << "\nin: " << m.text;
+        for (const std::string& part : parts)
+            EXPECT_NE(m.text.find(part), std::string::npos) << part << "\nin: " << m.text;
         EXPECT_EQ(m.icon, msgIcon::Exclamation);
     }
 }

@@ -12,8 +12,11 @@ using namespace paintProbe;
 TEST(frmColorStyle, previewsEachPickAndKeepsTheLastOnlyOnOk) {
     enum endBy { ok, cancel, escape, closeBox };
     const std::tuple<std::vector<const char*>, endBy, const char*> cases[] = {
-        {{}, ok, "Greek"}, {{"Chillin'", "Toy", "Dracula"}, ok, "Dracula"}, {{"Dracula"}, cancel, "Greek"},
-        {{"Dracula"}, escape, "Greek"}, {{"Dracula"}, closeBox, "Greek"}};
+        {{}, ok, "Greek"},
+        {{"Chillin'", "Toy", "Dracula"}, ok, "Dracula"},
+        {{"Dracula"}, cancel, "Greek"},
+        {{"Dracula"}, escape, "Greek"},
+        {{"Dracula"}, closeBox, "Greek"}};
     for (const auto& [picks, end, styleAfter] : cases) {
         SCOPED_TRACE(end);
         windowTestContext t(windowTestContext::standardDefinitions, "Greek");
@@ -32,7 +35,8 @@ TEST(frmColorStyle, previewsEachPickAndKeepsTheLastOnlyOnOk) {
         if (end == closeBox) dlg.close();
         EXPECT_EQ(std::pair(dlg.isVisible(), t.ctx.currentColorStyle), std::pair(false, std::string(styleAfter)));
         // OK without a pick asks for one.
-        EXPECT_EQ(t.platform.messages.asked(), picks.empty() ? "Missing Information: Select a color style! (!) [OK]\n" : "");
+        EXPECT_EQ(t.platform.messages.asked(),
+                  picks.empty() ? "Missing Information: Select a color style! (!) [OK]\n" : "");
         EXPECT_TRUE(t.platform.settings.values.empty()) << "the style is stored only at Exit and after a save";
     }
 }

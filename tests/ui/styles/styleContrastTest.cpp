@@ -6,10 +6,10 @@
 
 #include <QtWidgets>
 
-#include "model/styles/clsContrast.h"
 #include "model/styles/clsColorStyleManager.h"
-#include "ui/styles/stylePainter.h"
+#include "model/styles/clsContrast.h"
 #include "support/recordingList.h"
+#include "ui/styles/stylePainter.h"
 
 namespace {
 
@@ -21,7 +21,9 @@ std::vector<std::string> styleNames() {
     return list.lines;
 }
 
-double ratio(const QColor& a, const QColor& b) { return clsContrast::ratio(stylePainter::toBgr(a), stylePainter::toBgr(b)); }
+double ratio(const QColor& a, const QColor& b) {
+    return clsContrast::ratio(stylePainter::toBgr(a), stylePainter::toBgr(b));
+}
 
 // The colours a control shows once its sheet is applied: its text on its background, in the given state.
 std::pair<QColor, QColor> shown(QWidget* w, QPalette::ColorGroup state) {
@@ -37,7 +39,10 @@ TEST_P(styleContrast, everyChosenColourReads) {
     stylePainter paint(catalogue, GetParam());
     QWidget form;
     form.setObjectName("form");
-    auto make = [&form](QWidget* w, const char* name) { w->setParent(&form), w->setObjectName(name); return w; };
+    auto make = [&form](QWidget* w, const char* name) {
+        w->setParent(&form), w->setObjectName(name);
+        return w;
+    };
     QWidget* button = make(new QPushButton("Continue"), "button");
     auto* combo = static_cast<QComboBox*>(make(new QComboBox, "combo"));
     const std::vector<QWidget*> boxes{make(new QLineEdit, "line"), combo, make(new QListWidget, "list"),
@@ -45,7 +50,8 @@ TEST_P(styleContrast, everyChosenColourReads) {
     std::vector<QWidget*> chosen = boxes;  // text the program colours black or white
     chosen.push_back(button);
     const std::vector<QWidget*> captions{make(new QLabel("Kind:"), "label"), make(new QGroupBox("Select Key"), "frame"),
-                                         make(new QRadioButton("Radio Bind"), "option"), make(new QCheckBox("Add To Front"), "check")};
+                                         make(new QRadioButton("Radio Bind"), "option"),
+                                         make(new QCheckBox("Add To Front"), "check")};
     paint.form(&form);
     paint.button(button);
     for (QWidget* w : boxes) paint.box(w == combo->view() ? combo : w);
@@ -58,15 +64,16 @@ TEST_P(styleContrast, everyChosenColourReads) {
         for (const QPalette::ColorGroup state : {QPalette::Active, QPalette::Disabled}) {
             const auto [text, back] = shown(w, state);
             EXPECT_GE(ratio(text, back), clsContrast::readable)
-                << w->objectName().toStdString() << (state == QPalette::Disabled ? " disabled " : " ") << text.name().toStdString()
-                << " on " << back.name().toStdString();
+                << w->objectName().toStdString() << (state == QPalette::Disabled ? " disabled " : " ")
+                << text.name().toStdString() << " on " << back.name().toStdString();
         }
     // Captions stand on the form colour (a label has no background of its own).
     const QColor formColour = shown(&form, QPalette::Active).second;
     for (QWidget* w : captions) {
         const QColor own = shown(w, QPalette::Active).first, greyed = shown(w, QPalette::Disabled).first;
         EXPECT_GE(ratio(greyed, formColour), std::min(clsContrast::readable, ratio(own, formColour)))
-            << w->objectName().toStdString() << " " << greyed.name().toStdString() << " on " << formColour.name().toStdString();
+            << w->objectName().toStdString() << " " << greyed.name().toStdString() << " on "
+            << formColour.name().toStdString();
     }
     combo->hidePopup();
 }

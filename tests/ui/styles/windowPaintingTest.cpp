@@ -2,13 +2,13 @@
 
 #include <QtWidgets>
 
-#include "ui/save/frmSaveToFile.h"
+#include "model/styles/clsContrast.h"
 #include "ui/construction/frmConstruct.h"
 #include "ui/construction/frmOSp.h"
 #include "ui/construction/frmReview.h"
 #include "ui/help/frmHelp.h"
+#include "ui/save/frmSaveToFile.h"
 #include "ui/shell/frmStart.h"
-#include "model/styles/clsContrast.h"
 #include "ui/styles/frmColorStyle.h"
 #include "ui/styles/stylePainter.h"
 #include "ui/styles/windowTestContext.h"
@@ -21,7 +21,8 @@ constexpr std::uint32_t face = 0x8000000F;
 struct styleCase {
     const char* name;
     std::uint32_t button, label, box, form;  // 00BBGGRR
-} const styles[] = {{"Windows", face, 0x000000, 0xFFFFFF, face}, {"Dracula", 0x0000FF, 0xFFFFFF, 0xC0C0C0, 0x000000},
+} const styles[] = {{"Windows", face, 0x000000, 0xFFFFFF, face},
+                    {"Dracula", 0x0000FF, 0xFFFFFF, 0xC0C0C0, 0x000000},
                     {"Greek", 0xFF0000, 0xFF0000, 0xFFC0C0, 0xFFFFFF}};
 void PrintTo(const styleCase& s, std::ostream* out) { *out << s.name; }
 
@@ -41,8 +42,12 @@ struct windowCase {
     std::vector<const char*> buttons, labels, boxes, framesAndOptions, unpainted;
 } const windows[] = {
     {"start", start, {"cmdContinue"}, {"lblInput"}, {"fileInput"}, {}, {}},
-    {"construction", construction, {"cmdContinue", "cmdTextOsp"}, {"lblKeys", "lblColor7"},
-     {"cboKeys", "txtText", "txtOutput", "cboColor7", "cboRadio"}, {"fraSelect", "fraRadio", "optTeamBind", "chkAddToFront"},
+    {"construction",
+     construction,
+     {"cmdContinue", "cmdTextOsp"},
+     {"lblKeys", "lblColor7"},
+     {"cboKeys", "txtText", "txtOutput", "cboColor7", "cboRadio"},
+     {"fraSelect", "fraRadio", "optTeamBind", "chkAddToFront"},
      {"cmdRadioAdd", "cmdRadioCancel"}},
     {"osp", dialog<frmOSp>, {"cmdOk"}, {"lblOsp"}, {"cboOsp"}, {}, {}},
     {"review", dialog<frmReview>, {"cmdOk"}, {}, {"lstReview"}, {}, {}},
@@ -98,17 +103,22 @@ TEST_P(windowPainting, showsTheStylesColoursAndWholeCaptions) {
         QStyleOptionComboBox option;
         option.initFrom(list);
         EXPECT_TRUE(list->maxVisibleItems() == 20) << list->objectName().toStdString();
-        EXPECT_TRUE(list->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, list) == 0) << list->objectName().toStdString();
-        EXPECT_TRUE(list->view()->verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded) << list->objectName().toStdString();
+        EXPECT_TRUE(list->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, list) == 0)
+            << list->objectName().toStdString();
+        EXPECT_TRUE(list->view()->verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded)
+            << list->objectName().toStdString();
     }
     if (!qobject_cast<QDialog*>(window.get())) return;
     for (QLabel* l : window->findChildren<QLabel*>())
-        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width()) << l->objectName().toStdString();
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+            << l->objectName().toStdString();
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
         EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 8) << b->objectName().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(allWindows, windowPainting, testing::Combine(testing::ValuesIn(windows), testing::ValuesIn(styles)),
-                         [](const auto& i) { return std::get<0>(i.param).name + ("_" + std::string(std::get<1>(i.param).name)); });
+INSTANTIATE_TEST_SUITE_P(allWindows, windowPainting,
+                         testing::Combine(testing::ValuesIn(windows), testing::ValuesIn(styles)), [](const auto& i) {
+                             return std::get<0>(i.param).name + ("_" + std::string(std::get<1>(i.param).name));
+                         });
 
 }  // namespace

@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <fstream>
 
+#include "support/fakePlatform.h"
 #include "ui/shell/clsAppContext.h"
 #include "ui/styles/paintProbe.h"
-#include "support/fakePlatform.h"
 
 // The program-wide objects on fake seams: the standard styles registered and a definition file read.
 struct windowTestContext {
