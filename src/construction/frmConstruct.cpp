@@ -32,6 +32,7 @@
 #include "construction/keyPressFilter.h"
 #include "styles/frmColorStyle.h"
 #include "styles/stylePainter.h"
+#include "ui/construction/frmKeyboardView.h"
 #include "widgets/qtListControl.h"
 #include "widgets/twips.h"
 
@@ -135,6 +136,7 @@ frmConstruct::frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* 
     connect(mnuReset, &QAction::triggered, this, [this] { mnuReset_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuReview, &QAction::triggered, this, [this] { mnuReview_Click(); });
+    connect(mnuKeyboard, &QAction::triggered, this, [this] { mnuKeyboard_Click(); });
     connect(mnuColorStyle, &QAction::triggered, this, [this] { mnuColorStyle_Click(); });
     connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
 
@@ -287,6 +289,7 @@ void frmConstruct::resetScreen() {
     // Back at the key list, where the next bind starts (the frame that had
     // the focus is hidden now).
     cboKeys->setFocus();
+    if (keyboardView_) keyboardView_->setBuilding({});
 }
 
 void frmConstruct::fitToTextBind() {
@@ -328,6 +331,7 @@ void frmConstruct::applyColorStyle() {
     }
     paint.framesAndOptions(
         {fraSelect, fraBindType, fraTextBind, fraRadio, optPublicBind, optTeamBind, optRadio, chkAddToFront});
+    if (keyboardView_) keyboardView_->applyColorStyle();
 }
 
 // ---- Key selection and the radio frame -------------------------------------
@@ -422,6 +426,7 @@ void frmConstruct::cmdContinue_Click() {
         w->setEnabled(false);
     currentKey = pickedText(cboKeys);
     currentKind = optPublicBind->isChecked() ? "say" : optTeamBind->isChecked() ? "say_team" : "radio:";
+    if (keyboardView_) keyboardView_->setBuilding(currentKey);
 }
 
 // Clear acts on the key the list shows, which is the key the question
@@ -561,6 +566,23 @@ void frmConstruct::mnuReview_Click() {
     QPointer<frmReview> review = new frmReview(ctx_, this);
     review->exec();
     delete review;
+}
+
+// The binds on the keyboard, beside this screen. A key clicked there is
+// picked as if from the key list, only while this screen selects a key.
+void frmConstruct::mnuKeyboard_Click() {
+    if (!keyboardView_) {
+        keyboardView_ = new frmKeyboardView(ctx_, [this](const std::string& key) {
+            const int row = keyRow(key);
+            if (row < 0 || !cboKeys->isEnabled()) return;
+            cboKeys->setCurrentIndex(row);
+            cboKeys_Click();
+        }, this);
+        keyboardView_->setBuilding(cboKeys->isEnabled() ? std::string() : currentKey);
+    }
+    keyboardView_->show();
+    keyboardView_->raise();
+    keyboardView_->activateWindow();
 }
 
 void frmConstruct::mnuColorStyle_Click() {

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <array>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "widgets/clsAppContext.h"
 
 class chatPreviewBar;
+class frmKeyboardView;
 
 // The working window: pick a key and a bind type, then build the key's chat
 // text piece by piece (the text frame) or pick one radio command.
@@ -79,6 +81,7 @@ private:
     void mnuReset_Click();
     void mnuExit_Click();
     void mnuReview_Click();
+    void mnuKeyboard_Click();
     void mnuColorStyle_Click();
     void mnuHelp_Click();
 
@@ -142,4 +145,6 @@ private:
     std::array<QComboBox*, colorRows> cboColor{};
     // Under the text frame: the chat line as the game will show it.
     chatPreviewBar* chatPreview = nullptr;
+    // Extra / Keyboard View, while it is open.
+    QPointer<frmKeyboardView> keyboardView_;
 };
