@@ -101,6 +101,7 @@ void frmKeyboardView::setBuilding(const std::string& key) {
 }
 
 void frmKeyboardView::showState() {
+    picKeyboard->setPickable(building_.empty());
     if (building_.empty())
         showStatus("Click a key, or move to it with the arrow keys and press Enter, to pick it in the key list.");
     else

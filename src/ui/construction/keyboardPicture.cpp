@@ -65,13 +65,46 @@ look lookOf(const keyboardPicture::palette& c, clsKeyState state) {
     if (state == clsKeyState::free) return {c.face, textOn(c.face), edge, false};
     // Cannot be bound: a face half way to the window's, its caption faint.
     const QColor grey = mixed(c.face, c.form, 0.6);
-    return {grey, mixed(textOn(grey), grey, 0.55), mixed(edge, c.form, 0.3), true};
+    return {grey, mixed(textOn(grey), grey, 0.45), mixed(edge, c.form, 0.3), true};
 }
 
 QFont pixelFont(const QFont& base, double pixels, bool bold = false) {
     QFont f = base;
     f.setPixelSize(std::max(6, static_cast<int>(std::lround(pixels))));
     f.setBold(bold);
+    return f;
+}
+
+// Text in at most `lines` lines of the width, broken between words (inside
+// a word too long for a line), the last line elided.
+QStringList fitLines(const QString& text, const QFontMetricsF& m, double width, int lines) {
+    QStringList out;
+    QString rest = text.simplified();
+    while (!rest.isEmpty() && out.size() < lines) {
+        if (out.size() == lines - 1 || m.horizontalAdvance(rest) <= width) {
+            out << m.elidedText(rest, Qt::ElideRight, width);
+            break;
+        }
+        qsizetype cut = -1;
+        for (qsizetype i = rest.indexOf(' '); i > 0 && m.horizontalAdvance(rest.left(i)) <= width;
+             i = rest.indexOf(' ', i + 1))
+            cut = i;
+        if (cut < 0) {  // a word too long for a line: cut short, and nothing after it
+            out << m.elidedText(rest.section(QLatin1Char(' '), 0, 0), Qt::ElideRight, width);
+            break;
+        }
+        out << rest.left(cut);
+        rest = rest.mid(cut).trimmed();
+    }
+    return out;
+}
+
+// The face at the largest size from `pixels` down to `least` at which the
+// text fits the width.
+QFont fittingFont(const QFont& base, double pixels, double least, const QString& text, double width) {
+    QFont f = pixelFont(base, pixels);
+    while (f.pixelSize() > std::max(6.0, least) && QFontMetricsF(f).horizontalAdvance(text) > width)
+        f.setPixelSize(f.pixelSize() - 1);
     return f;
 }
 
@@ -319,9 +352,6 @@ void keyboardPicture::paintPicture(QPainter& p, const QRectF& area, bool withFoc
     p.setBrush(mixed(colours_.face, colours_.form, 0.5));
     p.drawRoundedRect(mouse, 1.2 * u, 1.6 * u);
 
-    const QFont capFont = pixelFont(font(), 0.26 * u);
-    const QFont smallCapFont = pixelFont(font(), 0.22 * u);
-    const QFont bindFont = pixelFont(font(), 0.21 * u, true);
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const clsLayoutKey& k = keys[i];
         const clsKeyState state = map_ ? map_->at(static_cast<int>(i)).state : clsKeyState::unlisted;
@@ -333,24 +363,30 @@ void keyboardPicture::paintPicture(QPainter& p, const QRectF& area, bool withFoc
         p.setBrush(l.fill);
         p.drawRoundedRect(face, 0.12 * u, 0.12 * u);
 
-        const QRectF inside = face.adjusted(0.1 * u, 0.06 * u, -0.1 * u, -0.06 * u);
+        // The cap's caption at the top left (centred on a small key), as
+        // large as fits; under it, on a bound key, the bind in a few words.
+        const QRectF inside = face.adjusted(0.07 * u, 0.04 * u, -0.07 * u, -0.04 * u);
         const bool roomy = face.height() >= 0.8 * u && face.width() >= 0.8 * u;
-        const QFont& cap = roomy ? capFont : smallCapFont;
+        const QString label = utf8(k.label);
+        const QFont cap = fittingFont(font(), (roomy ? 0.26 : 0.22) * u, 0.18 * u, label, inside.width());
         p.setFont(cap);
         p.setPen(l.text);
-        const QString label = QFontMetricsF(cap).elidedText(utf8(k.label), Qt::ElideRight, inside.width());
+        const QString caption = QFontMetricsF(cap).elidedText(label, Qt::ElideRight, inside.width());
         const std::string words = map_ && roomy ? clsKeyboardMap::shortLabel(map_->at(static_cast<int>(i))) : "";
-        if (words.empty()) {
-            p.drawText(inside, (roomy ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignCenter) | Qt::TextSingleLine, label);
-        } else {
-            p.drawText(inside, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label);
-            p.setFont(bindFont);
-            const QRectF lower(inside.left(), inside.top() + 0.3 * u, inside.width(), inside.height() - 0.3 * u);
-            const QString shortText = QString::fromUtf8(words.data(), static_cast<qsizetype>(std::min<std::size_t>(
-                                                                          words.size(), 200)));
-            p.drawText(lower, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
-                       QFontMetricsF(bindFont).elidedText(shortText.simplified(), Qt::ElideRight, lower.width()));
-        }
+        p.drawText(inside, (roomy ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignCenter) | Qt::TextSingleLine, caption);
+        if (words.empty()) continue;
+        const double captionHeight = QFontMetricsF(cap).height();
+        const QRectF lower(inside.left(), inside.top() + captionHeight, inside.width(),
+                           inside.height() - captionHeight);
+        // Smaller, down to a point, when its first word would not fit.
+        const QString shortText = utf8(words.substr(0, 300)).simplified();
+        const QFont bindFont =
+            fittingFont(font(), 0.2 * u, 0.18 * u, shortText.section(QLatin1Char(' '), 0, 0), lower.width());
+        const QFontMetricsF bindMetrics(bindFont);
+        const int lines = std::clamp(static_cast<int>(lower.height() / bindMetrics.lineSpacing()), 1, 3);
+        const QStringList fitted = fitLines(shortText, bindMetrics, lower.width(), lines);
+        p.setFont(bindFont);
+        p.drawText(lower, Qt::AlignHCenter | Qt::AlignVCenter, fitted.join(QLatin1Char('\n')));
     }
     if (withFocus && focus_ >= 0 && static_cast<std::size_t>(focus_) < keys.size()) {
         const QRectF ring = cell(f, keys[static_cast<std::size_t>(focus_)]).adjusted(0.01 * u, 0.01 * u, -0.01 * u,
@@ -424,7 +460,7 @@ void keyboardPicture::mouseReleaseEvent(QMouseEvent* event) {
 
 void keyboardPicture::mouseMoveEvent(QMouseEvent* event) {
     const int place = placeAt(event->position());
-    const bool pickable = map_ && place >= 0 && map_->at(place).state >= clsKeyState::free;
+    const bool pickable = pickable_ && map_ && place >= 0 && map_->at(place).state >= clsKeyState::free;
     setCursor(pickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QWidget::mouseMoveEvent(event);
 }

@@ -31,6 +31,8 @@ public:
     // What the keys show; the map stays its owner's and is read at every paint.
     void setMap(const clsKeyboardMap* map);
     void setPalette(const palette& colours);
+    // Whether a click picks (the pointer shows it over a key that can be picked).
+    void setPickable(bool pickable) { pickable_ = pickable; }
     const palette& colours() const { return colours_; }
 
     // A place of the layout in this widget's coordinates (its whole cell),
@@ -80,4 +82,5 @@ private:
     palette colours_;
     int focus_ = 0;
     int pressed_ = -1;
+    bool pickable_ = true;
 };
