@@ -213,7 +213,7 @@ void shootKeyboardView(fakePlatform& p, const QString& s) {
         ++failures;
         return;
     }
-    view->resize(1180, 470);
+    view->resize(1180, 400);
     view->move(20, 20);
     shoot(view, "keyboardView_" + s);
     // F1's tool tip, as the pointer resting on it shows it.
