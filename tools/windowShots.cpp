@@ -224,15 +224,18 @@ void shootKeyboardView(fakePlatform& p, const QString& s) {
         QTest::qWait(300);
         const QRect area = view->frameGeometry().adjusted(0, 0, 0, 80);
         const QString file = outDir + "/keyboardView_toolTip_" + s + ".png";
-        if (!QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file))
-            ++failures;
+        const QPixmap shot =
+            QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        if (!shot.save(file)) ++failures;
         std::cout << file.toStdString() << '\n';
         QToolTip::hideText();
     }
     // Save Picture, as a player posts it.
-    p.fileDialog.savePicks.push_back((outDir + "/keyboardView_saved_" + s + ".png").toStdString());
+    const QString saved = outDir + "/keyboardView_saved_" + s + ".png";
+    p.fileDialog.savePicks.push_back(saved.toStdString());
     click(view, "cmdSavePicture");
-    std::cout << p.fileDialog.savePicks.size() << " " << (outDir + "/keyboardView_saved_" + s + ".png").toStdString() << '\n';
+    if (!QFileInfo::exists(saved)) ++failures;
+    std::cout << saved.toStdString() << '\n';
     pick(c, "cboKeys", "F5");
     click(c, "optPublicBind");
     click(c, "cmdContinue");

@@ -75,7 +75,9 @@ clsKeyShown clsKeyboardMap::shownOf(clsCfgBuilder& builder, const std::string& k
     return shown;
 }
 
-std::string clsKeyboardMap::counts() const { return groupedNumber(bound_) + " bound, " + groupedNumber(free_) + " free"; }
+std::string clsKeyboardMap::counts() const {
+    return groupedNumber(bound_) + " bound, " + groupedNumber(free_) + " free";
+}
 
 std::string clsKeyboardMap::kindName(clsKeyState state) {
     switch (state) {

@@ -158,8 +158,8 @@ void frmKeyboardView::cmdSavePicture_Click() {
     std::string name = "binds";
     if (const QString opened = QFileInfo(text(ctx_.openedCfg)).completeBaseName(); !opened.isEmpty())
         name = opened.toStdString();
-    const std::string path =
-        ctx_.platform.fileDialog.saveFile("Save Picture", ctx_.outputFolder() + "/" + name + ".png", "PNG pictures (*.png)");
+    const std::string offered = ctx_.outputFolder() + "/" + name + ".png";
+    const std::string path = ctx_.platform.fileDialog.saveFile("Save Picture", offered, "PNG pictures (*.png)");
     if (path.empty()) return;
     const QImage picture = picKeyboard->savedImage(text(map_.counts()));
     QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
@@ -169,7 +169,8 @@ void frmKeyboardView::cmdSavePicture_Click() {
         const std::string reason = file.errorString().isEmpty() ? std::string("the picture could not be written")
                                                                 : file.errorString().toStdString();
         ctx_.platform.messages.show("Cannot Save Picture",
-                                    "The picture cannot be saved as " + shown + ": " + reason + ".\r\nNothing was written.",
+                                    "The picture cannot be saved as " + shown + ": " + reason +
+                                        ".\r\nNothing was written.",
                                     msgIcon::Exclamation, msgButtons::Ok);
         return;
     }

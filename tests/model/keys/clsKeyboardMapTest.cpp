@@ -17,7 +17,8 @@ namespace {
 // picture has no place for (a joystick key, capital A, a name the game does not know, F1 again in lower case).
 const std::string definitions =
     "key:F1\r\nkey:f2\r\nkey: kp_enter \r\nkey:SHIFT\r\nkey:MOUSE1\r\nkey:JOY1\r\nkey:A\r\nkey:FOO\r\nkey:f1\r\n"
-    "color:Red<>1\r\ncolor:Blue<>4\r\nradio:Sniper<>vsay_team sniper\r\nradio:Medic<>vsay_team medic; say_team medic\r\n";
+    "color:Red<>1\r\ncolor:Blue<>4\r\nradio:Sniper<>vsay_team sniper\r\n"
+    "radio:Medic<>vsay_team medic; say_team medic\r\n";
 
 int place(const char* name) { return clsKeyboardLayout::find(name); }
 std::string said(const clsKeyboardMap& map, int at) {
@@ -102,7 +103,8 @@ TEST(clsKeyboardMap, listsTheKeysOffThePictureAndCountsEveryKey) {
     map.update(lb.b);
     EXPECT_EQ(map.counts(), "3 bound, 6 free");
     lines off;
-    for (const std::string& key : map.offPicture()) off.push_back(clsKeyboardMap::describe(key, map.shownOf(lb.b, key)));
+    for (const std::string& key : map.offPicture())
+        off.push_back(clsKeyboardMap::describe(key, map.shownOf(lb.b, key)));
     EXPECT_EQ(off, (lines{"JOY1, other command: +attack", "A, free", "FOO, public chat: ^1x", "f1, free"}));
     // F1's place shows the first spelling of the key, not the second.
     EXPECT_EQ(map.at(place("F1")).state, clsKeyState::publicChat);
@@ -115,7 +117,8 @@ TEST(clsKeyboardMap, keysAddedByOpeningACfgFileFindTheirPlace) {
     clsKeyboardMap map;
     map.update(lb.b);
     EXPECT_EQ(map.at(place("F3")).state, clsKeyState::unlisted);
-    const clsOpenResult opened = lb.b.open_binds({{"f3", "say", "^2go", "go", 1}, {"JOY2", clsBindLine::radioKind, "+jump", "", 2}});
+    const clsOpenResult opened =
+        lb.b.open_binds({{"f3", "say", "^2go", "go", 1}, {"JOY2", clsBindLine::radioKind, "+jump", "", 2}});
     ASSERT_EQ(opened.opened, 2u);
     map.update(lb.b);
     EXPECT_EQ(said(map, place("F3")), "F3, public chat: ^2go");

@@ -38,7 +38,8 @@ struct viewScreen : constructScreen {
     }
     // A key by its name; "PrtSc" is Print Screen, which has none.
     void click(const char* key) {
-        const int place = std::string(key) == "PrtSc" ? clsKeyboardLayout::keyAt(15.5, 0.5) : clsKeyboardLayout::find(key);
+        const int place =
+            std::string(key) == "PrtSc" ? clsKeyboardLayout::keyAt(15.5, 0.5) : clsKeyboardLayout::find(key);
         const QPoint at = picture()->placeRect(place).center().toPoint();
         QTest::mouseClick(picture(), Qt::LeftButton, {}, at);
     }
@@ -188,7 +189,8 @@ TEST(frmKeyboardView, listsKeysOffThePictureAndPicksFromTheList) {
 
     constructScreen none;  // every key on the picture: no list
     none.run("mnuKeyboard");
-    EXPECT_FALSE(none.form->findChild<QListView*>("lstOffPicture")->isVisibleTo(none.form->findChild<frmKeyboardView*>()));
+    auto* allOn = none.form->findChild<frmKeyboardView*>();
+    EXPECT_FALSE(allOn->findChild<QListView*>("lstOffPicture")->isVisibleTo(allOn));
 }
 
 // The tool tip shows a chat line in the game's colours on the console's background, a command as it stands.
@@ -210,7 +212,8 @@ TEST(frmKeyboardView, toolTipsShowTheBindAsTheGameWill) {
     EXPECT_TRUE(s.picture()->toolTipFor(clsKeyboardLayout::find("F2")).contains("team chat"));
     EXPECT_EQ(s.picture()->toolTipFor(clsKeyboardLayout::find("F3")),
               "<b>F3</b> \u2014 radio: Sniper<br><tt>vsay_team sniper</tt>");
-    EXPECT_EQ(s.picture()->toolTipFor(clsKeyboardLayout::find("F4")), "<b>F4</b> \u2014 other command<br><tt>+attack</tt>");
+    EXPECT_EQ(s.picture()->toolTipFor(clsKeyboardLayout::find("F4")),
+              "<b>F4</b> \u2014 other command<br><tt>+attack</tt>");
     EXPECT_EQ(s.picture()->toolTipFor(clsKeyboardLayout::find("F5")), "<b>F5</b> \u2014 free");
     EXPECT_EQ(accessibleName(s.picture(), "F1"), "F1, public chat: ^1H^4e^1l^4l^1o");
     // Hovering shows it; between keys nothing shows.
@@ -233,7 +236,9 @@ std::vector<std::string> styleNames() {
     return list.lines;
 }
 
-double ratio(const QColor& a, const QColor& b) { return clsContrast::ratio(stylePainter::toBgr(a), stylePainter::toBgr(b)); }
+double ratio(const QColor& a, const QColor& b) {
+    return clsContrast::ratio(stylePainter::toBgr(a), stylePainter::toBgr(b));
+}
 
 // In every style, as painted: the free face is the style's box colour, and each kind stands out from it by 3:1.
 TEST(frmKeyboardView, kindColoursStandOutFromTheKeyFaceInEveryStyle) {
