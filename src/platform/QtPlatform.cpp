@@ -132,7 +132,7 @@ std::string QtFileDialog::openFile(const std::string& title, const std::string& 
 std::string QtFileDialog::saveFile(const std::string& title, const std::string& path, const std::string& filter) {
     QFileInfo offered(q(path));
     if (!offered.dir().exists()) offered = QFileInfo(QDir::home(), offered.fileName());
-    QFileDialog dialog(QApplication::activeWindow(), q(title), offered.absoluteFilePath(), q(filter));
+    QFileDialog dialog(QApplication::activeWindow(), q(title), offered.absolutePath(), q(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.selectFile(offered.fileName());
     // "PNG pictures (*.png)": a name typed without an extension gets ".png".

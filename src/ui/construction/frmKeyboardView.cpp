@@ -6,6 +6,8 @@
 #include <QHideEvent>
 #include <QSaveFile>
 #include <QScreen>
+#include <algorithm>
+#include <utility>
 
 #include "bindmodel/clsScheme.h"
 #include "model/keys/clsKindColours.h"
@@ -177,24 +179,44 @@ void frmKeyboardView::cmdSavePicture_Click() {
     showStatus("The picture is saved as " + shown + ".");
 }
 
-// Where the player left it; else right beside the construction screen, or
-// to its left when the screen has no room on the right.
+// Where the player left it; else beside the construction screen, without
+// covering it: right of it, left of it, over it, or under it (where the
+// screen grows while a bind is built, so last), the first side with room for
+// the window (made smaller, not below its least size, to fit).
 void frmKeyboardView::placeWindow() {
     const std::string saved = ctx_.platform.settings.read(clsCfgBuilder::settingsApp, settingsSection, settingsKey, "");
     if (!saved.empty() && restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)))) return;
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     if (!owner) return;
     const QRect beside = owner->frameGeometry();
-    const QScreen* screen = owner->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect();
-    QPoint at(beside.right() + 8, beside.top());
-    if (room.isValid()) {
-        if (at.x() + width() > room.right() && beside.left() - 8 - width() >= room.left())
-            at.setX(beside.left() - 8 - width());
-        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width())));
-        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
+    constexpr int gap = 8;
+    const QSize titleBar(8, 40);  // and borders, as window managers draw them
+    if (!owner->screen()) return move(beside.right() + 1 + gap, beside.top());
+    const QRect screen = owner->screen()->availableGeometry();
+    const QSize least = minimumSizeHint().expandedTo(minimumSize()) + titleBar;
+    const QSize wanted = size() + titleBar;
+    enum side { right, left, below, above };
+    const std::pair<side, QRect> sides[] = {
+        {right, QRect(QPoint(beside.right() + 1 + gap, screen.top()), screen.bottomRight())},
+        {left, QRect(screen.topLeft(), QPoint(beside.left() - 1 - gap, screen.bottom()))},
+        {above, QRect(screen.topLeft(), QPoint(screen.right(), beside.top() - 1 - gap))},
+        {below, QRect(QPoint(screen.left(), beside.bottom() + 1 + gap), screen.bottomRight())}};
+    for (const auto& [where, room] : sides) {
+        if (room.width() < least.width() || room.height() < least.height()) continue;
+        const QSize fitted = wanted.boundedTo(room.size());
+        const bool across = where == right || where == left;
+        const int x = where == right  ? room.left()
+                      : where == left ? room.right() + 1 - fitted.width()
+                                      : std::clamp(beside.left(), room.left(), room.right() + 1 - fitted.width());
+        const int y = across ? std::clamp(beside.top(), room.top(), room.bottom() + 1 - fitted.height())
+                      : where == below ? room.top()
+                                       : room.bottom() + 1 - fitted.height();
+        resize(fitted - titleBar);
+        move(x, y);
+        return;
     }
-    move(at);
+    const int rightmost = std::max(screen.left(), screen.right() + 1 - wanted.width());
+    move(std::clamp(beside.right() + 1 + gap, screen.left(), rightmost), beside.top());
 }
 
 void frmKeyboardView::rememberPlace() {

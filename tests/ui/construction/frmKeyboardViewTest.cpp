@@ -305,6 +305,19 @@ TEST(frmKeyboardView, savesThePictureAsAPng) {
     EXPECT_TRUE(s.asked().starts_with("Cannot Save Picture: The picture cannot be saved as ")) << s.asked();
 }
 
+// The first time it opens beside the construction screen, on the screen, without covering it (here under it: the
+// screen has no room at its side), made smaller to fit.
+TEST(frmKeyboardView, opensBesideTheConstructionScreenWithoutCoveringIt) {
+    viewScreen s;
+    s.form->move(0, 0);
+    frmKeyboardView* view = s.open();
+    const QRect room = s.form->screen()->availableGeometry();
+    EXPECT_FALSE(view->frameGeometry().intersects(s.form->frameGeometry()))
+        << view->frameGeometry().y() << " " << s.form->frameGeometry().bottom();
+    EXPECT_TRUE(room.contains(view->geometry())) << room.width() << "x" << room.height();
+    EXPECT_GE(view->width(), view->minimumSizeHint().width());
+}
+
 // The view comes back where the player left it, through the settings store.
 TEST(frmKeyboardView, remembersItsSizeAndPlace) {
     viewScreen s;
