@@ -20,6 +20,7 @@
 #include "platform/QtPlatform.h"
 #include "support/fakePlatform.h"
 #include "ui/construction/frmConstruct.h"
+#include "ui/construction/keyboardPicture.h"
 #include "ui/shell/frmStart.h"
 
 namespace {
@@ -160,6 +161,88 @@ void shootDialog(QWidget* window, const char* opener, const QString& name, const
     }
 }
 
+// Extra / Keyboard View over the shipped definition file, with a bind of
+// every kind: the picture, a key's tool tip, and the read-only state.
+void shootKeyboardView(fakePlatform& p, const QString& s) {
+    frmStart start(p.services);
+    start.show();
+    trigger(&start, "mnuNew");
+    auto* files = find<QListWidget>(&start, "fileInput");
+    const auto found = files ? files->findItems("SoF2 default.txt", Qt::MatchExactly) : QList<QListWidgetItem*>();
+    if (found.isEmpty()) return;
+    found.front()->setSelected(true);
+    files->setCurrentItem(found.front());
+    click(&start, "cmdContinue");
+    QWidget* c = start.constructionScreen();
+    if (!c) return;
+    auto chat = [&](const char* key, const char* type, std::initializer_list<const char*> colours, const char* text) {
+        pick(c, "cboKeys", key);
+        click(c, type);
+        click(c, "cmdContinue");
+        pick(c, "cboColors", QString::number(colours.size()));
+        int row = 0;
+        for (const char* colour : colours) pick(c, ("cboColor" + std::to_string(row++)).c_str(), colour);
+        pick(c, "cboSwitch", "1");
+        QTest::keyClicks(find<QLineEdit>(c, "txtText"), text);
+        click(c, "cmdTextAdd");
+        click(c, "cmdTextDone");
+    };
+    auto radio = [&](const char* key, const char* command) {
+        pick(c, "cboKeys", key);
+        click(c, "optRadio");
+        click(c, "cmdContinue");
+        pick(c, "cboRadio", command);
+        click(c, "cmdRadioAdd");
+    };
+    chat("F1", "optPublicBind", {"Red", "Yellow"}, "Hello all");
+    chat("F2", "optTeamBind", {"Cyan"}, "need backup at B");
+    chat("t", "optTeamBind", {"White", "Green"}, "incoming");
+    chat("MOUSE4", "optPublicBind", {"Magenta", "Blue", "Cyan"}, "gg wp");
+    radio("F3", "Affirmative!");
+    radio("g", "Grenade!");
+    radio("KP_5", "Need backup!");
+    // Other commands, as opening a player's cfg file gives them.
+    start.context().builder.add_radio_code("q", "weapprev", "weapprev");
+    start.context().builder.add_radio_code("MWHEELUP", "weapnext", "weapnext");
+    p.settings.values.erase("Brenvolt Beta 0.98/KeyboardView/Geometry");
+    trigger(c, "mnuKeyboard");
+    QWidget* view = c->findChild<QWidget*>("frmKeyboardView");
+    if (!view) {
+        std::cerr << "no keyboard view\n";
+        ++failures;
+        return;
+    }
+    view->resize(1180, 400);
+    view->move(20, 20);
+    shoot(view, "keyboardView_" + s);
+    // F1's tool tip, as the pointer resting on it shows it.
+    if (auto* picture = view->findChild<keyboardPicture*>("picKeyboard")) {
+        const QPoint on = picture->placeRect(clsKeyboardLayout::find("F1")).center().toPoint();
+        QHelpEvent hover(QEvent::ToolTip, on, picture->mapToGlobal(on));
+        QApplication::sendEvent(picture, &hover);
+        QTest::qWait(300);
+        const QRect area = view->frameGeometry().adjusted(0, 0, 0, 80);
+        const QString file = outDir + "/keyboardView_toolTip_" + s + ".png";
+        const QPixmap shot =
+            QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        if (!shot.save(file)) ++failures;
+        std::cout << file.toStdString() << '\n';
+        QToolTip::hideText();
+    }
+    // Save Picture, as a player posts it.
+    const QString saved = outDir + "/keyboardView_saved_" + s + ".png";
+    p.fileDialog.savePicks.push_back(saved.toStdString());
+    click(view, "cmdSavePicture");
+    if (!QFileInfo::exists(saved)) ++failures;
+    std::cout << saved.toStdString() << '\n';
+    pick(c, "cboKeys", "F5");
+    click(c, "optPublicBind");
+    click(c, "cmdContinue");
+    shoot(view, "keyboardView_readOnly_" + s);
+    click(c, "cmdTextCancel");
+    p.exit.ends = 1;
+}
+
 void shootStyle(const QString& style) {
     fakePlatform p;
     const fs::path source = fs::path(BRENVOLT_SOURCE_DIR);
@@ -266,6 +349,8 @@ void shootStyle(const QString& style) {
     });
     shoot(c, "construct_back_" + s);
     p.exit.ends = 1;  // nothing asks on the way out
+    p.exit.ends = 0;
+    shootKeyboardView(p, s);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -125,6 +126,21 @@ std::string QtFileDialog::openFile(const std::string& title, const std::string& 
     const QString picked = QFileDialog::getOpenFileName(QApplication::activeWindow(), toQString(title), start,
                                                         toQString(filter) + QStringLiteral(";;All files (*)"));
     return picked.isEmpty() ? std::string() : QFile::encodeName(picked).toStdString();
+}
+
+std::string QtFileDialog::saveFile(const std::string& title, const std::string& path, const std::string& filter) {
+    QFileInfo offered(toQString(path));
+    if (!offered.dir().exists()) offered = QFileInfo(QDir::home(), offered.fileName());
+    QFileDialog dialog(QApplication::activeWindow(), toQString(title), offered.absolutePath(), toQString(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(offered.fileName());
+    // "PNG pictures (*.png)": a name typed without an extension gets ".png".
+    const QString first = toQString(filter)
+                              .section(QStringLiteral("*."), 1, 1)
+                              .section(QRegularExpression(QStringLiteral("[ );]")), 0, 0);
+    if (!first.isEmpty()) dialog.setDefaultSuffix(first);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 QtFileLock::QtFileLock(const std::string& path) : lock_(toQString(path)) {

@@ -48,6 +48,7 @@ private:
 class QtFileDialog : public IFileDialog {
 public:
     std::string openFile(const std::string& title, const std::string& folder, const std::string& filter) override;
+    std::string saveFile(const std::string& title, const std::string& path, const std::string& filter) override;
 };
 
 // QLockFile, stale only when its owner process is gone (never by its age).

@@ -93,6 +93,16 @@ struct fakeFileDialog : IFileDialog {
         picks.pop_front();
         return path;
     }
+    // The save dialog: what it offered, answered with the next scripted path; cancelled when none is left.
+    std::deque<std::string> savePicks;
+    std::vector<std::string> offered;
+    std::string saveFile(const std::string&, const std::string& path, const std::string&) override {
+        offered.push_back(path);
+        if (savePicks.empty()) return {};
+        std::string picked = savePicks.front();
+        savePicks.pop_front();
+        return picked;
+    }
 };
 
 // Locks held by this copy and by other running copies; no lock file is made.

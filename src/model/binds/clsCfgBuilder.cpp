@@ -42,8 +42,23 @@ void clsCfgBuilder::newScheme() {
 }
 
 bool clsCfgBuilder::changed(bool really) {
-    if (really && onChange_) onChange_();
-    return really;
+    if (!really) return false;
+    if (onChange_) onChange_();
+    // By index, each called from a copy: a listener may remove itself.
+    for (std::size_t i = 0; i < listeners_.size(); ++i) {
+        const std::function<void()> listener = listeners_[i].second;
+        listener();
+    }
+    return true;
+}
+
+std::size_t clsCfgBuilder::add_listener(std::function<void()> listener) {
+    listeners_.emplace_back(++lastListener_, std::move(listener));
+    return lastListener_;
+}
+
+void clsCfgBuilder::remove_listener(std::size_t id) {
+    std::erase_if(listeners_, [id](const auto& l) { return l.first == id; });
 }
 
 bool clsCfgBuilder::read_info(const std::string& filename) {

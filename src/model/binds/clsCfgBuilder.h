@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "model/binds/clsListControl.h"
@@ -89,6 +90,10 @@ public:
     // Called after every change the binds may have taken (an add that was
     // not refused, undo, clear, reset, open); empty: none.
     void set_on_change(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+    // More callbacks for the same changes, called after that one (windows
+    // that show the binds); the answer is the number that removes it again.
+    std::size_t add_listener(std::function<void()> listener);
+    void remove_listener(std::size_t id);
     // Stores the style name in use under the settings entry.
     void SaveSettings(ISettingsStore& store, const std::string& currentColorStyle);
 
@@ -120,4 +125,6 @@ private:
     std::unique_ptr<clsScheme> scheme;
     clsReadReport leftOut;
     std::function<void()> onChange_;
+    std::vector<std::pair<std::size_t, std::function<void()>>> listeners_;
+    std::size_t lastListener_ = 0;
 };

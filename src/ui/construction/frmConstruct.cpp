@@ -18,6 +18,7 @@
 #include "model/keys/clsKeyNames.h"
 #include "platform/qtText.h"
 #include "ui/construction/chatPreviewBar.h"
+#include "ui/construction/frmKeyboardView.h"
 #include "ui/construction/frmPressKey.h"
 #include "ui/construction/frmReview.h"
 #include "ui/save/frmSaveToFile.h"
@@ -57,6 +58,7 @@ frmConstruct::frmConstruct(clsAppContext& ctx, helpWindowHolder& help, QWidget* 
     connect(ui->mnuReset, &QAction::triggered, this, [this] { mnuReset_Click(); });
     connect(ui->mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(ui->mnuReview, &QAction::triggered, this, [this] { mnuReview_Click(); });
+    connect(ui->mnuKeyboard, &QAction::triggered, this, [this] { mnuKeyboard_Click(); });
     connect(ui->mnuColorStyle, &QAction::triggered, this, [this] { mnuColorStyle_Click(); });
     connect(ui->mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
 
@@ -130,6 +132,7 @@ void frmConstruct::resetScreen() {
     // Back at the key list, where the next bind starts (the frame that had
     // the focus is hidden now).
     ui->cboKeys->setFocus();
+    if (keyboardView_) keyboardView_->setBuilding({});
 }
 
 // The chat preview stands 150 under the text frame and adds its height.
@@ -150,6 +153,14 @@ void frmConstruct::setWindowHeight(int windowTwips) { fitMainWindow(this, client
 void frmConstruct::cboKeys_Click() {
     if (anyBindTypePicked()) ui->cmdContinue->show();
     showBindOf(pickedText(ui->cboKeys));
+}
+
+bool frmConstruct::pickKey(const std::string& name) {
+    const int row = keyRow(ui->cboKeys, name);
+    if (row < 0) return false;
+    ui->cboKeys->setCurrentIndex(row);
+    cboKeys_Click();
+    return true;
 }
 
 void frmConstruct::showBindOf(const std::string& key) {
@@ -186,6 +197,7 @@ void frmConstruct::cmdContinue_Click() {
     for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdContinue, ui->optPublicBind, ui->optTeamBind, ui->optRadio,
                                                       ui->cboKeys, ui->cmdPressKey})
         w->setEnabled(false);
+    if (keyboardView_) keyboardView_->setBuilding(currentKey);
 }
 
 void frmConstruct::cmdRadioAdd_Click() {
@@ -246,6 +258,18 @@ void frmConstruct::mnuSave_Click() {
 
 void frmConstruct::mnuReview_Click() { execFresh<frmReview>(ctx_, this); }
 
+// The binds on the keyboard, beside this screen: a key clicked there is
+// picked as from the key list, only while this screen selects a key.
+void frmConstruct::mnuKeyboard_Click() {
+    if (!keyboardView_)
+        keyboardView_ = new frmKeyboardView(
+            ctx_, [this](const std::string& key) { ui->cboKeys->isEnabled() && pickKey(key); }, this);
+    keyboardView_->setBuilding(ui->cboKeys->isEnabled() ? std::string() : currentKey);
+    keyboardView_->show();
+    keyboardView_->raise();
+    keyboardView_->activateWindow();
+}
+
 void frmConstruct::mnuColorStyle_Click() {
     execFresh<frmColorStyle>(ctx_, this);
     applyColorStyle();
@@ -278,6 +302,7 @@ void frmConstruct::applyColorStyle() {
     paint.boxes({ui->cboKeys, ui->txtKind, ui->txtDesc, ui->cboRadio});
     paint.framesAndOptions(
         {ui->fraSelect, ui->fraBindType, ui->fraRadio, ui->optPublicBind, ui->optTeamBind, ui->optRadio});
+    if (keyboardView_) keyboardView_->applyColorStyle();
 }
 
 // ---- Press Key, Open Cfg File, the close box and Escape --------------------
@@ -294,81 +319,17 @@ void frmConstruct::cmdPressKey_Click() {
     const bool consoleKey = pressed && capture->pressedConsoleKey();
     delete capture;
     if (!pressed) return;
-    const int row = name.empty() ? -1 : keyRow(ui->cboKeys, name);
-    if (const std::optional<clsRefusal> problem = clsKeyNames::pressRefusal(consoleKey, name, shown, row >= 0)) {
+    const bool listed = !name.empty() && keyRow(ui->cboKeys, name) >= 0;
+    if (const std::optional<clsRefusal> problem = clsKeyNames::pressRefusal(consoleKey, name, shown, listed)) {
         ctx_.platform.messages.show(problem->title, problem->text, msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
-    ui->cboKeys->setCurrentIndex(row);
-    cboKeys_Click();
+    pickKey(name);
     // On to the next step: Continue when a bind type is picked, else the types.
     if (ui->cmdContinue->isVisible())
         ui->cmdContinue->setFocus();
     else
         ui->optPublicBind->setFocus();
-}
-
-void frmConstruct::mnuOpen_Click() {
-    const std::string path =
-        ctx_.platform.fileDialog.openFile("Open Cfg File", ctx_.outputFolder(), "Cfg files (*.cfg)");
-    if (!path.empty()) openCfg(path);
-}
-
-// Reads a cfg file as the game's console would and makes its binds the
-// binds of this run: all of them or, when the player keeps the binds made
-// so far or none can be taken, none. The file is kept byte for byte, so that
-// saving changes only the binds. A file without binds opens too: the binds
-// made so far stay, and saving adds them to it.
-bool frmConstruct::openCfg(const std::string& path) {
-    IMessageBox& messages = ctx_.platform.messages;
-    const std::string title = "Open Cfg File";
-    const std::string name = std::filesystem::path(path).filename().string();
-    clsCfgRead file = clsCfgOpen::read(path, name);
-    if (file.problem != clsImportProblem::none) {
-        messages.show("Cannot Open File",
-                      clsOpenReport::cannotOpen(ctx_.platform.folder.nativePath(path), file.problem, file.size),
-                      msgIcon::Exclamation, msgButtons::Ok);
-        return false;
-    }
-    clsCfgDocument& document = file.document;
-    const clsCfgImport& read = document.read();
-    const std::size_t made = ctx_.builder.bound_count();
-    if (read.bindings.empty()) {
-        // Told before the document is handed over: the report reads it.
-        const std::string report = clsOpenReport::noBindsYet(name, made, read);
-        ctx_.openDocument(std::move(document));
-        messages.show(title, report, msgIcon::Information, msgButtons::Ok);
-        return true;
-    }
-    if (made > 0 && messages.show(title, clsOpenReport::replaceQuestion(name, made), msgIcon::Question,
-                                  msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes)
-        return false;
-    const clsOpenResult opened = clsCfgOpen::open(ctx_.builder, document);
-    if (opened.opened == 0) {
-        messages.show(title, clsOpenReport::nothingOpened(name, read, opened), msgIcon::Exclamation, msgButtons::Ok);
-        return false;
-    }
-    const std::string report = clsOpenReport::opened(name, read, opened) + clsOpenReport::savingKeeps(name);
-    ctx_.openDocument(std::move(document));
-    if (!opened.addedKeys.empty()) fillKeyList();
-    showFirstBind();
-    messages.show(title, report, msgIcon::Information, msgButtons::Ok);
-    return true;
-}
-
-// The key-selection state as after Done: the first bound key and its bind
-// type picked, so that its bind shows and Clear and Continue are at hand.
-void frmConstruct::showFirstBind() {
-    ctx_.builder.go_to_first_bind();
-    const clsbind& first = ctx_.builder.get_next_bind();
-    if (!first.key.empty()) {
-        if (const int row = keyRow(ui->cboKeys, first.key); row >= 0) ui->cboKeys->setCurrentIndex(row);
-        QRadioButton* type = first.kind == clsBindKind::say       ? ui->optPublicBind
-                             : first.kind == clsBindKind::sayTeam ? ui->optTeamBind
-                                                                  : ui->optRadio;
-        type->setChecked(true);
-    }
-    resetScreen();
 }
 
 void frmConstruct::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "ui/widgets/twipsLayout.h"
 
 class chatPreviewBar;
+class frmKeyboardView;
 
 namespace Ui {
 class frmConstruct;
@@ -71,6 +73,7 @@ private:
     void mnuReset_Click();
     void mnuExit_Click();
     void mnuReview_Click();
+    void mnuKeyboard_Click();
     void mnuColorStyle_Click();
     void mnuHelp_Click();
 
@@ -80,6 +83,8 @@ private:
     void bindTypeClicked();
     bool askYesNo(const std::string& title, const std::string& text, bool warning = false);
     void showBindOf(const std::string& key);
+    // Picks the key in the key list as picking it there does; false when the list lacks it.
+    bool pickKey(const std::string& name);
     bool anyBindTypePicked() const;
     // Height of the whole window as the original platform counts it
     // (caption, menu bar and borders included).
@@ -92,6 +97,8 @@ private:
     twipsLayout layout_;
     // Under the text frame: the chat line as the game will show it.
     chatPreviewBar* chatPreview = nullptr;
+    // Extra / Keyboard View, while it is open.
+    QPointer<frmKeyboardView> keyboardView_;
 
     // The controls, designed in frmConstruct.ui.
     std::unique_ptr<Ui::frmConstruct> ui;
