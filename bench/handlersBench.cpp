@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The construction screen's handlers with a definition file of 32,767 keys
 // (the most a 16-bit count holds): each should answer within one frame
 // (16 ms). Run on the offscreen platform.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // Keyboard View with a definition file of 32,767 keys (the shipped keys, then
 // keys the picture has no place for), every key bound: opening it should take
 // at most 50 ms, and a change of the binds should be on the screen within one

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The bind model at the 16-bit limit: reading a definition file, binding
 // every key, the review listing, writing the cfg file and opening it again.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // Start-up to the painted start screen, against a bare Qt Widgets main window
 // with a menu bar, side by side in one run.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The whole bind model over any definition file and any sequence of adds:
 // read the file from disk, then run operations decoded from the input (typed
 // text in any colours, OSP tokens and radio commands from the file or made of

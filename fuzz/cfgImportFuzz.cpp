@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The cfg reader over any bytes: it never crashes; every bind it yields,
 // written by the program and read again, gives the same binding; opening
 // what was written and writing it again gives the same file, byte for byte.

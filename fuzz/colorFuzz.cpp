@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The colouring of typed text against a plain reading of its rule, for any
 // text, colour list, pattern size and step.
 #include <cstddef>

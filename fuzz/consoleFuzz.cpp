@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The console's reading rules and the chat preview over any bytes, against a
 // plain C-style reading of the console: the command buffer cut at line ends
 // and unquoted ';' (at most 1,023 bytes a command), words split at every byte

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The definition reader over any bytes, against a plain reading of the line
 // rules: every line form, ending and cut, and the line each item came from.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // Grabs every window of the program in each of its states and colour styles
 // into PNG files, for comparing the look of two builds pixel for pixel:
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Ends the program at once: every window closed, the event loop left.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // One running copy's draft work, for tests that need two copies side by side (two processes). With the same
 // classes the program uses and the real lock files:
 //   draftCopy hold FOLDER CFG   claims a draft of its own in FOLDER, writes the binds of the cfg text CFG into it,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brenvolt developers
+# SPDX-License-Identifier: MIT
 # Checks of the installable program, run by ctest (see CMakeLists.txt here):
 #   packageCheck.sh desktop FILE                 the desktop entry validates, without a hint
 #   packageCheck.sh metainfo FILE                the AppStream file validates

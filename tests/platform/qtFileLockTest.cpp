@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The real lock files: a lock whose owner process is gone is taken, one whose owner runs is not.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The real message box: a Yes/No question closed without an answer says so; Enter still presses the default.
 #include <gtest/gtest.h>
 

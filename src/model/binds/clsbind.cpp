@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 #include "model/binds/clsbind.h"
 
 void clsbind::Add_to_Back(clsBindPart codepiece, clsBindKind the_kind) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 #include "model/console/clsBindLine.h"
 
 #include "model/binds/clsbind.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 #include "model/definitions/clsDefinitionList.h"
 
 #include <set>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 #include "model/keys/clsKeyNames.h"
 
 #include "model/keys/clsGameKeys.h"

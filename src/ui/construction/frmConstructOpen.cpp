@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The construction screen's File / Open Cfg File: a cfg file's binds made
 // the binds of this run, the file kept for saving.
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // Round trips through the cfg reader, over seeded random schemes and files.
 #include <gtest/gtest.h>
 

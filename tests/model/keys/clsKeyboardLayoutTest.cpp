@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The keyboard picture's table: every key Press Key names has exactly one place, no two places overlap, a point
 // on a key's edge belongs to exactly one key, and the arrow keys move to the key a player expects.
 #include <gtest/gtest.h>

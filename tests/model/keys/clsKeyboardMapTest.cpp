@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The binds laid over the keyboard picture: what each kind of key shows and says, which keys go under the picture,
 // the counts, and the colours of the kinds on every face.
 #include <gtest/gtest.h>

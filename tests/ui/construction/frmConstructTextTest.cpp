@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // The construction screen's text frame: pieces, missing input, undo and the filters of its text boxes.
 #include <QTest>
 

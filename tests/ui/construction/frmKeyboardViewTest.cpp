@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // Extra / Keyboard View: opened from the construction screen, it follows every change of the binds, picks keys only
 // while the screen selects one, keeps the kinds readable in every style, remembers its place and saves a PNG.
 #include <QAccessible>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // Press Key: the game's names for what the toolkit reports, and picking the pressed key in the key list.
 #include <QTest>
 #include <filesystem>

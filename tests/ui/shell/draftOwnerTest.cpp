@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // Drafts of copies side by side, with real lock files: a copy's draft is never offered while it runs, and is
 // offered, with exactly its binds, once it is killed.
 #include <gtest/gtest.h>

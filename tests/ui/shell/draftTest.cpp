@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // Unsaved work survives: the draft written as the binds change, offered back at the next start.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Brenvolt developers
+// SPDX-License-Identifier: MIT
 // Every colour the program chooses reads at 4.5:1 or better on what it stands on, in all 33 styles and on every
 // kind of control: button captions (enabled and disabled) and box texts in black or white, and the greyed captions
 // of disabled labels, frames, option buttons and check boxes (which keep the style's own colour when that is
