@@ -8,6 +8,7 @@
 
 #include "appInfo.h"
 #include "platform/QtPlatform.h"
+#include "platform/appLanguage.h"
 #include "platform/quitSignals.h"
 #include "ui/shell/commandLine.h"
 #include "ui/shell/frmStart.h"
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> app = commandLine::answersInTerminal(argc, argv)
                                                       ? std::make_unique<QCoreApplication>(argc, argv)
                                                       : std::make_unique<QApplication>(argc, argv);
+    // The system's language, before anything speaks: the help of the
+    // command line too.
+    const appLanguage language;
     const commandLine options(*app);
     QtPlatform platform;
     if (options.listDefinitions()) return commandLine::printDefinitions(platform.folder);

@@ -125,8 +125,9 @@ std::string QtProgramFolder::nativePath(const std::string& path) const {
 std::string QtFileDialog::openFile(const std::string& title, const std::string& folder, const std::string& filter) {
     // A folder not made yet (nothing saved so far) starts the dialog at home.
     const QString start = QDir(toQString(folder)).exists() ? toQString(folder) : QDir::homePath();
-    const QString picked = QFileDialog::getOpenFileName(QApplication::activeWindow(), toQString(title), start,
-                                                        toQString(filter) + QStringLiteral(";;All files (*)"));
+    const QString picked = QFileDialog::getOpenFileName(
+        QApplication::activeWindow(), toQString(title), start,
+        toQString(filter) + QStringLiteral(";;") + QCoreApplication::translate("QtFileDialog", "All files (*)"));
     return picked.isEmpty() ? std::string() : QFile::encodeName(picked).toStdString();
 }
 

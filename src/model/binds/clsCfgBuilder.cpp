@@ -11,6 +11,7 @@
 #include "model/console/clsConsoleLexer.h"
 #include "model/definitions/clsEntryCheck.h"
 #include "model/keys/clsGameKeys.h"
+#include "model/text/clsText.h"
 
 namespace {
 
@@ -214,7 +215,8 @@ void clsCfgBuilder::printScheme(clsListControl& list) {
     scheme->go_to_first();
     const clsbind* b = &scheme->get_next_non_null();
     const std::string separator = reviewRow(std::string(10, '-'), std::string(10, '-'), std::string(50, '-'));
-    list.addItem(reviewRow("Key:", "Type:", "Description:"));
+    list.addItem(reviewRow(clsText::translate("clsCfgBuilder", "Key:"), clsText::translate("clsCfgBuilder", "Type:"),
+                           clsText::translate("clsCfgBuilder", "Description:")));
     list.addItem(separator);
     std::string description;
     while (b->isBound()) {

@@ -18,6 +18,7 @@
 #include "model/binds/clsCfgBuilder.h"
 #include "model/binds/clsbind.h"
 #include "model/console/clsBindLine.h"
+#include "model/text/clsText.h"
 
 namespace fs = std::filesystem;
 
@@ -140,13 +141,18 @@ clsWriteResult clsCfgFile::writeAtomically(const std::string& folder, const std:
     const std::string folderName = fs::path(folder).filename().string();
     if (!fs::is_directory(folder, ec)) {
         if (fs::exists(folder, ec))
-            return {false, "Its folder cannot be made: a file named " + folderName + " is in the way."};
+            return {false,
+                    clsText::format(
+                        clsText::translate("clsCfgFile", "Its folder cannot be made: a file named %1 is in the way."),
+                        {folderName})};
         if (!fs::create_directory(folder, ec) && !fs::is_directory(folder))
-            return {false, "Its folder " + folderName + " could not be made: " + ec.message() + "."};
+            return {false, clsText::format(clsText::translate("clsCfgFile", "Its folder %1 could not be made: %2."),
+                                           {folderName, ec.message()})};
     }
 
     const std::string target = joinPath(folder, fileName);
-    if (fs::is_directory(target, ec)) return {false, "A folder of that name is in the way."};
+    if (fs::is_directory(target, ec))
+        return {false, clsText::translate("clsCfgFile", "A folder of that name is in the way.")};
 
     std::string temporary;
     std::FILE* out = createTemporary(folder, temporary);

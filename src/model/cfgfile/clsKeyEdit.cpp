@@ -11,12 +11,13 @@
 #include "model/cfgfile/clsOpenReport.h"
 #include "model/console/clsConsoleLexer.h"
 #include "model/keys/clsGameKeys.h"
+#include "model/text/clsText.h"
 
 clsKeyEditResult clsKeyEdit::apply(std::string_view bytes, const std::string& fileName, const std::string& key,
                                    const std::optional<std::string>& binding, const clsDateTime& when) {
     clsKeyEditResult result;
     if (!clsGameKeys::canonical(key)) {
-        result.reason = "the game knows no key named " + key;
+        result.reason = clsText::format(clsText::translate("clsKeyEdit", "the game knows no key named %1"), {key});
         return result;
     }
     clsCfgDocument doc(fileName, std::string(bytes));
@@ -30,7 +31,7 @@ clsKeyEditResult clsKeyEdit::apply(std::string_view bytes, const std::string& fi
         if (clsGameKeys::identity(b.key) != identity) binds.push_back(b);
     if (binding) {
         if (clsConsoleLexer::words(*binding).empty()) {
-            result.reason = "the binding is empty (--clear takes a key's bind away)";
+            result.reason = clsText::translate("clsKeyEdit", "the binding is empty (--clear takes a key's bind away)");
             return result;
         }
         // The bind that makes the game store exactly this binding.
@@ -43,7 +44,8 @@ clsKeyEditResult clsKeyEdit::apply(std::string_view bytes, const std::string& fi
         }
         // Quotes and line breaks cannot be kept in a binding.
         if (clsCfgImport::bindingOf(clsBindLine::text(spelled, wanted.kind, wanted.code)) != *binding) {
-            result.reason = "the game cannot keep a quote mark or a line break in a binding";
+            result.reason =
+                clsText::translate("clsKeyEdit", "the game cannot keep a quote mark or a line break in a binding");
             return result;
         }
         binds.push_back(std::move(wanted));

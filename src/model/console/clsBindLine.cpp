@@ -4,6 +4,7 @@
 
 #include "model/binds/clsbind.h"
 #include "model/console/clsConsoleLexer.h"
+#include "model/text/clsText.h"
 
 namespace {
 
@@ -100,36 +101,46 @@ clsLineVerdict clsBindLine::check(std::string_view key, clsBindKind kind, std::s
 }
 
 clsRefusal clsBindLine::refusal(clsLineVerdict verdict, bool radio) {
-    const std::string title = "Bind Too Long";
+    const std::string title = clsText::translate("clsBindLine", "Bind Too Long");
+    const std::string notAdded = clsText::translate("clsBindLine", "Piece Not Added");
     switch (verdict) {
         case clsLineVerdict::fine: return {};
         case clsLineVerdict::tooLong:
             if (radio)
-                return {title,
-                        "This radio command would make the bind longer than the 1,023 characters the game reads of "
-                        "a line, and the game would run the rest as a command. Pick another radio command, or "
-                        "shorten this one in the definition file."};
-            return {title,
-                    "This bind would be longer than the 1,023 characters the game reads of a line, and the game "
-                    "would run the rest as a command. The chat shows only 149 characters anyway: shorten the text "
-                    "or add it to another key."};
+                return {title, clsText::translate("clsBindLine",
+                                                  "This radio command would make the bind longer than the 1,023 "
+                                                  "characters the game reads of a line, and the game would run the "
+                                                  "rest as a command. Pick another radio command, or shorten this "
+                                                  "one in the definition file.")};
+            return {title, clsText::translate("clsBindLine",
+                                              "This bind would be longer than the 1,023 characters the game reads of "
+                                              "a line, and the game would run the rest as a command. The chat shows "
+                                              "only 149 characters anyway: shorten the text or add it to another "
+                                              "key.")};
         case clsLineVerdict::noCommand:
-            return {"Piece Not Added",
-                    "This radio command is empty: the game would keep whatever the key did before. Pick another "
-                    "radio command, or fill this one in in the definition file."};
+            return {notAdded, clsText::translate("clsBindLine",
+                                                 "This radio command is empty: the game would keep whatever the key "
+                                                 "did before. Pick another radio command, or fill this one in in the "
+                                                 "definition file.")};
         case clsLineVerdict::notAPiece:
-            return {"Piece Not Added",
-                    "A radio bind is one radio command: text and OSP tokens cannot be added to it "
-                    "as radio commands."};
+            return {notAdded, clsText::translate("clsBindLine",
+                                                 "A radio bind is one radio command: text and OSP tokens cannot be "
+                                                 "added to it as radio commands.")};
         case clsLineVerdict::comment:
-            return {"Piece Not Added",
-                    "Next to what this bind already holds, this piece would make // or /*, which the game reads as "
-                    "the start of a comment: the rest of the bind would be lost. Put a space or another character "
-                    "between them, or add the piece at the other end of the bind."};
+            return {notAdded, clsText::translate("clsBindLine",
+                                                 "Next to what this bind already holds, this piece would make // or "
+                                                 "/*, which the game reads as the start of a comment: the rest of the "
+                                                 "bind would be lost. Put a space or another character between them, "
+                                                 "or add the piece at the other end of the bind.")};
         default:
-            return {"Piece Not Added",
-                    std::string("With this ") + (radio ? "radio command" : "piece") +
-                        " the bind would hold a ';', a quote mark or a line break, where the game would end the "
-                        "bind and run the rest as a command. It was not added."};
+            if (radio)
+                return {notAdded, clsText::translate("clsBindLine",
+                                                     "With this radio command the bind would hold a ';', a quote "
+                                                     "mark or a line break, where the game would end the bind and run "
+                                                     "the rest as a command. It was not added.")};
+            return {notAdded, clsText::translate("clsBindLine",
+                                                 "With this piece the bind would hold a ';', a quote mark or a line "
+                                                 "break, where the game would end the bind and run the rest as a "
+                                                 "command. It was not added.")};
     }
 }

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "model/console/clsConsoleLexer.h"
-#include "model/console/groupedNumber.h"
+#include "model/text/clsText.h"
 
 namespace {
 
@@ -74,8 +74,9 @@ std::string clsChatPreview::joinWords(std::string_view code) {
 std::string clsChatPreview::meterText(std::size_t chatBytes, std::size_t lineBytes) {
     std::string text = std::to_string(chatBytes) + " / " + std::to_string(chatLimit);
     if (chatBytes > chatLimit)
-        text += " \u2013 the game cuts the rest \u00b7 line " + groupedNumber(lineBytes) + " / " +
-                groupedNumber(clsConsoleLexer::lineLimit);
+        text += " \u2013 " + clsText::translate("clsChatPreview", "the game cuts the rest") + " \u00b7 " +
+                clsText::format(clsText::translate("clsChatPreview", "line %1 / %2"),
+                                {clsText::number(lineBytes), clsText::number(clsConsoleLexer::lineLimit)});
     return text;
 }
 

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "model/text/clsText.h"
+
 std::vector<clsDefinitionList::entry> clsDefinitionList::merge(const std::vector<folderFiles>& folders) {
     std::vector<entry> list;
     std::set<std::string> listed;
@@ -14,14 +16,16 @@ std::vector<clsDefinitionList::entry> clsDefinitionList::merge(const std::vector
 }
 
 std::string clsDefinitionList::noFilesHint(const std::vector<std::string>& folders) {
-    std::string hint =
-        "No definition files found.\n\nA definition file is a plain text file of lines such as key:F1 "
-        "and color:Red<>1 (see Help). Put definition files into the folder:\n";
+    std::string hint = clsText::translate("clsDefinitionList", "No definition files found.") + "\n\n" +
+                       clsText::translate("clsDefinitionList",
+                                          "A definition file is a plain text file of lines such as key:F1 and "
+                                          "color:Red<>1 (see Help). Put definition files into the folder:") +
+                       "\n";
     hint += folders.empty() ? std::string("InputFiles") : folders.front();
     if (folders.size() > 1) {
-        hint += "\n\nThe files that come with the program belong in:";
+        hint += "\n\n" + clsText::translate("clsDefinitionList", "The files that come with the program belong in:");
         for (std::size_t k = 1; k < folders.size(); ++k) hint += "\n" + folders[k];
-        hint += "\nInstall the program again to get them back.";
+        hint += "\n" + clsText::translate("clsDefinitionList", "Install the program again to get them back.");
     }
     return hint;
 }

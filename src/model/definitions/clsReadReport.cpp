@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "model/console/groupedNumber.h"
+#include "model/text/clsText.h"
 
 namespace {
 
@@ -59,26 +59,41 @@ std::string clsReadReport::listing(std::size_t shown) const {
     for (const clsLeftOutEntry& e : entries_) {
         if (listed == shown) break;
         if (listed++ > 0) out += "\r\n";
-        out += "line " + groupedNumber(e.line) + ": " + printable(e.text) + " \u2013 " + reasonText(e.reason);
+        out += clsText::format(clsText::translate("clsReadReport", "line %1: %2"),
+                               {clsText::number(e.line), printable(e.text)}) +
+               " \u2013 " + reasonText(e.reason);
     }
-    if (total_ > listed) out += (listed > 0 ? "\r\n... and " : "... and ") + groupedNumber(total_ - listed) + " more";
+    if (total_ > listed)
+        out +=
+            std::string(listed > 0 ? "\r\n" : "") +
+            clsText::format(clsText::translate("clsReadReport", "... and %1 more"), {clsText::number(total_ - listed)});
     return out;
 }
 
 std::string clsReadReport::reasonText(clsLeftOutReason reason) {
     switch (reason) {
-        case clsLeftOutReason::noName: return "has no key name";
+        case clsLeftOutReason::noName: return clsText::translate("clsReadReport", "has no key name");
         case clsLeftOutReason::notOneWord:
-            return "holds a blank inside the key name, so the game would not read it as one key";
+            return clsText::translate("clsReadReport",
+                                      "holds a blank inside the key name, so the game would not read it as one key");
         case clsLeftOutReason::lineBreak:
-            return "holds a line break, which would end the bind and run the rest as a command";
-        case clsLeftOutReason::zeroByte: return "holds a zero byte, where the game stops reading the file";
-        case clsLeftOutReason::separator: return "holds ';', which would end the bind and run the rest as a command";
-        case clsLeftOutReason::comment: return "holds '//' or '/*', which the game reads as the start of a comment";
-        case clsLeftOutReason::quote: return "holds '\"', which the game takes as quoting, not as text";
-        case clsLeftOutReason::groupFull: return "is past the 32,767 entries of one kind the program holds";
-        case clsLeftOutReason::noCommand: return "has no command";
-        case clsLeftOutReason::noText: return "holds only blanks, which the game does not send";
+            return clsText::translate("clsReadReport",
+                                      "holds a line break, which would end the bind and run the rest as a command");
+        case clsLeftOutReason::zeroByte:
+            return clsText::translate("clsReadReport", "holds a zero byte, where the game stops reading the file");
+        case clsLeftOutReason::separator:
+            return clsText::translate("clsReadReport",
+                                      "holds ';', which would end the bind and run the rest as a command");
+        case clsLeftOutReason::comment:
+            return clsText::translate("clsReadReport",
+                                      "holds '//' or '/*', which the game reads as the start of a comment");
+        case clsLeftOutReason::quote:
+            return clsText::translate("clsReadReport", "holds '\"', which the game takes as quoting, not as text");
+        case clsLeftOutReason::groupFull:
+            return clsText::translate("clsReadReport", "is past the 32,767 entries of one kind the program holds");
+        case clsLeftOutReason::noCommand: return clsText::translate("clsReadReport", "has no command");
+        case clsLeftOutReason::noText:
+            return clsText::translate("clsReadReport", "holds only blanks, which the game does not send");
     }
     return {};
 }

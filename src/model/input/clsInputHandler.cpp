@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "model/text/clsText.h"
+
 namespace {
 constexpr std::int16_t code(char c) { return static_cast<std::int16_t>(static_cast<unsigned char>(c)); }
 const std::string backspace(1, '\b');
@@ -104,9 +106,9 @@ std::string utf8(char32_t c) {
 
 // A removed character as the line shows it.
 std::string shown(char32_t c) {
-    if (c == '\r' || c == '\n') return "line break";
-    if (c == '\t') return "tab";
-    if (c < 0x20 || c == 0x7F) return "control character";
+    if (c == '\r' || c == '\n') return clsText::translate("clsInputHandler", "line break");
+    if (c == '\t') return clsText::translate("clsInputHandler", "tab");
+    if (c < 0x20 || c == 0x7F) return clsText::translate("clsInputHandler", "control character");
     return utf8(c);
 }
 
@@ -114,20 +116,22 @@ std::string shown(char32_t c) {
 
 std::string clsInputHandler::refusalReason(char32_t c) {
     switch (c) {
-        case ';': return "the console would run the rest as a command";
+        case ';': return clsText::translate("clsInputHandler", "the console would run the rest as a command");
         case '/':
-        case '*': return "// and /* start a console comment, which would lose the rest";
-        case '^': return "colours come from the pattern lists";
-        case '"': return "the console reads quotes as grouping, not as text";
-        case '%': return "the game shows it as a dot";
-        case '#': return "OSP tokens start with it: add them with Add OSP";
+        case '*':
+            return clsText::translate("clsInputHandler",
+                                      "// and /* start a console comment, which would lose the rest");
+        case '^': return clsText::translate("clsInputHandler", "colours come from the pattern lists");
+        case '"': return clsText::translate("clsInputHandler", "the console reads quotes as grouping, not as text");
+        case '%': return clsText::translate("clsInputHandler", "the game shows it as a dot");
+        case '#': return clsText::translate("clsInputHandler", "OSP tokens start with it: add them with Add OSP");
         case '\r':
         case '\n':
-        case '\t': return "a chat line is one line";
+        case '\t': return clsText::translate("clsInputHandler", "a chat line is one line");
         default: break;
     }
-    if (c < 0x20 || c == 0x7F) return "a chat line is one line";
-    return "the game shows only plain letters, digits and punctuation";
+    if (c < 0x20 || c == 0x7F) return clsText::translate("clsInputHandler", "a chat line is one line");
+    return clsText::translate("clsInputHandler", "the game shows only plain letters, digits and punctuation");
 }
 
 std::string clsInputHandler::refusalLine(std::u32string_view removed) {
@@ -149,8 +153,9 @@ std::string clsInputHandler::refusalLine(std::u32string_view removed) {
     std::string line;
     for (const auto& [reason, characters] : groups) {
         if (!line.empty()) line += " \u00b7 ";
-        for (const std::string& n : characters) line += n + " ";
-        line += "removed: " + reason;
+        std::string names;
+        for (const std::string& n : characters) names += (names.empty() ? "" : " ") + n;
+        line += clsText::format(clsText::translate("clsInputHandler", "%1 removed: %2"), {names, reason});
     }
     return line;
 }

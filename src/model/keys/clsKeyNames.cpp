@@ -3,6 +3,7 @@
 #include "model/keys/clsKeyNames.h"
 
 #include "model/keys/clsGameKeys.h"
+#include "model/text/clsText.h"
 
 #include <algorithm>
 #include <array>
@@ -128,19 +129,28 @@ bool clsKeyNames::sameKey(std::string_view a, std::string_view b) { return clsGa
 std::optional<clsRefusal> clsKeyNames::pressRefusal(bool consoleKey, const std::string& name, const std::string& shown,
                                                     bool listed) {
     if (consoleKey)
-        return clsRefusal{"Console Key", "The key " + shown +
-                                             " opens the game's console, so the game never runs a bind of it. Pick "
-                                             "another key."};
+        return clsRefusal{clsText::translate("clsKeyNames", "Console Key"),
+                          clsText::format(clsText::translate("clsKeyNames",
+                                                             "The key %1 opens the game's console, so the game never "
+                                                             "runs a bind of it. Pick another key."),
+                                          {shown})};
     if (name.empty())
-        return clsRefusal{"Key Not Known", "The game has no name for " +
-                                               (shown.empty() ? "this key" : "the key " + shown) +
-                                               ", so it cannot be bound. Pick another key."};
+        return clsRefusal{
+            clsText::translate("clsKeyNames", "Key Not Known"),
+            shown.empty() ? clsText::translate("clsKeyNames",
+                                               "The game has no name for this key, so it cannot be bound. Pick "
+                                               "another key.")
+                          : clsText::format(clsText::translate("clsKeyNames",
+                                                               "The game has no name for the key %1, so it cannot be "
+                                                               "bound. Pick another key."),
+                                            {shown})};
     if (!listed)
-        return clsRefusal{"Key Not Listed", "The key " + name +
-                                                " is not in the key list of this definition file, so it cannot be "
-                                                "bound now. To bind it, add the line key:" +
-                                                name +
-                                                " to the file with a text editor and load the file again at the "
-                                                "next start."};
+        return clsRefusal{clsText::translate("clsKeyNames", "Key Not Listed"),
+                          clsText::format(clsText::translate("clsKeyNames",
+                                                             "The key %1 is not in the key list of this definition "
+                                                             "file, so it cannot be bound now. To bind it, add the "
+                                                             "line key:%1 to the file with a text editor and load "
+                                                             "the file again at the next start."),
+                                          {name})};
     return std::nullopt;
 }

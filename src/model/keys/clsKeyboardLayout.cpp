@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "model/keys/clsGameKeys.h"
+#include "model/text/clsText.h"
 
 namespace {
 
@@ -41,44 +42,50 @@ clsLayoutKey nameless(std::string label, std::string spoken, double top, double 
     return key({}, std::move(label), top, left, width, 1, std::move(spoken));
 }
 
+// A key of the number pad in words: "keypad 7".
+std::string padKey(const char* cap) {
+    return clsText::format(clsText::translate("clsKeyboardLayout", "keypad %1"), {cap});
+}
+
 std::vector<clsLayoutKey> makeLayout() {
     std::vector<clsLayoutKey> k;
     // The function row.
-    k.push_back(key("ESCAPE", "Esc", functionRow, 0, 1, 1, "Escape"));
+    k.push_back(key("ESCAPE", "Esc", functionRow, 0, 1, 1, clsText::translate("clsKeyboardLayout", "Escape")));
     for (int f = 1; f <= 12; ++f) {
         const double group = (f - 1) / 4;  // F1-F4, F5-F8, F9-F12, half a key apart
         k.push_back(key("F" + std::to_string(f), "F" + std::to_string(f), functionRow, 1 + f + group * 0.5));
     }
-    k.push_back(nameless("PrtSc", "Print Screen", functionRow, navigation));
-    k.push_back(nameless("ScrLk", "Scroll Lock", functionRow, navigation + 1));
+    k.push_back(nameless("PrtSc", clsText::translate("clsKeyboardLayout", "Print Screen"), functionRow, navigation));
+    k.push_back(nameless("ScrLk", clsText::translate("clsKeyboardLayout", "Scroll Lock"), functionRow, navigation + 1));
     k.push_back(key("PAUSE", "Pause", functionRow, navigation + 2));
-    k.push_back(key("KP_EQUALS", "=", functionRow, keypad + 3, 1, 1, "keypad ="));
+    k.push_back(key("KP_EQUALS", "=", functionRow, keypad + 3, 1, 1, padKey("=")));
 
     // The number row.
-    k.push_back(key("`", "`", row(1), 0, 1, 1, "console key"));
+    k.push_back(key("`", "`", row(1), 0, 1, 1, clsText::translate("clsKeyboardLayout", "console key")));
     const std::string digits = "1234567890-=";
     for (std::size_t i = 0; i < digits.size(); ++i) k.push_back(character(digits[i], row(1), 1.0 + double(i)));
     k.push_back(key("BACKSPACE", "Backspace", row(1), 13, 2));
-    k.push_back(key("INS", "Ins", row(1), navigation, 1, 1, "Insert"));
+    k.push_back(key("INS", "Ins", row(1), navigation, 1, 1, clsText::translate("clsKeyboardLayout", "Insert")));
     k.push_back(key("HOME", "Home", row(1), navigation + 1));
-    k.push_back(key("PGUP", "PgUp", row(1), navigation + 2, 1, 1, "Page Up"));
-    k.push_back(key("KP_NUMLOCK", "Num", row(1), keypad, 1, 1, "Num Lock"));
-    k.push_back(key("KP_SLASH", "/", row(1), keypad + 1, 1, 1, "keypad /"));
-    k.push_back(key("KP_STAR", "*", row(1), keypad + 2, 1, 1, "keypad *"));
-    k.push_back(key("KP_MINUS", "-", row(1), keypad + 3, 1, 1, "keypad -"));
+    k.push_back(key("PGUP", "PgUp", row(1), navigation + 2, 1, 1, clsText::translate("clsKeyboardLayout", "Page Up")));
+    k.push_back(key("KP_NUMLOCK", "Num", row(1), keypad, 1, 1, clsText::translate("clsKeyboardLayout", "Num Lock")));
+    k.push_back(key("KP_SLASH", "/", row(1), keypad + 1, 1, 1, padKey("/")));
+    k.push_back(key("KP_STAR", "*", row(1), keypad + 2, 1, 1, padKey("*")));
+    k.push_back(key("KP_MINUS", "-", row(1), keypad + 3, 1, 1, padKey("-")));
 
     // The top letter row.
     k.push_back(key("TAB", "Tab", row(2), 0, 1.5));
     const std::string top = "qwertyuiop[]";
     for (std::size_t i = 0; i < top.size(); ++i) k.push_back(character(top[i], row(2), 1.5 + double(i)));
     k.push_back(key("\\", "\\", row(2), 13.5, 1.5));
-    k.push_back(key("DEL", "Del", row(2), navigation, 1, 1, "Delete"));
+    k.push_back(key("DEL", "Del", row(2), navigation, 1, 1, clsText::translate("clsKeyboardLayout", "Delete")));
     k.push_back(key("END", "End", row(2), navigation + 1));
-    k.push_back(key("PGDN", "PgDn", row(2), navigation + 2, 1, 1, "Page Down"));
-    k.push_back(key("KP_HOME", "7", row(2), keypad, 1, 1, "keypad 7"));
-    k.push_back(key("KP_UPARROW", "8", row(2), keypad + 1, 1, 1, "keypad 8"));
-    k.push_back(key("KP_PGUP", "9", row(2), keypad + 2, 1, 1, "keypad 9"));
-    k.push_back(key("KP_PLUS", "+", row(2), keypad + 3, 1, 2, "keypad +"));
+    k.push_back(
+        key("PGDN", "PgDn", row(2), navigation + 2, 1, 1, clsText::translate("clsKeyboardLayout", "Page Down")));
+    k.push_back(key("KP_HOME", "7", row(2), keypad, 1, 1, padKey("7")));
+    k.push_back(key("KP_UPARROW", "8", row(2), keypad + 1, 1, 1, padKey("8")));
+    k.push_back(key("KP_PGUP", "9", row(2), keypad + 2, 1, 1, padKey("9")));
+    k.push_back(key("KP_PLUS", "+", row(2), keypad + 3, 1, 2, padKey("+")));
 
     // The home row.
     k.push_back(key("CAPSLOCK", "Caps Lock", row(3), 0, 1.75));
@@ -87,45 +94,56 @@ std::vector<clsLayoutKey> makeLayout() {
     k.push_back(key("SEMICOLON", ";", row(3), 10.75));
     k.push_back(character('\'', row(3), 11.75));
     k.push_back(key("ENTER", "Enter", row(3), 12.75, 2.25));
-    k.push_back(key("KP_LEFTARROW", "4", row(3), keypad, 1, 1, "keypad 4"));
-    k.push_back(key("KP_5", "5", row(3), keypad + 1, 1, 1, "keypad 5"));
-    k.push_back(key("KP_RIGHTARROW", "6", row(3), keypad + 2, 1, 1, "keypad 6"));
+    k.push_back(key("KP_LEFTARROW", "4", row(3), keypad, 1, 1, padKey("4")));
+    k.push_back(key("KP_5", "5", row(3), keypad + 1, 1, 1, padKey("5")));
+    k.push_back(key("KP_RIGHTARROW", "6", row(3), keypad + 2, 1, 1, padKey("6")));
 
     // The bottom letter row.
     k.push_back(key("SHIFT", "Shift", row(4), 0, 2.25));
     const std::string bottom = "zxcvbnm,./";
     for (std::size_t i = 0; i < bottom.size(); ++i) k.push_back(character(bottom[i], row(4), 2.25 + double(i)));
-    k.push_back(twin("SHIFT", "Shift", row(4), 12.25, 2.75, "right Shift"));
-    k.push_back(key("UPARROW", "\u2191", row(4), navigation + 1, 1, 1, "up arrow"));
-    k.push_back(key("KP_END", "1", row(4), keypad, 1, 1, "keypad 1"));
-    k.push_back(key("KP_DOWNARROW", "2", row(4), keypad + 1, 1, 1, "keypad 2"));
-    k.push_back(key("KP_PGDN", "3", row(4), keypad + 2, 1, 1, "keypad 3"));
-    k.push_back(key("KP_ENTER", "Enter", row(4), keypad + 3, 1, 2, "keypad Enter"));
+    k.push_back(twin("SHIFT", "Shift", row(4), 12.25, 2.75, clsText::translate("clsKeyboardLayout", "right Shift")));
+    k.push_back(
+        key("UPARROW", "\u2191", row(4), navigation + 1, 1, 1, clsText::translate("clsKeyboardLayout", "up arrow")));
+    k.push_back(key("KP_END", "1", row(4), keypad, 1, 1, padKey("1")));
+    k.push_back(key("KP_DOWNARROW", "2", row(4), keypad + 1, 1, 1, padKey("2")));
+    k.push_back(key("KP_PGDN", "3", row(4), keypad + 2, 1, 1, padKey("3")));
+    k.push_back(key("KP_ENTER", "Enter", row(4), keypad + 3, 1, 2, padKey("Enter")));
 
     // The space bar row.
     k.push_back(key("CTRL", "Ctrl", row(5), 0, 1.25));
-    k.push_back(nameless("Win", "Windows key", row(5), 1.25, 1.25));
+    k.push_back(nameless("Win", clsText::translate("clsKeyboardLayout", "Windows key"), row(5), 1.25, 1.25));
     k.push_back(key("ALT", "Alt", row(5), 2.5, 1.25));
     k.push_back(key("SPACE", "Space", row(5), 3.75, 6.25));
-    k.push_back(twin("ALT", "Alt", row(5), 10, 1.25, "right Alt"));
-    k.push_back(nameless("Win", "right Windows key", row(5), 11.25, 1.25));
-    k.push_back(nameless("Menu", "Menu key", row(5), 12.5, 1.25));
-    k.push_back(twin("CTRL", "Ctrl", row(5), 13.75, 1.25, "right Ctrl"));
-    k.push_back(key("LEFTARROW", "\u2190", row(5), navigation, 1, 1, "left arrow"));
-    k.push_back(key("DOWNARROW", "\u2193", row(5), navigation + 1, 1, 1, "down arrow"));
-    k.push_back(key("RIGHTARROW", "\u2192", row(5), navigation + 2, 1, 1, "right arrow"));
-    k.push_back(key("KP_INS", "0", row(5), keypad, 2, 1, "keypad 0"));
-    k.push_back(key("KP_DEL", ".", row(5), keypad + 2, 1, 1, "keypad ."));
+    k.push_back(twin("ALT", "Alt", row(5), 10, 1.25, clsText::translate("clsKeyboardLayout", "right Alt")));
+    k.push_back(nameless("Win", clsText::translate("clsKeyboardLayout", "right Windows key"), row(5), 11.25, 1.25));
+    k.push_back(nameless("Menu", clsText::translate("clsKeyboardLayout", "Menu key"), row(5), 12.5, 1.25));
+    k.push_back(twin("CTRL", "Ctrl", row(5), 13.75, 1.25, clsText::translate("clsKeyboardLayout", "right Ctrl")));
+    k.push_back(
+        key("LEFTARROW", "\u2190", row(5), navigation, 1, 1, clsText::translate("clsKeyboardLayout", "left arrow")));
+    k.push_back(key("DOWNARROW", "\u2193", row(5), navigation + 1, 1, 1,
+                    clsText::translate("clsKeyboardLayout", "down arrow")));
+    k.push_back(key("RIGHTARROW", "\u2192", row(5), navigation + 2, 1, 1,
+                    clsText::translate("clsKeyboardLayout", "right arrow")));
+    k.push_back(key("KP_INS", "0", row(5), keypad, 2, 1, padKey("0")));
+    k.push_back(key("KP_DEL", ".", row(5), keypad + 2, 1, 1, padKey(".")));
 
     // The mouse: two buttons with the wheel between them (up, its click,
     // down), and the two side buttons under the thumb, forward in front.
-    k.push_back(key("MOUSE1", "M1", mouseTop, mouseLeft, 1.25, 2, "left mouse button"));
-    k.push_back(key("MWHEELUP", "\u25b2", mouseTop, mouseLeft + 1.25, 1, 0.75, "wheel up"));
-    k.push_back(key("MOUSE3", "M3", mouseTop + 0.75, mouseLeft + 1.25, 1, 0.5, "middle mouse button"));
-    k.push_back(key("MWHEELDOWN", "\u25bc", mouseTop + 1.25, mouseLeft + 1.25, 1, 0.75, "wheel down"));
-    k.push_back(key("MOUSE2", "M2", mouseTop, mouseLeft + 2.25, 1.25, 2, "right mouse button"));
-    k.push_back(key("MOUSE5", "M5", mouseTop + 2.25, mouseLeft, 0.75, 0.75, "forward side button"));
-    k.push_back(key("MOUSE4", "M4", mouseTop + 3, mouseLeft, 0.75, 0.75, "back side button"));
+    k.push_back(key("MOUSE1", "M1", mouseTop, mouseLeft, 1.25, 2,
+                    clsText::translate("clsKeyboardLayout", "left mouse button")));
+    k.push_back(key("MWHEELUP", "\u25b2", mouseTop, mouseLeft + 1.25, 1, 0.75,
+                    clsText::translate("clsKeyboardLayout", "wheel up")));
+    k.push_back(key("MOUSE3", "M3", mouseTop + 0.75, mouseLeft + 1.25, 1, 0.5,
+                    clsText::translate("clsKeyboardLayout", "middle mouse button")));
+    k.push_back(key("MWHEELDOWN", "\u25bc", mouseTop + 1.25, mouseLeft + 1.25, 1, 0.75,
+                    clsText::translate("clsKeyboardLayout", "wheel down")));
+    k.push_back(key("MOUSE2", "M2", mouseTop, mouseLeft + 2.25, 1.25, 2,
+                    clsText::translate("clsKeyboardLayout", "right mouse button")));
+    k.push_back(key("MOUSE5", "M5", mouseTop + 2.25, mouseLeft, 0.75, 0.75,
+                    clsText::translate("clsKeyboardLayout", "forward side button")));
+    k.push_back(key("MOUSE4", "M4", mouseTop + 3, mouseLeft, 0.75, 0.75,
+                    clsText::translate("clsKeyboardLayout", "back side button")));
     return k;
 }
 

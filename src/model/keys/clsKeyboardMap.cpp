@@ -5,7 +5,7 @@
 #include "model/console/clsBindLine.h"
 #include "model/console/clsChatPreview.h"
 #include "model/console/clsConsoleLexer.h"
-#include "model/console/groupedNumber.h"
+#include "model/text/clsText.h"
 
 clsKeyboardMap::clsKeyboardMap()
     : places_(clsKeyboardLayout::keys().size()), listed_(clsKeyboardLayout::keys().size()) {}
@@ -75,18 +75,19 @@ clsKeyShown clsKeyboardMap::shownOf(clsCfgBuilder& builder, const std::string& k
 }
 
 std::string clsKeyboardMap::counts() const {
-    return groupedNumber(bound_) + " bound, " + groupedNumber(free_) + " free";
+    return clsText::format(clsText::translate("clsKeyboardMap", "%1 bound, %2 free"),
+                           {clsText::number(bound_), clsText::number(free_)});
 }
 
 std::string clsKeyboardMap::kindName(clsKeyState state) {
     switch (state) {
-        case clsKeyState::nameless: return "the game has no name for this key";
-        case clsKeyState::unlisted: return "not in the definition file";
-        case clsKeyState::free: return "free";
-        case clsKeyState::publicChat: return "public chat";
-        case clsKeyState::teamChat: return "team chat";
-        case clsKeyState::radio: return "radio";
-        case clsKeyState::other: return "other command";
+        case clsKeyState::nameless: return clsText::translate("clsKeyboardMap", "the game has no name for this key");
+        case clsKeyState::unlisted: return clsText::translate("clsKeyboardMap", "not in the definition file");
+        case clsKeyState::free: return clsText::translate("clsKeyboardMap", "free");
+        case clsKeyState::publicChat: return clsText::translate("clsKeyboardMap", "public chat");
+        case clsKeyState::teamChat: return clsText::translate("clsKeyboardMap", "team chat");
+        case clsKeyState::radio: return clsText::translate("clsKeyboardMap", "radio");
+        case clsKeyState::other: return clsText::translate("clsKeyboardMap", "other command");
     }
     return {};
 }

@@ -56,7 +56,7 @@ public:
         QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         f.setBold(true);
         setFont(f);
-        setAccessibleName(QStringLiteral("Chat line as the game shows it"));
+        setAccessibleName(chatPreviewBar::tr("Chat line as the game shows it"));
     }
 
     void setLine(const clsChatPreview& line) {
@@ -157,9 +157,9 @@ chatPreviewBar::chatPreviewBar(QWidget* parent)
     meter_->setObjectName(QStringLiteral("lblChatLength"));
     meter_->setTextFormat(Qt::PlainText);
     meter_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    meter_->setToolTip(QStringLiteral("Bytes the game receives for this chat line, colour codes included. "
-                                      "The server keeps at most %1 of them. Past that, the bind's line in the "
-                                      "cfg file is counted too: the game reads at most 1,023 bytes of a line.")
+    meter_->setToolTip(tr("Bytes the game receives for this chat line, colour codes included. The server keeps at "
+                          "most %1 of them. Past that, the bind's line in the cfg file is counted too: the game reads "
+                          "at most 1,023 bytes of a line.")
                            .arg(clsChatPreview::chatLimit));
 
     auto* row = new QHBoxLayout(this);

@@ -83,7 +83,7 @@ void frmConstruct::Form_Load() {
     setupControls();
     applyColorStyle();
     fillKeyList();
-    setWindowTitle(QStringLiteral("Make your SoF2 Binds"));
+    setWindowTitle(tr("Make your SoF2 Binds"));
 }
 
 // The key list from the key group; the key shown stays shown (keys are
@@ -223,7 +223,9 @@ void frmConstruct::cmdRadioCancel_Click() { resetScreen(); }
 void frmConstruct::cmdClear_Click() {
     if (ui->cboKeys->currentIndex() < 0) return;
     const std::string key = pickedText(ui->cboKeys);
-    if (!askYesNo("Clear?", "Are you sure you want to CLEAR button: '" + key + "' of any binds?")) return;
+    if (!askYesNo(tr("Clear?").toStdString(),
+                  tr("Are you sure you want to CLEAR button: '%1' of any binds?").arg(toQString(key)).toStdString()))
+        return;
     ctx_.builder.remove_entire_bind(key);
     resetScreen();
 }
@@ -231,7 +233,8 @@ void frmConstruct::cmdClear_Click() {
 // ---- Menus -----------------------------------------------------------------
 
 void frmConstruct::mnuReset_Click() {
-    if (!askYesNo("RESET?", "Are you sure you want to DELETE all made binds?")) return;
+    if (!askYesNo(tr("RESET?").toStdString(), tr("Are you sure you want to DELETE all made binds?").toStdString()))
+        return;
     ctx_.builder.Reset_Binds();
     resetScreen();
 }
@@ -245,7 +248,8 @@ void frmConstruct::mnuExit_Click() {
 }
 
 bool frmConstruct::confirmExit() {
-    return askYesNo("Exit?", "Are you sure you want to exit? Any unsaved information will be lost!", true);
+    return askYesNo(tr("Exit?").toStdString(),
+                    tr("Are you sure you want to exit? Any unsaved information will be lost!").toStdString(), true);
 }
 
 void frmConstruct::mnuSave_Click() {

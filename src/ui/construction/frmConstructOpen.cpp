@@ -15,8 +15,8 @@
 #include "ui_frmConstruct.h"
 
 void frmConstruct::mnuOpen_Click() {
-    const std::string path =
-        ctx_.platform.fileDialog.openFile("Open Cfg File", ctx_.outputFolder(), "Cfg files (*.cfg)");
+    const std::string path = ctx_.platform.fileDialog.openFile(tr("Open Cfg File").toStdString(), ctx_.outputFolder(),
+                                                               tr("Cfg files (*.cfg)").toStdString());
     if (!path.empty()) openCfg(path);
 }
 
@@ -27,11 +27,11 @@ void frmConstruct::mnuOpen_Click() {
 // made so far stay, and saving adds them to it.
 bool frmConstruct::openCfg(const std::string& path) {
     IMessageBox& messages = ctx_.platform.messages;
-    const std::string title = "Open Cfg File";
+    const std::string title = tr("Open Cfg File").toStdString();
     const std::string name = std::filesystem::path(path).filename().string();
     clsCfgRead file = clsCfgOpen::read(path, name);
     if (file.problem != clsImportProblem::none) {
-        messages.show("Cannot Open File",
+        messages.show(tr("Cannot Open File").toStdString(),
                       clsOpenReport::cannotOpen(ctx_.platform.folder.nativePath(path), file.problem, file.size),
                       msgIcon::Exclamation, msgButtons::Ok);
         return false;

@@ -16,6 +16,7 @@
 
 #include "model/binds/clsScheme.h"
 #include "model/keys/clsKindColours.h"
+#include "model/text/clsText.h"
 #include "ui/styles/stylePainter.h"
 #include "ui/widgets/designFont.h"
 #include "ui/widgets/qtListControl.h"
@@ -93,8 +94,8 @@ void frmKeyboardView::bindsChanged() {
     ui->lblOffPicture->setVisible(off);
     ui->lstOffPicture->setVisible(off);
     if (off)
-        ui->lblOffPicture->setText(
-            QStringLiteral("Keys of the definition file not on the picture (%1):").arg(map_.offPicture().size()));
+        ui->lblOffPicture->setText(tr("Keys of the definition file not on the picture (%1):")
+                                       .arg(toQString(clsText::number(map_.offPicture().size()))));
     ui->lblCounts->setText(toQString(map_.counts()));
 }
 
@@ -106,14 +107,14 @@ void frmKeyboardView::setBuilding(const std::string& key) {
 void frmKeyboardView::showState() {
     ui->picKeyboard->setPickable(building_.empty());
     if (building_.empty())
-        showStatus("Click a key, or move to it with the arrow keys and press Enter, to pick it in the key list.");
+        showStatus(tr("Click a key, or move to it with the arrow keys and press Enter, to pick it in the key list."));
     else
-        showStatus("Read-only while the bind of " + building_ +
-                   " is built: Done or Cancel on the construction screen ends it.");
+        showStatus(tr("Read-only while the bind of %1 is built: Done or Cancel on the construction screen ends it.")
+                       .arg(toQString(building_)));
 }
 
-void frmKeyboardView::showStatus(const std::string& status) {
-    ui->lblStatus->setText(toQString(status));
+void frmKeyboardView::showStatus(const QString& status) {
+    ui->lblStatus->setText(status);
     ui->lblStatus->setToolTip(ui->lblStatus->text());
 }
 
@@ -121,12 +122,12 @@ void frmKeyboardView::pickPlace(int place) {
     const clsLayoutKey& k = clsKeyboardLayout::keys()[static_cast<std::size_t>(place)];
     const clsKeyShown& shown = map_.at(place);
     if (shown.state == clsKeyState::nameless) {
-        showStatus("The game has no name for the " + k.spoken + ", so it cannot be bound.");
+        showStatus(tr("The game has no name for the %1, so it cannot be bound.").arg(toQString(k.spoken)));
         return;
     }
     if (shown.state == clsKeyState::unlisted) {
-        showStatus(k.name + " is not in the key list of this definition file: add the line key:" + k.name +
-                   " to the file to bind it.");
+        showStatus(tr("%1 is not in the key list of this definition file: add the line key:%1 to the file to bind it.")
+                       .arg(toQString(k.name)));
         return;
     }
     pickKey(shown.key, k.title());
@@ -138,7 +139,8 @@ void frmKeyboardView::pickKey(const std::string& key, const std::string& title) 
         return;
     }
     if (pick_) pick_(key);
-    showStatus(title + " is picked in the key list: choose its bind type on the construction screen.");
+    showStatus(
+        tr("%1 is picked in the key list: choose its bind type on the construction screen.").arg(toQString(title)));
 }
 
 void frmKeyboardView::applyColorStyle() {
@@ -162,22 +164,24 @@ void frmKeyboardView::cmdSavePicture_Click() {
     if (const QString opened = QFileInfo(toQString(ctx_.openedCfg)).completeBaseName(); !opened.isEmpty())
         name = opened.toStdString();
     const std::string offered = ctx_.outputFolder() + "/" + name + ".png";
-    const std::string path = ctx_.platform.fileDialog.saveFile("Save Picture", offered, "PNG pictures (*.png)");
+    const std::string path = ctx_.platform.fileDialog.saveFile(tr("Save Picture").toStdString(), offered,
+                                                               tr("PNG pictures (*.png)").toStdString());
     if (path.empty()) return;
     const QImage picture = ui->picKeyboard->savedImage(toQString(map_.counts()));
     QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     const bool saved = file.open(QIODevice::WriteOnly) && picture.save(&file, "PNG") && file.commit();
     const std::string shown = ctx_.platform.folder.nativePath(path);
     if (!saved) {
-        const std::string reason = file.errorString().isEmpty() ? std::string("the picture could not be written")
-                                                                : file.errorString().toStdString();
+        const QString reason =
+            file.errorString().isEmpty() ? tr("the picture could not be written") : file.errorString();
         ctx_.platform.messages.show(
-            "Cannot Save Picture",
-            "The picture cannot be saved as " + shown + ": " + reason + ".\r\nNothing was written.",
+            tr("Cannot Save Picture").toStdString(),
+            tr("The picture cannot be saved as %1: %2.").arg(toQString(shown), reason).toStdString() + "\r\n" +
+                tr("Nothing was written.").toStdString(),
             msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
-    showStatus("The picture is saved as " + shown + ".");
+    showStatus(tr("The picture is saved as %1.").arg(toQString(shown)));
 }
 
 // Where the player left it; else beside the construction screen, without

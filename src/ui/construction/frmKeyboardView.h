@@ -50,7 +50,7 @@ private:
     void pickPlace(int place);
     void pickKey(const std::string& key, const std::string& title);
     void cmdSavePicture_Click();
-    void showStatus(const std::string& text);
+    void showStatus(const QString& text);
     void showState();
     void placeWindow();
     void rememberPlace();

@@ -58,7 +58,7 @@ bool frmPressKey::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            take(clsKeyNames::forMouseButton(static_cast<int>(mouse->button())), QStringLiteral("this mouse button"));
+            take(clsKeyNames::forMouseButton(static_cast<int>(mouse->button())), tr("this mouse button"));
             return true;
         }
         case QEvent::Wheel: {

@@ -241,10 +241,10 @@ keyboardPicture::keyboardPicture(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picKeyboard"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAccessibleName(QStringLiteral("Keyboard and mouse"));
+    setAccessibleName(tr("Keyboard and mouse"));
     setAccessibleDescription(
-        QStringLiteral("Each key shows its bind: public chat, team chat, radio or other "
-                       "command; free keys are plain; greyed keys cannot be bound."));
+        tr("Each key shows its bind: public chat, team chat, radio or other command; free keys are plain; greyed "
+           "keys cannot be bound."));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     colours_ = {QColor(Qt::lightGray), QColor(Qt::white), {}};
 }
@@ -321,7 +321,7 @@ QString keyboardPicture::toolTipFor(int place) const {
         default: break;
     }
     if (k.name == "`")
-        tip += QStringLiteral("<br>The game opens its console with this key and never runs a bind of it.");
+        tip += QStringLiteral("<br>") + tr("The game opens its console with this key and never runs a bind of it.");
     return tip;
 }
 
@@ -421,9 +421,9 @@ void keyboardPicture::paintPicture(QPainter& p, const QRectF& area, bool withFoc
                    Qt::AlignLeft | Qt::AlignVCenter, name);
         x += metrics.horizontalAdvance(name) + 0.6 * u;
     };
-    const char* const names[] = {"Public chat", "Team chat", "Radio", "Other command"};
-    for (std::size_t k = 0; k < colours_.kinds.size(); ++k) entry(colours_.kinds[k], QString::fromLatin1(names[k]));
-    entry(colours_.face, QStringLiteral("Free"));
+    const QString names[] = {tr("Public chat"), tr("Team chat"), tr("Radio"), tr("Other command")};
+    for (std::size_t k = 0; k < colours_.kinds.size(); ++k) entry(colours_.kinds[k], names[k]);
+    entry(colours_.face, tr("Free"));
     if (!counts.isEmpty()) {
         p.setPen(legendText);
         const double right = f.origin.x() + clsKeyboardLayout::width() * u;

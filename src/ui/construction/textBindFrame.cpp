@@ -26,12 +26,10 @@
 
 namespace {
 
-const std::string missingTitle = "Missing Information";
-
 // A number as the screen writes it into captions and lists: one leading
 // space where a sign would go.
 QString signed16(int n) { return QStringLiteral(" ") + QString::number(n); }
-QString rowCaption(int row) { return QStringLiteral("Pattern Color #") + signed16(row) + QStringLiteral(":"); }
+QString rowCaption(int row) { return textBindFrame::tr("Pattern Color #%1:").arg(signed16(row)); }
 
 // The number a pattern list shows (its leading space ignored); 0 when
 // nothing is picked.
@@ -223,23 +221,27 @@ void textBindFrame::cmdTextAdd_Click() {
     const bool textEmpty = text.find_first_not_of(' ') == std::string::npos;
     const std::int16_t switchLength = pickedNumber(ui->cboSwitch);
     IMessageBox& messages = ctx_->platform.messages;
+    const std::string missingTitle = tr("Missing Information").toStdString();
 
     if (textEmpty) {
-        messages.show(missingTitle, "You have to fill in some text to be added to the bind!", msgIcon::Exclamation,
-                      msgButtons::Ok);
+        messages.show(missingTitle, tr("You have to fill in some text to be added to the bind!").toStdString(),
+                      msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
     if (switchLength == 0) {
         messages.show(missingTitle,
-                      "You have to fill in how many characters the pattern will be until the color changes again!",
+                      tr("You have to fill in how many characters the pattern will be until the color changes "
+                         "again!")
+                          .toStdString(),
                       msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
     if (!colorsComplete) {
-        messages.show(missingTitle,
-                      "Oops! You forgot to fill in one or more colors!\r\n"
-                      "If you want to use less colors then change the amount of colors in pattern!",
-                      msgIcon::Exclamation, msgButtons::Ok);
+        messages.show(
+            missingTitle,
+            tr("Oops! You forgot to fill in one or more colors!").toStdString() + "\r\n" +
+                tr("If you want to use less colors then change the amount of colors in pattern!").toStdString(),
+            msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
     if (!ctx_->builder.add_code(currentKey, text, currentKind, codes, n, std::to_string(switchLength),
@@ -263,8 +265,10 @@ void textBindFrame::cmdTextDone_Click() { emit finished(); }
 
 // Cancel deletes the bind being built: No is what Enter answers.
 void textBindFrame::cmdTextCancel_Click() {
-    if (ctx_->platform.messages.show("Cancel?", "Are you sure you don't want a bind for key: " + currentKey,
-                                     msgIcon::None, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes)
+    if (ctx_->platform.messages.show(
+            tr("Cancel?").toStdString(),
+            tr("Are you sure you don't want a bind for key: %1").arg(toQString(currentKey)).toStdString(),
+            msgIcon::None, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes)
         return;
     ctx_->builder.remove_entire_bind(currentKey);
     emit finished();

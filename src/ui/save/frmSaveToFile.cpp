@@ -5,7 +5,7 @@
 
 #include <QFileInfo>
 
-#include "model/console/groupedNumber.h"
+#include "model/text/clsText.h"
 #include "platform/qtText.h"
 #include "ui/styles/stylePainter.h"
 #include "ui/widgets/designFont.h"
@@ -46,15 +46,15 @@ frmSaveToFile::frmSaveToFile(clsAppContext& ctx, QWidget* parent)
 frmSaveToFile::~frmSaveToFile() = default;
 
 void frmSaveToFile::Form_Load() {
-    setWindowTitle(QStringLiteral("Save File"));
+    setWindowTitle(tr("Save File"));
     applyColorStyle();
 }
 
 void frmSaveToFile::cmdSave_Click() {
     const std::string typedName = ui->txtFilename->text().toStdString();
     if (typedName.empty()) {
-        ctx_.platform.messages.show("Missing Information", "A file needs a name...", msgIcon::Exclamation,
-                                    msgButtons::Ok);
+        ctx_.platform.messages.show(tr("Missing Information").toStdString(), tr("A file needs a name...").toStdString(),
+                                    msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
     const std::string fileName = typedName + ".cfg";
@@ -62,7 +62,8 @@ void frmSaveToFile::cmdSave_Click() {
 
     const bool replacing = QFileInfo::exists(toQString(folder + "/" + fileName));
     if (replacing &&
-        ctx_.platform.messages.show("File Already Exists!", "Do you want to replace the file " + fileName + "?",
+        ctx_.platform.messages.show(tr("File Already Exists!").toStdString(),
+                                    tr("Do you want to replace the file %1?").arg(toQString(fileName)).toStdString(),
                                     msgIcon::Question, msgButtons::YesNo, msgAnswer::No) != msgAnswer::Yes) {
         ui->txtFilename->clear();
         return;
@@ -73,9 +74,11 @@ void frmSaveToFile::cmdSave_Click() {
     if (!written.ok) {
         // Nothing was written and an earlier file is untouched: the user may
         // try another name or go back.
-        ctx_.platform.messages.show("Save Failed",
-                                    "The file " + ctx_.platform.folder.nativePath(folder + "/" + fileName) +
-                                        " could not be saved.\r\n" + written.reason,
+        ctx_.platform.messages.show(tr("Save Failed").toStdString(),
+                                    tr("The file %1 could not be saved.")
+                                            .arg(toQString(ctx_.platform.folder.nativePath(folder + "/" + fileName)))
+                                            .toStdString() +
+                                        "\r\n" + written.reason,
                                     msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
@@ -99,12 +102,14 @@ bool frmSaveToFile::confirmSize(const std::string& fileName) {
     const std::size_t size = ctx_.document.contents(ctx_.builder, fileName, ctx_.clock()).size();
     if (size <= largestRunnableFile) return true;
     return ctx_.platform.messages.show(
-               "File Too Large",
-               "The file " + fileName + " would be " + groupedNumber(size) +
-                   " bytes, but the game's console runs at most " + groupedNumber(largestRunnableFile) +
-                   " bytes in one exec (its command buffer holds " + groupedNumber(consoleBuffer) +
-                   " bytes, one of them for the line end it adds). A larger file is not "
-                   "run at all.\r\n\r\nSave it anyway?",
+               tr("File Too Large").toStdString(),
+               tr("The file %1 would be %2 bytes, but the game's console runs at most %3 bytes in one exec (its "
+                  "command buffer holds %4 bytes, one of them for the line end it adds). A larger file is not run "
+                  "at all.")
+                       .arg(toQString(fileName), toQString(clsText::number(size)),
+                            toQString(clsText::number(largestRunnableFile)), toQString(clsText::number(consoleBuffer)))
+                       .toStdString() +
+                   "\r\n\r\n" + tr("Save it anyway?").toStdString(),
                msgIcon::Exclamation, msgButtons::YesNo, msgAnswer::No) == msgAnswer::Yes;
 }
 
@@ -114,10 +119,14 @@ clsWriteResult frmSaveToFile::writeCfgFile(const std::string& fileName, const st
 
 void frmSaveToFile::showSaved(const std::string& fileName) {
     ctx_.platform.messages.show(
-        "File Saved!",
-        "Your file is done and can be found at: " + ctx_.platform.folder.nativePath(ctx_.outputFolder()) + "\r\n" +
-            "Copy this file to the Soldier Of Fortune 2\\base\\mp folder." + "\r\n" +
-            "In the game open console with the '~' button and type: 'exec " + fileName + "' to set all your binds.",
+        tr("File Saved!").toStdString(),
+        tr("Your file is done and can be found at: %1")
+                .arg(toQString(ctx_.platform.folder.nativePath(ctx_.outputFolder())))
+                .toStdString() +
+            "\r\n" + tr("Copy this file to the Soldier Of Fortune 2\\base\\mp folder.").toStdString() + "\r\n" +
+            tr("In the game open console with the '~' button and type: 'exec %1' to set all your binds.")
+                .arg(toQString(fileName))
+                .toStdString(),
         msgIcon::Information, msgButtons::Ok);
 }
 

@@ -15,12 +15,18 @@
 #include "model/cfgfile/clsCfgOpen.h"
 #include "model/cfgfile/clsKeyEdit.h"
 #include "model/cfgfile/clsOpenReport.h"
+#include "model/text/clsText.h"
 
 #include "platform/IProgramFolder.h"
 #include "platform/qtText.h"
 #include "ui/shell/definitionFiles.h"
 
 namespace {
+// "FILE cannot be opened: REASON."
+std::string cannotOpen(const std::string& path, const std::string& reason) {
+    return clsText::format(commandLine::tr("%1 cannot be opened: %2.").toStdString(), {path, reason});
+}
+
 const char* const terminalOptions[] = {"-h",        "-?",       "--help", "--help-all", "-v",
                                        "--version", "--review", "--bind", "--clear",    "--list-definitions"};
 }  // namespace
@@ -37,26 +43,24 @@ bool commandLine::answersInTerminal(int argc, char** argv) {
 
 commandLine::commandLine(const QCoreApplication& app)
     : listDefinitions_(QStringLiteral("list-definitions"),
-                       QStringLiteral("Prints the folders the program uses and the definition files the start "
-                                      "screen lists, then ends. Makes the per-user folders of an installed "
-                                      "program.")),
+                       tr("Prints the folders the program uses and the definition files the start screen lists, "
+                          "then ends. Makes the per-user folders of an installed program.")),
       review_(QStringLiteral("review"),
-              QStringLiteral("Prints the review listing of the binds that opening FILE.cfg would make (with no "
-                             "definition file loaded), then ends. Exit code 1 when the file cannot be read."),
+              tr("Prints the review listing of the binds that opening FILE.cfg would make (with no definition file "
+                 "loaded), then ends. Exit code 1 when the file cannot be read."),
               QStringLiteral("FILE.cfg")),
       bind_(QStringLiteral("bind"),
-            QStringLiteral("brenvolt --bind KEY BINDING FILE.cfg: binds KEY to BINDING (what the key is to do, as "
-                           "the game stores it: \"say ^1hi\", \"+attack; +jump\") in FILE.cfg, changing nothing "
-                           "else in the file. A binding the program would refuse changes nothing and gives exit "
-                           "code 1."),
+            tr("brenvolt --bind KEY BINDING FILE.cfg: binds KEY to BINDING (what the key is to do, as the game "
+               "stores it: \"say ^1hi\", \"+attack; +jump\") in FILE.cfg, changing nothing else in the file. A "
+               "binding the program would refuse changes nothing and gives exit code 1."),
             QStringLiteral("KEY")),
       clear_(QStringLiteral("clear"),
-             QStringLiteral("brenvolt --clear KEY FILE.cfg: takes every bind of KEY out of FILE.cfg, changing "
-                            "nothing else in the file."),
+             tr("brenvolt --clear KEY FILE.cfg: takes every bind of KEY out of FILE.cfg, changing nothing else in "
+                "the file."),
              QStringLiteral("KEY")) {
     parser_.setApplicationDescription(
-        QStringLiteral("Makes Soldier of Fortune 2 console cfg files of key binds: coloured chat lines, OSP "
-                       "tokens and radio commands. Without options it opens its start screen."));
+        tr("Makes Soldier of Fortune 2 console cfg files of key binds: coloured chat lines, OSP tokens and radio "
+           "commands. Without options it opens its start screen."));
     parser_.addHelpOption();
     parser_.addVersionOption();
     parser_.addOption(listDefinitions_);
@@ -69,17 +73,18 @@ commandLine::commandLine(const QCoreApplication& app)
 int commandLine::printDefinitions(const IProgramFolder& folder) {
     const clsFolderChoice chosen = folder.folders();
     QTextStream out(stdout);
-    const auto line = [&](const char* name, const std::string& path) {
-        out << name << ": " << toQString(folder.nativePath(path)) << '\n';
+    const auto line = [&](const QString& name, const QString& value) { out << name << ": " << value << '\n'; };
+    const auto folderLine = [&](const QString& name, const std::string& path) {
+        line(name, toQString(folder.nativePath(path)));
     };
-    out << "Mode: " << (chosen.mode == clsRunMode::installed ? "installed" : "portable") << '\n';
-    for (const std::string& f : chosen.definitionFolders) line("Definition folder", f);
-    line("Your definition folder", chosen.userDefinitionFolder);
-    line("Output folder", chosen.outputFolder);
-    line("Picture folder", chosen.pictureFolder);
-    if (!chosen.userDataFolder.empty()) line("Drafts folder", chosen.userDataFolder);
+    line(tr("Mode"), chosen.mode == clsRunMode::installed ? tr("installed") : tr("portable"));
+    for (const std::string& f : chosen.definitionFolders) folderLine(tr("Definition folder"), f);
+    folderLine(tr("Your definition folder"), chosen.userDefinitionFolder);
+    folderLine(tr("Output folder"), chosen.outputFolder);
+    folderLine(tr("Picture folder"), chosen.pictureFolder);
+    if (!chosen.userDataFolder.empty()) folderLine(tr("Drafts folder"), chosen.userDataFolder);
     for (const clsDefinitionList::entry& file : definitionFiles(chosen.definitionFolders))
-        line("Definition file", file.path);
+        folderLine(tr("Definition file"), file.path);
     out.flush();
     return 0;
 }
@@ -89,8 +94,7 @@ std::string commandLine::reviewFile() const { return QFile::encodeName(parser_.v
 int commandLine::printReview(const std::string& file, std::ostream& out, std::ostream& err) {
     clsCfgRead opening = clsCfgOpen::read(file, file);
     if (opening.problem != clsImportProblem::none) {
-        err << "brenvolt: " << file << " cannot be opened: " << clsOpenReport::problem(opening.problem, opening.size)
-            << ".\n";
+        err << "brenvolt: " << cannotOpen(file, clsOpenReport::problem(opening.problem, opening.size)) << '\n';
         return 1;
     }
     clsCfgBuilder builder;
@@ -120,7 +124,7 @@ int commandLine::editKey(std::ostream& err) const {
     const QStringList rest = parser_.positionalArguments();
     const bool binds = parser_.isSet(bind_);
     if (binds == parser_.isSet(clear_) || rest.size() != (binds ? 2 : 1)) {
-        err << "brenvolt: use --bind KEY BINDING FILE.cfg or --clear KEY FILE.cfg\n";
+        err << "brenvolt: " << tr("use --bind KEY BINDING FILE.cfg or --clear KEY FILE.cfg").toStdString() << '\n';
         return 1;
     }
     const std::string key = (binds ? parser_.value(bind_) : parser_.value(clear_)).toStdString();
@@ -135,21 +139,23 @@ int commandLine::editKeyOf(const std::string& path, const std::string& key, cons
     std::size_t size = 0;
     const clsImportProblem problem = clsCfgImport::readFile(path, clsCfgImport::largestFile, bytes, size);
     if (problem != clsImportProblem::none) {
-        err << "brenvolt: " << path << " cannot be opened: " << clsOpenReport::problem(problem, size) << ".\n";
+        err << "brenvolt: " << cannotOpen(path, clsOpenReport::problem(problem, size)) << '\n';
         return 1;
     }
     const std::filesystem::path file(path);
     const std::string name = file.filename().string();
     const clsKeyEditResult edited = clsKeyEdit::apply(bytes, name, key, binding, clsDateTime::now());
     if (!edited.ok) {
-        err << "brenvolt: " << path << " was not changed: " << edited.reason << ".\n";
+        err << "brenvolt: " << clsText::format(tr("%1 was not changed: %2.").toStdString(), {path, edited.reason})
+            << '\n';
         return 1;
     }
     if (!edited.changed) return 0;
     const std::string folder = file.has_parent_path() ? file.parent_path().string() : std::string(".");
     const clsWriteResult written = clsCfgFile::writeAtomically(folder, name, edited.bytes);
     if (!written.ok) {
-        err << "brenvolt: " << path << " could not be saved: " << written.reason << "\n";
+        err << "brenvolt: " << clsText::format(tr("%1 could not be saved: %2").toStdString(), {path, written.reason})
+            << '\n';
         return 1;
     }
     return 0;

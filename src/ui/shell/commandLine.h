@@ -3,16 +3,18 @@
 #pragma once
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <iosfwd>
 #include <optional>
 #include <string>
 
-class QCoreApplication;
 class IProgramFolder;
 
 // The program's command line. Options that only print something are
 // answered in the terminal, without the window system.
 class commandLine {
+    Q_DECLARE_TR_FUNCTIONS(commandLine)
+
 public:
     // True when an argument asks for such an option; the program then needs
     // no QApplication (so it also runs without a display).

@@ -15,6 +15,7 @@
 #include "model/cfgfile/clsCfgOpen.h"
 #include "model/cfgfile/clsOpenReport.h"
 #include "model/definitions/clsHandOverNote.h"
+#include "model/text/clsText.h"
 #include "platform/breakableText.h"
 #include "platform/qtText.h"
 #include "ui/construction/frmConstruct.h"
@@ -102,7 +103,7 @@ void frmStart::mnuNew_Click() {
     ui->lblInput->show();
     ui->cmdCancel->show();
     ui->cmdContinue->show();
-    ui->cmdContinue->setText(QStringLiteral("Create new Bind"));
+    ui->cmdContinue->setText(tr("Create new Bind"));
     fitCaptions();
     setWindowHeight(newBindHeight);
     ui->picIntro->hide();
@@ -128,16 +129,18 @@ void frmStart::listInputFiles() {
 // that one is gone), then opens the file as its own Open Cfg File does.
 void frmStart::mnuOpen_Click() {
     IMessageBox& messages = ctx_->platform.messages;
-    const std::string path =
-        ctx_->platform.fileDialog.openFile("Open Cfg File", ctx_->outputFolder(), "Cfg files (*.cfg)");
+    const std::string path = ctx_->platform.fileDialog.openFile(tr("Open Cfg File").toStdString(), ctx_->outputFolder(),
+                                                                tr("Cfg files (*.cfg)").toStdString());
     if (path.empty()) return;
     std::string bytes;
     std::size_t size = 0;
     if (const clsImportProblem problem = clsCfgImport::readFile(path, clsCfgImport::largestFile, bytes, size);
         problem != clsImportProblem::none) {
-        messages.show("Cannot Open File",
-                      "The file " + ctx_->platform.folder.nativePath(path) +
-                          " cannot be opened: " + clsOpenReport::problem(problem, size) + ".",
+        messages.show(tr("Cannot Open File").toStdString(),
+                      tr("The file %1 cannot be opened: %2.")
+                          .arg(toQString(ctx_->platform.folder.nativePath(path)),
+                               toQString(clsOpenReport::problem(problem, size)))
+                          .toStdString(),
                       msgIcon::Exclamation, msgButtons::Ok);
         return;
     }
@@ -160,7 +163,8 @@ void frmStart::mnuOpen_Click() {
 void frmStart::cmdContinue_Click() {
     const QList<QListWidgetItem*> picked = ui->fileInput->selectedItems();
     if (picked.isEmpty()) {
-        ctx_->platform.messages.show("No Input File Selected", "Select an input file to load!", msgIcon::Exclamation,
+        ctx_->platform.messages.show(tr("No Input File Selected").toStdString(),
+                                     tr("Select an input file to load!").toStdString(), msgIcon::Exclamation,
                                      msgButtons::Ok);
         return;
     }
@@ -173,10 +177,12 @@ bool frmStart::handOver(const std::string& path, const std::string& fileName) {
     if (!ctx_->builder.read_info(QFile::encodeName(toQString(path)).toStdString())) {
         // The file vanished or cannot be read since the list was filled.
         ctx_->platform.messages.show(
-            "Cannot Read File",
-            "The input file " + ctx_->platform.folder.nativePath(path) +
-                " cannot be read. It may have been moved, renamed or deleted, or you may not have permission "
-                "to read it.\r\nPick another file.",
+            tr("Cannot Read File").toStdString(),
+            tr("The input file %1 cannot be read. It may have been moved, renamed or deleted, or you may not have "
+               "permission to read it.")
+                    .arg(toQString(ctx_->platform.folder.nativePath(path)))
+                    .toStdString() +
+                "\r\n" + tr("Pick another file.").toStdString(),
             msgIcon::Exclamation, msgButtons::Ok);
         listInputFiles();
         return false;
@@ -192,7 +198,8 @@ bool frmStart::handOver(const std::string& path, const std::string& fileName) {
     construct_->show();
     tellAfterHandOver(fileName);
     if (!restored.empty())
-        ctx_->platform.messages.show("Binds Restored", restored, msgIcon::Information, msgButtons::Ok);
+        ctx_->platform.messages.show(tr("Binds Restored").toStdString(), restored, msgIcon::Information,
+                                     msgButtons::Ok);
     return true;
 }
 
@@ -202,16 +209,23 @@ void frmStart::offerDraft() {
     for (;;) {
         draft = draftOwner_->nextOffer();
         if (!draft) return;
-        const std::string binds = draft->binds == 1 ? "the 1 bind" : "the " + std::to_string(draft->binds) + " binds";
-        const std::string made = "(made " + draft->made + " with " + draft->definitions + ")";
-        // Yes is the default: Enter keeps the work; only No deletes it.
-        const msgAnswer answer = ctx_->platform.messages.show(
-            "Restore?",
+        const std::size_t binds = draft->binds;
+        const std::string question =
             draft->opened.empty() || !std::filesystem::exists(clsDraft::sidecarPath(draft->path))
-                ? "Restore " + binds + " you had not saved " + made + "?"
-                : "Restore the changes to " + draft->opened + " you had not saved, " + std::to_string(draft->binds) +
-                      (draft->binds == 1 ? " bind " : " binds ") + made + "?",
-            msgIcon::Question, msgButtons::YesNo, msgAnswer::Yes);
+                ? clsText::format(
+                      clsText::translate("frmStart", "Restore the %n bind you had not saved (made %1 with %2)?",
+                                         "Restore the %n binds you had not saved (made %1 with %2)?", binds),
+                      {draft->made, draft->definitions})
+                : clsText::format(clsText::translate("frmStart",
+                                                     "Restore the changes to %1 you had not saved, %n bind (made %2 "
+                                                     "with %3)?",
+                                                     "Restore the changes to %1 you had not saved, %n binds (made %2 "
+                                                     "with %3)?",
+                                                     binds),
+                                  {draft->opened, draft->made, draft->definitions});
+        // Yes is the default: Enter keeps the work; only No deletes it.
+        const msgAnswer answer = ctx_->platform.messages.show(tr("Restore?").toStdString(), question, msgIcon::Question,
+                                                              msgButtons::YesNo, msgAnswer::Yes);
         if (answer == msgAnswer::Yes) break;
         if (answer != msgAnswer::No) {
             // Closed without an answer: the draft waits for the next start.
@@ -228,11 +242,17 @@ void frmStart::offerDraft() {
             return;
         }
     ctx_->platform.messages.show(
-        "Definition File Missing",
-        "The definition file " + draft->definitions + ", with which these binds were made, is no longer in " +
-            (ctx_->definitionFolders().size() == 1 ? "the definition folder" : "the definition folders") +
-            ".\r\nPick a definition file and press \"Create new Bind\": your binds come back with it. Keys it "
-            "does not list are added to its key list.",
+        tr("Definition File Missing").toStdString(),
+        (ctx_->definitionFolders().size() == 1
+             ? tr("The definition file %1, with which these binds were made, is no longer in the definition folder.")
+             : tr("The definition file %1, with which these binds were made, is no longer in the definition "
+                  "folders."))
+                .arg(toQString(draft->definitions))
+                .toStdString() +
+            "\r\n" +
+            tr("Pick a definition file and press \"Create new Bind\": your binds come back with it. Keys it does not "
+               "list are added to its key list.")
+                .toStdString(),
         msgIcon::Exclamation, msgButtons::Ok);
     mnuNew_Click();
 }
@@ -254,7 +274,7 @@ std::string frmStart::restoreDraft() {
     if ((restored.opened > 0 || read.bindings.empty()) && draft.definitions == ctx_->draft.definitions())
         ctx_->draft.keep();
     if (restored.refused.empty() && restored.addedKeys.empty() && read.skipped.empty()) return {};
-    return clsOpenReport::opened("the draft of your unsaved binds", read, restored);
+    return clsOpenReport::opened(tr("the draft of your unsaved binds").toStdString(), read, restored);
 }
 
 // After the hand-over: one message when the file lists no keys or its

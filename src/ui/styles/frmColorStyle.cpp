@@ -45,8 +45,8 @@ void frmColorStyle::cboColorStyle_Click() {
 
 void frmColorStyle::cmdOk_Click() {
     if (pendingStyle.empty())
-        ctx_.platform.messages.show("Missing Information", "Select a color style!", msgIcon::Exclamation,
-                                    msgButtons::Ok);
+        ctx_.platform.messages.show(tr("Missing Information").toStdString(), tr("Select a color style!").toStdString(),
+                                    msgIcon::Exclamation, msgButtons::Ok);
     else
         ctx_.currentColorStyle = pendingStyle;
     accept();
