@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           desktop-file-utils appstream dpkg-dev file lintian reuse clang-format)
 missing=()
 for p in "${packages[@]}"; do

@@ -911,7 +911,7 @@
     </message>
     <message>
         <source>&amp;Keyboard View</source>
-        <translation>&amp;Tastaturansicht</translation>
+        <translation>Tastatur&amp;ansicht</translation>
     </message>
     <message>
         <source>Color Style</source>
@@ -1216,7 +1216,7 @@ Escape bricht ab.</translation>
     </message>
     <message>
         <source>&amp;Color Style</source>
-        <translation>&amp;Farbstil</translation>
+        <translation>Farb&amp;stil</translation>
     </message>
     <message>
         <source>&amp;Help</source>

@@ -911,7 +911,7 @@
     </message>
     <message>
         <source>&amp;Keyboard View</source>
-        <translation>&amp;Toetsenbordweergave</translation>
+        <translation>Toetsenbordweer&amp;gave</translation>
     </message>
     <message>
         <source>Color Style</source>

@@ -10,6 +10,7 @@
 #   packageCheck.sh lintian WORK_DIR             lintian finds no error and no warning in the .deb
 #   packageCheck.sh version WORK_DIR VERSION     the unpacked program prints its version
 #   packageCheck.sh installed WORK_DIR           the unpacked program runs installed from a fresh home
+#   packageCheck.sh languages WORK_DIR           the unpacked program speaks German and Dutch (built in)
 #   packageCheck.sh portable BUILD_DIR           the build tree runs portable
 set -euo pipefail
 
@@ -21,6 +22,8 @@ fresh_home() {
   mkdir -m 700 "$home/runtime"
   export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
   export QT_QPA_PLATFORM=offscreen
+  # English, whatever the machine's language, unless a check asks for another.
+  export LANGUAGE=en
 }
 has_line() {  # has_line OUTPUT LINE
   grep -qxF -- "$2" <<<"$1" || fail "no line '$2' in:"$'\n'"$1"
@@ -80,6 +83,10 @@ files)
   grep -q "<project_license>MIT</project_license>" "$work/root/usr/share/metainfo/$id.metainfo.xml" ||
     fail "the AppStream data names no project licence"
   dpkg-deb -f "${deb[0]}" Depends | grep -q "libqt6widgets6" || fail "Depends does not name libqt6widgets6"
+  # The program's translations are resources of the program (see "languages");
+  # Qt's own come from their Debian package.
+  dpkg-deb -f "${deb[0]}" Recommends | grep -q "qt6-translations-l10n" ||
+    fail "Recommends does not name qt6-translations-l10n"
   ;;
 lintian)
   work=$1
@@ -118,6 +125,20 @@ Definition file: $user/InputFiles/SoF2 default.txt"
   rc=0
   timeout 3 "$root/usr/bin/brenvolt" || rc=$?
   [ $rc -eq 124 ] || fail "the program ended by itself with $rc"
+  ;;
+languages)
+  work=$1
+  fresh_home
+  program=$work/root/usr/bin/brenvolt
+  # The help in the system's language, Qt's own lines too; English for a
+  # language the program does not speak.
+  out=$(LANGUAGE=nl "$program" --help)
+  grep -q "^Gebruik: " <<<"$out" || fail "no Dutch usage line in:"$'\n'"$out"
+  grep -q "Maakt console-cfg-bestanden" <<<"$out" || fail "no Dutch description in:"$'\n'"$out"
+  out=$(LANGUAGE=de "$program" --list-definitions)
+  has_line "$out" "Modus: installiert"
+  out=$(LANGUAGE=fr:en "$program" --help)
+  grep -q "^Usage: " <<<"$out" || fail "no English usage line in:"$'\n'"$out"
   ;;
 portable)
   build=$1

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/appLanguage.h"
 #include "support/fakePlatform.h"
 #include "support/uiSteps.h"
 
@@ -216,3 +217,17 @@ TEST_F(startScreen, onlyExitStoresTheStyleInUse) {
 }
 
 }  // namespace
+
+// In German (LANGUAGE=de) the start screen's menus and buttons read German.
+TEST_F(startScreen, speaksGermanWithTheGermanTranslation) {
+    const appLanguage german(QStringList{QStringLiteral("de")});
+    open();
+    const auto title = [&](const char* menu) { return control<QMenu>(menu)->title(); };
+    EXPECT_EQ(title("mnuFile"), QStringLiteral("&Datei"));
+    EXPECT_EQ(title("mnuExtra"), QStringLiteral("E&xtras"));
+    EXPECT_EQ(control<QAction>("mnuNew")->text(), QStringLiteral("&Neuer Bind"));
+    EXPECT_EQ(control<QAction>("mnuHelp")->text(), QStringLiteral("&Hilfe"));
+    act("mnuNew");
+    EXPECT_EQ(control<QPushButton>("cmdContinue")->text(), QStringLiteral("Neuen Bind anlegen"));
+    EXPECT_EQ(control<QPushButton>("cmdCancel")->text(), QStringLiteral("Abbrechen"));
+}
