@@ -20,6 +20,7 @@
 #include <iostream>
 
 #include "platform/QtPlatform.h"
+#include "platform/appLanguage.h"
 #include "support/fakePlatform.h"
 #include "ui/construction/frmConstruct.h"
 #include "ui/construction/keyboardPicture.h"
@@ -360,6 +361,8 @@ void shootStyle(const QString& style) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The windows in the system's language (LANGUAGE=de windowShots ...).
+    const appLanguage language;
     // No blinking text cursor and no pointer over a control: the same
     // picture on every run.
     QApplication::setCursorFlashTime(0);

@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>OSP tokens start with it: add them with Add OSP</source>
-        <translation>OSP-Tokens beginnen damit: füge sie mit OSP hinzufügen ein</translation>
+        <translation>OSP-Tokens beginnen damit: füge sie mit OSP-Token ein</translation>
     </message>
     <message>
         <source>a chat line is one line</source>
@@ -819,7 +819,7 @@
     </message>
     <message>
         <source>Key To Bind:</source>
-        <translation>Zu bindende Taste:</translation>
+        <translation>Taste:</translation>
     </message>
     <message>
         <source>Press a key, mouse button or wheel to pick it in the key list</source>
@@ -960,6 +960,10 @@
     <message>
         <source>Cannot Open File</source>
         <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>This key is not bound yet...</source>
+        <translation>Noch nicht gebunden...</translation>
     </message>
 </context>
 <context>
@@ -1117,7 +1121,7 @@ Escape bricht ab.</translation>
     </message>
     <message>
         <source>Save and Quit</source>
-        <translation>Speichern und beenden</translation>
+        <translation>Speichern, Ende</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1350,7 +1354,7 @@ Escape bricht ab.</translation>
     </message>
     <message>
         <source>Text To add:</source>
-        <translation>Text zum Hinzufügen:</translation>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Amount of Colors in Pattern:</source>
@@ -1370,7 +1374,7 @@ Escape bricht ab.</translation>
     </message>
     <message>
         <source>Bind Made:</source>
-        <translation>Gemachter Bind:</translation>
+        <translation>Bind:</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1390,7 +1394,7 @@ Escape bricht ab.</translation>
     </message>
     <message>
         <source>Add OSP</source>
-        <translation>OSP hinzufügen</translation>
+        <translation>OSP-Token</translation>
     </message>
     <message>
         <source>Pattern Color #%1:</source>
@@ -1423,6 +1427,10 @@ Escape bricht ab.</translation>
     <message>
         <source>Are you sure you don&apos;t want a bind for key: %1</source>
         <translation>Willst du wirklich keinen Bind für die Taste: %1</translation>
+    </message>
+    <message>
+        <source>This key is not bound yet...</source>
+        <translation>Noch nicht gebunden...</translation>
     </message>
 </context>
 </TS>

@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Also you have to select how many characters will get the same color until it switches to the next one. You can add pieces of text to a bind untill you are completely satisfied with it with the &apos;Add&apos; button. To undo the previous action click on &apos;Undo&apos; and &apos;Cancel&apos; will bring you back to the key selecting menu. When clicking on OSP you can choose from OSP tokens, OSP is a mod not made by Raven which means that not all servers support it! </source>
-        <translation>Ook kies je hoeveel tekens dezelfde kleur krijgen voordat de volgende kleur begint. Met de knop &apos;Toevoegen&apos; kun je stukken tekst aan een bind toevoegen tot je er helemaal tevreden mee bent. Om de vorige stap ongedaan te maken klik je op &apos;Ongedaan maken&apos;, en &apos;Annuleren&apos; brengt je terug naar het kiezen van een toets. Als je op OSP klikt, kun je uit OSP-tokens kiezen. OSP is een mod die niet door Raven is gemaakt, dus niet alle servers ondersteunen het! </translation>
+        <translation>Ook kies je hoeveel tekens dezelfde kleur krijgen voordat de volgende kleur begint. Met de knop &apos;Toevoegen&apos; kun je stukken tekst aan een bind toevoegen tot je er helemaal tevreden mee bent. Om de vorige stap ongedaan te maken klik je op &apos;Wis laatste&apos;, en &apos;Annuleren&apos; brengt je terug naar het kiezen van een toets. Als je op OSP klikt, kun je uit OSP-tokens kiezen. OSP is een mod die niet door Raven is gemaakt, dus niet alle servers ondersteunen het! </translation>
     </message>
     <message>
         <source>You can add as many as binds as you want, and when you think you are done go to &apos;File&apos; on the menu bar to save your program. When clicking on &apos;Extra&apos; you can change the colors of the form the way you&apos;ll like it, this setting will be saved when ending the program. Also it&apos;s possible to view the binds you&apos;ve made so far by clicking on &apos;Review Made Binds&apos;. </source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>OSP tokens start with it: add them with Add OSP</source>
-        <translation>OSP-tokens beginnen ermee: voeg ze toe met OSP toevoegen</translation>
+        <translation>OSP-tokens beginnen ermee: voeg ze toe met OSP-token</translation>
     </message>
     <message>
         <source>a chat line is one line</source>
@@ -819,7 +819,7 @@
     </message>
     <message>
         <source>Key To Bind:</source>
-        <translation>Te binden toets:</translation>
+        <translation>Toets:</translation>
     </message>
     <message>
         <source>Press a key, mouse button or wheel to pick it in the key list</source>
@@ -960,6 +960,10 @@
     <message>
         <source>Cannot Open File</source>
         <translation>Bestand kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>This key is not bound yet...</source>
+        <translation>Nog niet gebonden...</translation>
     </message>
 </context>
 <context>
@@ -1117,7 +1121,7 @@ Escape annuleert.</translation>
     </message>
     <message>
         <source>Save and Quit</source>
-        <translation>Opslaan en afsluiten</translation>
+        <translation>Opslaan, klaar</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1125,7 +1129,7 @@ Escape annuleert.</translation>
     </message>
     <message>
         <source>Filename:</source>
-        <translation>Bestandsnaam:</translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Missing Information</source>
@@ -1350,7 +1354,7 @@ Escape annuleert.</translation>
     </message>
     <message>
         <source>Text To add:</source>
-        <translation>Toe te voegen tekst:</translation>
+        <translation>Tekst:</translation>
     </message>
     <message>
         <source>Amount of Colors in Pattern:</source>
@@ -1362,7 +1366,7 @@ Escape annuleert.</translation>
     </message>
     <message>
         <source>Add To Front</source>
-        <translation>Vooraan toevoegen</translation>
+        <translation>Vooraan</translation>
     </message>
     <message>
         <source>Color</source>
@@ -1370,7 +1374,7 @@ Escape annuleert.</translation>
     </message>
     <message>
         <source>Bind Made:</source>
-        <translation>Gemaakte bind:</translation>
+        <translation>Bind:</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1378,7 +1382,7 @@ Escape annuleert.</translation>
     </message>
     <message>
         <source>Undo Last</source>
-        <translation>Ongedaan maken</translation>
+        <translation>Wis laatste</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1390,7 +1394,7 @@ Escape annuleert.</translation>
     </message>
     <message>
         <source>Add OSP</source>
-        <translation>OSP toevoegen</translation>
+        <translation>OSP-token</translation>
     </message>
     <message>
         <source>Pattern Color #%1:</source>
@@ -1423,6 +1427,10 @@ Escape annuleert.</translation>
     <message>
         <source>Are you sure you don&apos;t want a bind for key: %1</source>
         <translation>Weet je zeker dat je geen bind wilt voor toets: %1</translation>
+    </message>
+    <message>
+        <source>This key is not bound yet...</source>
+        <translation>Nog niet gebonden...</translation>
     </message>
 </context>
 </TS>

@@ -165,9 +165,13 @@ bool frmConstruct::pickKey(const std::string& name) {
     return true;
 }
 
+// The model's "not bound" answer is shown in the player's language.
 void frmConstruct::showBindOf(const std::string& key) {
-    ui->txtKind->setText(toQString(ctx_.builder.get_bindKind(key)));
-    ui->txtDesc->setText(toQString(ctx_.builder.get_binddesc(key)));
+    const auto shown = [](const std::string& text) {
+        return text == clsScheme::notBound ? tr("This key is not bound yet...") : toQString(text);
+    };
+    ui->txtKind->setText(shown(ctx_.builder.get_bindKind(key)));
+    ui->txtDesc->setText(shown(ctx_.builder.get_binddesc(key)));
 }
 
 void frmConstruct::optPublicBind_Click() { bindTypeClicked(); }

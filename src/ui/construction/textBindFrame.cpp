@@ -287,7 +287,8 @@ void textBindFrame::cmdTextOsp_Click() {
 
 void textBindFrame::showBindCode() {
     const std::string code = ctx_->builder.get_bindcode(currentKey);
-    ui->txtOutput->setText(toQString(code));
+    // The model's "not bound" answer is shown in the player's language.
+    ui->txtOutput->setText(code == clsScheme::notBound ? tr("This key is not bound yet...") : toQString(code));
     if (ctx_->builder.isBound(currentKey))
         chatPreview->showBind(code, clsBindLine::text(currentKey, currentKind, code).size());
     else
