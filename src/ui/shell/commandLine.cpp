@@ -22,11 +22,6 @@
 #include "ui/shell/definitionFiles.h"
 
 namespace {
-// "FILE cannot be opened: REASON."
-std::string cannotOpen(const std::string& path, const std::string& reason) {
-    return clsText::format(commandLine::tr("%1 cannot be opened: %2.").toStdString(), {path, reason});
-}
-
 const char* const terminalOptions[] = {"-h",        "-?",       "--help", "--help-all", "-v",
                                        "--version", "--review", "--bind", "--clear",    "--list-definitions"};
 }  // namespace
@@ -87,6 +82,10 @@ int commandLine::printDefinitions(const IProgramFolder& folder) {
         folderLine(tr("Definition file"), file.path);
     out.flush();
     return 0;
+}
+
+std::string commandLine::cannotOpen(const std::string& path, const std::string& reason) {
+    return clsText::format(tr("%1 cannot be opened: %2.").toStdString(), {path, reason});
 }
 
 std::string commandLine::reviewFile() const { return QFile::encodeName(parser_.value(review_)).toStdString(); }

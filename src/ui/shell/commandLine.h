@@ -50,6 +50,9 @@ public:
     static int printReview(const std::string& file, std::ostream& out, std::ostream& err);
 
 private:
+    // "FILE cannot be opened: REASON." in the player's language.
+    static std::string cannotOpen(const std::string& path, const std::string& reason);
+
     QCommandLineParser parser_;
     QCommandLineOption listDefinitions_;
     QCommandLineOption review_;
