@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/definitions/scratchFolder.h"
+#include "support/scratchFolder.h"
 #include "support/fakePlatform.h"
 #include "support/uiSteps.h"
 

@@ -1,31 +1,28 @@
 // SPDX-FileCopyrightText: 2026 The Brenvolt developers
 // SPDX-License-Identifier: MIT
-#include "model/binds/clsCfgBuilderTest.h"
-
 #include <functional>
+
+#include "support/loadedBuilder.h"
 
 namespace {
 
 TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
     loadedBuilder t(
-        "Keys:\r\nkey:F1\r\nkey:MOUSE1\r\ncolor:Red<>1\r\ncolor:Light Blue<>5\r\nosp:Shown name<>text sent\r\n"
-        "key:R\r\ncolor:Blue<>4\r\nradio:Follow me<>radio 1 1\r\nkey:F1\r\nbogus:x<>y\r\n");
+        "Keys:\r\nkey:F1\r\nkey:MOUSE1\r\ncolor:Red<>1\r\ncolor:Light Blue<>5\r\nkey:R\r\ncolor:Blue<>4\r\n"
+        "radio:Follow me<>radio 1 1\r\nkey:F1\r\nbogus:x<>y\r\n");
     clsCfgBuilder& b = t.b;
     EXPECT_EQ(t.entries("key:"), (lines{"F1", "MOUSE1", "R", "F1"}));
     recordingList list;  // filling twice keeps one copy
     b.fillCombo(list, "color:");
     b.fillListBox(list, "color:");
     EXPECT_EQ(list.lines, (lines{"Red", "Light Blue", "Blue"}));
-    EXPECT_EQ(b.get_value("color:", "Light Blue"), "5");
-    for (auto [token, text] : {std::pair{"color:", "red"}, {"color:", ""}, {"nosuch:", "Red"}})
-        EXPECT_EQ(b.get_value(token, text), "") << token << text;
+    for (auto [token, text, value] :
+         {std::tuple{"color:", "Light Blue", "5"}, {"color:", "red", ""}, {"x:", "Red", ""}})
+        EXPECT_EQ(b.get_value(token, text), value) << token << text;
     // The pattern step: a whole number from 1 to 32767, blanks around it allowed; anything else counts as 1.
     const char* everyLetter = "^1a^2b^3c^1d";
-    for (auto [step, code] : {std::pair{"3", "^1abc^2d"},
-                              {" 10 ", "^1abcd"},
-                              {"", everyLetter},
-                              {"3x", everyLetter},
-                              {"65539", everyLetter}}) {
+    for (auto [step, code] :
+         {std::pair{" 3 ", "^1abc^2d"}, {"", everyLetter}, {"3x", everyLetter}, {"65539", everyLetter}}) {
         b.add_code("MOUSE1", "abcd", "say", {"1", "2", "3"}, 3, step, false);
         EXPECT_EQ(b.get_bindcode("MOUSE1"), code) << step;
         b.remove_entire_bind("MOUSE1");
@@ -54,10 +51,8 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
         {"key: \t", R::noName},
         {"key:F 1", R::notOneWord},
         {"key:F1\r", R::lineBreak},
-        {"radio:Empty<>", R::noCommand},
         {"radio:Blank<> /* */", R::noCommand},
         {"osp:Tab<>\t\xA0", R::noText},
-        {"osp:Space<> ", R::noText},
     };
     const lines kept{"osp:Fine<>$H %\xE9",     "color:Slash<>/", "radio:Medic<>vsay_team medic; say_team need a medic",
                      "radio:Url<>say a//b /*", "key: F2 ",       "key:a/"};
@@ -70,9 +65,7 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
     ASSERT_EQ(report.entries().size(), left.size());
     for (std::size_t i = 0; i < left.size(); ++i)
         EXPECT_EQ(report.entries()[i], (clsLeftOutEntry{i + 2, left[i].first, left[i].second})) << i;
-    EXPECT_TRUE(report.total() == left.size());
-    EXPECT_TRUE(report.count(R::quote) == 2);
-    EXPECT_TRUE(report.count(R::noCommand) == 2);
+    EXPECT_TRUE(report.total() == left.size() && report.count(R::quote) == 2 && report.count(R::noCommand) == 1);
     for (const auto& [token, count] : {std::pair{"osp:", 1}, {"color:", 1}, {"radio:", 2}, {"key:", 2}})
         EXPECT_EQ(b.getGroup(token).count(), count) << token;
     EXPECT_EQ(b.get_value("osp:", "Fine"), "$H %\xE9");
@@ -80,10 +73,11 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
     EXPECT_EQ(report.listing(2),
               "line 2: osp:A Semi<>$H;kill \u2013 holds ';', which would end the bind and run the rest as a command\r\n"
               "line 3: osp:Q<>say \"x\" \u2013 holds '\"', which the game takes as quoting, not as text\r\n"
-              "... and 11 more");
-    EXPECT_NE(report.listing(20).find("line 10: key:F1[CR] \u2013 holds a line break, which would end the bind and "
-                                      "run the rest as a command\r\nline 11: radio:Empty<> \u2013 has no command\r\n"),
-              std::string::npos);
+              "... and 9 more");
+    EXPECT_NE(
+        report.listing(20).find("line 10: key:F1[CR] \u2013 holds a line break, which would end the bind and "
+                                "run the rest as a command\r\nline 11: radio:Blank<> /* */ \u2013 has no command"),
+        std::string::npos);
 
     // Each read starts afresh; a long entry is cut, never inside a character.
     ASSERT_TRUE(b.read_info(t.dir.write("e.txt", "key:F3\r\nosp:Long<>;" + std::string(48, 'x') + "\xC3\xA9yyy")));
@@ -104,9 +98,9 @@ TEST(clsCfgBuilder, reviewListing) {
     recordingList list;
     t.b.printScheme(list);
     EXPECT_EQ(list.lines, (lines{header, sep, sep}));
-    t.b.add_code("KP_ENTER_LONGKEY", std::string(60, 'x'), "say", {"1"}, 1, "1", false);
+    t.say("KP_ENTER_LONGKEY", std::string(60, 'x'));
     t.b.add_radio_code("M", "radio 1 1", "Follow me");
-    t.b.add_code("R", "go go go", "say_team", {"1"}, 1, "1", false);
+    t.say("R", "go go go", "say_team");
     t.b.printScheme(list);  // a listing goes under what the list holds
     EXPECT_EQ(list.lines, (lines{header, sep, sep, header, sep,
                                  "|KP_ENTER_L|       say|xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|",
@@ -138,21 +132,18 @@ TEST(clsCfgBuilderOpen, matchesKeysAsTheGameNamesThemAndAddsUnknownOnes) {
     EXPECT_EQ(o.changes, 2);  // the radio add and the open
     o.b.Reset_Binds();
     EXPECT_EQ(o.entries("key:"), (lines{"F1", "a", "A", "mouse1", "SEMICOLON", "KP_INS", "SPACE"}));
-    EXPECT_EQ(o.b.bound_count(), 0u);
 }
 
 // Nothing the builder can take: the binds, the key list and the change count stay as they were.
 TEST(clsCfgBuilderOpen, changesNothingWhenNoBindCanBeTaken) {
     loadedBuilder o("key:F1\n");
-    ASSERT_TRUE(o.b.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
+    ASSERT_TRUE(o.say("F1", "hi"));
     for (const std::vector<clsOpenedBind>& binds : {std::vector<clsOpenedBind>{},
                                                     {{"F 1", clsBindKind::say, "x", "x", 1},
                                                      {"NEW", clsBindKind::radio, " ", "", 2},
                                                      {"B", clsBindKind::none, "x", "", 3}}}) {
         const clsOpenResult r = o.b.open_binds(binds);
-        EXPECT_TRUE(r.opened == 0);
-        EXPECT_TRUE(r.addedKeys.empty());
-        EXPECT_EQ(r.refused.size(), binds.size());
+        EXPECT_TRUE(r.opened == 0 && r.addedKeys.empty() && r.refused.size() == binds.size());
         EXPECT_EQ(o.bound(), lines{"F1 say ^1hi (hi)"});
         EXPECT_EQ(o.entries("key:"), lines{"F1"});
         EXPECT_EQ(o.changes, 1);
@@ -170,19 +161,24 @@ TEST(clsCfgBuilderOpen, refusesKeysPastAFullKeyList) {
     EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{2, "X2", clsLineVerdict::noSuchKey}}));
     EXPECT_EQ(o.bound(), lines{"X1 say a (a)"});
     const lines keys = o.entries("key:");
-    EXPECT_TRUE(keys.size() == 32767u);
-    EXPECT_TRUE(keys.front() == "K0");
-    EXPECT_TRUE(keys.back() == "X1");
+    EXPECT_TRUE(keys.size() == 32767u && keys.front() == "K0" && keys.back() == "X1");
 }
 
-// Every change of the binds is told, refused adds are not.
+// Every change of the binds is told to the change callback and to each listener until it is removed (one may
+// remove itself while it is told); refused adds are not told.
 TEST(clsCfgBuilderOpen, tellsEveryChangeOfTheBinds) {
     loadedBuilder o("key:F1\nkey:F2\n");
+    int heard = 0, second = 0, once = 0;
+    const std::size_t listener = o.b.add_listener([&] { ++heard; });
+    o.b.add_listener([&] { ++second; });
+    std::size_t self = 0;
+    self = o.b.add_listener([&] { ++once, o.b.remove_listener(self); });
     const std::vector<std::pair<std::function<void(clsCfgBuilder&)>, int>> steps{
         {[](clsCfgBuilder& b) { b.add_code("F1", "hi", "say", {"1"}, 1, "1", false); }, 1},
         {[](clsCfgBuilder& b) { b.add_code("F1", "a;b", "say", {"1"}, 1, "1", false); }, 0},
         {[](clsCfgBuilder& b) { b.add_osp_code("F1", "#n", "say", true); }, 1},
         {[](clsCfgBuilder& b) { b.add_radio_code("F2", "ui_radio", "Menu"); }, 1},
+        {[](clsCfgBuilder& b) { b.add_radio_code("F2", "", ""); }, 0},
         {[](clsCfgBuilder& b) { b.remove_bind_part("F1"); }, 1},
         {[](clsCfgBuilder& b) { b.remove_entire_bind("F2"); }, 1},
         {[](clsCfgBuilder& b) { b.Reset_Binds(); }, 1},
@@ -191,7 +187,12 @@ TEST(clsCfgBuilderOpen, tellsEveryChangeOfTheBinds) {
     for (const auto& [step, calls] : steps) {
         step(o.b);
         EXPECT_EQ(o.changes, expected += calls);
+        EXPECT_EQ(heard, expected);
     }
+    EXPECT_EQ(once, 1);
+    o.b.remove_listener(listener);
+    o.b.Reset_Binds();
+    EXPECT_EQ(std::pair(heard, second), std::pair(expected, expected + 1));
 }
 
 }  // namespace

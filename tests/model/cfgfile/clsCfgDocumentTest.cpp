@@ -133,42 +133,12 @@ TEST(clsCfgDocument, leavesRefusedBindsAlone) {
 // the console runs every other command as before, in order and byte for byte, and the binds of keys nobody
 // changed stay as they were.
 TEST(clsCfgDocument, savedFilesRunAsTheScreenShows) {
-    const std::vector<std::string> pieces{"bind ",
-                                          "bind ",
-                                          "bind ",
-                                          "unbind ",
-                                          "unbindall",
-                                          "say ",
-                                          "say_team ",
-                                          "F1 ",
-                                          "f1 ",
-                                          "F2 ",
-                                          "\"F 3\" ",
-                                          "A ",
-                                          "a ",
-                                          "FOO ",
-                                          "MOUSE1 ",
-                                          "\";\" ",
-                                          "\"",
-                                          ";",
-                                          "//",
-                                          "/*",
-                                          "*/",
-                                          " ",
-                                          "\t",
-                                          "\r\n",
-                                          "\n",
-                                          "\r",
-                                          "^1",
-                                          "hi",
-                                          "\xE9",
-                                          "seta name x",
-                                          "set m \"say a; vstr n\"",
-                                          "vstr m",
-                                          "exec x.cfg",
-                                          "echo ",
-                                          "\"\" ",
-                                          std::string(700, 'w')};
+    const std::string chain = "set m \"say a; vstr n\"", longWord(700, 'w');
+    const std::vector<std::string> pieces{
+        "bind ", "bind ",    "bind ",       "unbind ", "unbindall", "say ",       "say_team ", "F1 ",   "f1 ",
+        "F2 ",   "\"F 3\" ", "A ",          "a ",      "FOO ",      "MOUSE1 ",    "\";\" ",    "\"",    ";",
+        "//",    "/*",       "*/",          " ",       "\t",        "\r\n",       "\n",        "\r",    "^1",
+        "hi",    "\xE9",     "seta name x", chain,     "vstr m",    "exec x.cfg", "echo ",     "\"\" ", longWord};
     const std::vector<std::string> keys{"F1", "F2", "a", "A", "MOUSE1", "SEMICOLON", "KP_5"};
     const std::vector<std::string> bindings{"say ^1new", "\"+attack; +jump\"", "say_team x  y", "\"say a//b\""};
     const auto others = [](const clsCfgImport& read, std::string_view bytes) {

@@ -6,8 +6,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "model/binds/clsCfgBuilderTest.h"
 #include "model/cfgfile/clsCfgFile.h"
+#include "support/loadedBuilder.h"
 
 namespace fs = std::filesystem;
 

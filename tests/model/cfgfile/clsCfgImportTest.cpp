@@ -7,7 +7,7 @@
 
 #include "model/cfgfile/clsCfgImport.h"
 #include "model/console/clsConsoleLexer.h"
-#include "model/definitions/scratchFolder.h"
+#include "support/scratchFolder.h"
 
 namespace {
 

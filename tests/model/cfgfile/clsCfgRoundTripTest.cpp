@@ -10,8 +10,8 @@
 #include "model/cfgfile/clsCfgFile.h"
 #include "model/cfgfile/clsCfgImport.h"
 #include "model/console/clsConsoleLexer.h"
-#include "model/definitions/scratchFolder.h"
 #include "model/keys/clsGameKeys.h"
+#include "support/scratchFolder.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Brenvolt developers
 // SPDX-License-Identifier: MIT
-#include "model/binds/clsCfgBuilderTest.h"
 #include "model/cfgfile/clsOpenReport.h"
+#include "support/loadedBuilder.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Brenvolt developers
 // SPDX-License-Identifier: MIT
-#include "model/binds/clsCfgBuilderTest.h"
+#include "support/loadedBuilder.h"
 
 namespace {
 

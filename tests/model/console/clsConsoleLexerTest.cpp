@@ -66,18 +66,10 @@ TEST(clsConsoleLexer, findsWhatWouldBeMisread) {
     };
     for (const auto& [text, quotesAllowed, expected] : cases)
         EXPECT_EQ(clsConsoleLexer::firstHazard(text, quotesAllowed), expected) << text;
-    for (const auto& [text, oneWord] : std::vector<std::pair<std::string, bool>>{{"F1", true},
-                                                                                 {" F1\t ", true},
-                                                                                 {"MOUSE1\xA0", true},
-                                                                                 {"", false},
-                                                                                 {"  ", false},
-                                                                                 {"F 1", false},
-                                                                                 {"F1\r", false},
-                                                                                 {"F;1", false},
-                                                                                 {"F\"1", false},
-                                                                                 {"a//", false},
-                                                                                 {"a/", true}})
-        EXPECT_EQ(clsConsoleLexer::isOneWord(text), oneWord) << text;
+    const std::pair<std::string, bool> words[] = {
+        {"F1", true},    {" F1\t ", true}, {"MOUSE1\xA0", true}, {"  ", false},  {"F 1", false},
+        {"F1\r", false}, {"F;1", false},   {"F\"1", false},      {"a//", false}, {"a/", true}};
+    for (const auto& [text, oneWord] : words) EXPECT_EQ(clsConsoleLexer::isOneWord(text), oneWord) << text;
 }
 
 }  // namespace

@@ -9,28 +9,12 @@
 #include <string>
 
 #include "model/keys/clsGameKeys.h"
-#include "model/keys/clsKeyNames.h"
 #include "model/keys/clsKeyboardLayout.h"
+#include "support/catalogues.h"
 
 namespace {
 
 const std::vector<clsLayoutKey>& layout() { return clsKeyboardLayout::keys(); }
-
-// Every name Press Key gives, from every key code the toolkit has, on the number pad or not, every mouse button
-// and both wheel steps.
-std::set<std::string> pressKeyNames() {
-    std::set<std::string> named;
-    auto add = [&](const std::string& name) {
-        if (!name.empty()) named.insert(name);
-    };
-    for (const auto& [from, to] : {std::pair{0, 0x30000}, {0x01000000, 0x01030000}, {0x01100000, 0x01110000}})
-        for (int code = from; code < to; ++code)
-            for (bool keypad : {false, true}) add(clsKeyNames::forKey(code, keypad));
-    for (int bit = 0; bit < 31; ++bit) add(clsKeyNames::forMouseButton(1 << bit));
-    add(clsKeyNames::forWheel(120));
-    add(clsKeyNames::forWheel(-120));
-    return named;
-}
 
 std::string titleAt(int place) { return place < 0 ? "" : layout()[static_cast<std::size_t>(place)].title(); }
 
@@ -82,53 +66,40 @@ TEST(clsKeyboardLayout, noTwoKeysOverlapAndEveryKeyIsInsideThePicture) {
     }
 }
 
-struct hitCase {
-    double x, y;
-    const char* key;  // the title of the key there; "" none
-};
-
-class clsKeyboardLayoutHits : public testing::TestWithParam<hitCase> {};
-
 // Left and top edges belong to the key, right and bottom edges to the next; gaps between blocks to none.
-TEST_P(clsKeyboardLayoutHits, aPointOnAnEdgeIsInExactlyOneKey) {
-    const hitCase& c = GetParam();
-    EXPECT_EQ(titleAt(clsKeyboardLayout::keyAt(c.x, c.y)), c.key) << c.x << "," << c.y;
+TEST(clsKeyboardLayout, aPointOnAnEdgeIsInExactlyOneKey) {
+    const std::tuple<double, double, const char*> hits[] = {{0, 0, "ESCAPE (Escape)"},
+                                                            {-0.001, 0, ""},
+                                                            {0.999, 0.5, "ESCAPE (Escape)"},
+                                                            {1.0, 0.5, ""},
+                                                            {2.0, 1.5, "2"},
+                                                            {1.999, 1.5, "1"},
+                                                            {2.5, 1.0, ""},
+                                                            {10.0, 6.5, ""},
+                                                            {21.5, 4.499, "KP_PLUS (keypad +)"},
+                                                            {21.5, 4.5, "KP_ENTER (keypad Enter)"},
+                                                            {22.499, 6.499, "KP_ENTER (keypad Enter)"},
+                                                            {12.25, 5.0, "SHIFT (right Shift)"},
+                                                            {12.249, 5.0, "/"},
+                                                            {15.25, 0.5, "Print Screen"},
+                                                            {27.0, 1.5, ""},
+                                                            {24.75, 2.249, "MWHEELUP (wheel up)"},
+                                                            {24.75, 2.25, "MOUSE3 (middle mouse button)"}};
+    for (const auto& [x, y, key] : hits) EXPECT_EQ(titleAt(clsKeyboardLayout::keyAt(x, y)), key) << x << "," << y;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    edges, clsKeyboardLayoutHits,
-    testing::Values(hitCase{0, 0, "ESCAPE (Escape)"}, hitCase{-0.001, 0, ""}, hitCase{0.999, 0.5, "ESCAPE (Escape)"},
-                    hitCase{1.0, 0.5, ""}, hitCase{2.0, 0.5, "F1"}, hitCase{5.999, 0.999, "F4"}, hitCase{6.0, 0.5, ""},
-                    hitCase{6.5, 0.5, "F5"}, hitCase{2.5, 1.0, ""}, hitCase{2.5, 1.499, ""}, hitCase{2.0, 1.5, "2"},
-                    hitCase{1.999, 1.5, "1"}, hitCase{0.999, 2.0, "` (console key)"}, hitCase{14.999, 2.0, "BACKSPACE"},
-                    hitCase{15.0, 2.0, ""}, hitCase{15.25, 2.0, "INS (Insert)"},
-                    hitCase{21.5, 4.499, "KP_PLUS (keypad +)"}, hitCase{21.5, 4.5, "KP_ENTER (keypad Enter)"},
-                    hitCase{22.499, 6.499, "KP_ENTER (keypad Enter)"}, hitCase{22.5, 6.0, ""},
-                    hitCase{12.25, 5.0, "SHIFT (right Shift)"}, hitCase{12.249, 5.0, "/"},
-                    hitCase{15.25, 0.5, "Print Screen"}, hitCase{24.75, 2.249, "MWHEELUP (wheel up)"},
-                    hitCase{24.75, 2.25, "MOUSE3 (middle mouse button)"},
-                    hitCase{25.749, 2.75, "MWHEELDOWN (wheel down)"},
-                    hitCase{26.999, 1.5, "MOUSE2 (right mouse button)"}, hitCase{27.0, 1.5, ""},
-                    hitCase{23.5, 5.249, "MOUSE4 (back side button)"}, hitCase{24.5, 5.0, ""},
-                    hitCase{9.999, 6.499, "SPACE"}, hitCase{10.0, 6.5, ""}));
 
 // Names as the game reads them find their key's own place (never a twin); other names find none.
 TEST(clsKeyboardLayout, findsAKeyByAnyNameTheGameReadsAsIt) {
-    const std::vector<std::pair<const char*, const char*>> cases{{"F1", "F1"},
-                                                                 {"f1", "F1"},
-                                                                 {"kp_enter", "KP_ENTER (keypad Enter)"},
-                                                                 {";", "SEMICOLON"},
-                                                                 {" ", "SPACE"},
-                                                                 {"shift", "SHIFT"},
-                                                                 {"alt", "ALT"},
-                                                                 {"a", "a"},
-                                                                 {"A", ""},
-                                                                 {"JOY1", ""},
-                                                                 {"F13", ""},
-                                                                 {"FOO", ""},
-                                                                 {"", ""},
-                                                                 {"`", "` (console key)"},
-                                                                 {"mwheelup", "MWHEELUP (wheel up)"}};
+    const std::pair<const char*, const char*> cases[] = {{"F1", "F1"},
+                                                         {"kp_enter", "KP_ENTER (keypad Enter)"},
+                                                         {";", "SEMICOLON"},
+                                                         {" ", "SPACE"},
+                                                         {"shift", "SHIFT"},
+                                                         {"a", "a"},
+                                                         {"A", ""},
+                                                         {"FOO", ""},
+                                                         {"`", "` (console key)"},
+                                                         {"mwheelup", "MWHEELUP (wheel up)"}};
     for (const auto& [name, title] : cases) EXPECT_EQ(titleAt(clsKeyboardLayout::find(name)), title) << name;
 }
 
@@ -141,19 +112,12 @@ TEST(clsKeyboardLayout, arrowKeysMoveToTheNearestKeyInLineFirst) {
     };
     const std::vector<move> moves{
         {"ESCAPE", dir::right, "F1"},
-        {"F4", dir::right, "F5"},
         {"ESCAPE", dir::left, "ESCAPE (Escape)"},
-        {"ESCAPE", dir::up, "ESCAPE (Escape)"},
         {"ESCAPE", dir::down, "` (console key)"},
-        {"q", dir::up, "1"},
         {"SPACE", dir::up, "b"},
-        {".", dir::down, "ALT (right Alt)"},
-        {"PAUSE", dir::right, "KP_EQUALS (keypad =)"},
         {"KP_PLUS", dir::left, "KP_PGUP (keypad 9)"},
-        {"KP_RIGHTARROW", dir::right, "KP_PLUS (keypad +)"},
         {"KP_MINUS", dir::right, "MOUSE1 (left mouse button)"},
         {"MOUSE3", dir::up, "MWHEELUP (wheel up)"},
-        {"MOUSE3", dir::down, "MWHEELDOWN (wheel down)"},
         {"MOUSE2", dir::right, "MOUSE2 (right mouse button)"},
         {"UPARROW", dir::down, "DOWNARROW (down arrow)"},
     };

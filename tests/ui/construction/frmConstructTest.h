@@ -8,7 +8,7 @@
 
 #include "support/uiSteps.h"
 #include "ui/construction/frmConstruct.h"
-#include "ui/styles/windowTestContext.h"
+#include "support/windowTestContext.h"
 
 inline const std::string constructDefinitions =
     "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_enter\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "ui/construction/frmOSp.h"
-#include "ui/styles/windowTestContext.h"
+#include "support/windowTestContext.h"
 
 // F1 holds "[x]"; OK after a pick adds the token before or after it (either "Mike" adds the first one's text),
 // any other way out changes nothing.

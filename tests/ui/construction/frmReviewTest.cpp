@@ -6,7 +6,7 @@
 
 #include "support/recordingList.h"
 #include "ui/construction/frmReview.h"
-#include "ui/styles/windowTestContext.h"
+#include "support/windowTestContext.h"
 
 TEST(frmReview, eachOpeningShowsThePrintSchemeListingOfThatMoment) {
     windowTestContext t(windowTestContext::standardDefinitions + "key:F3\r\n");

@@ -8,7 +8,7 @@
 
 #include "model/help/clsHelpText.h"
 #include "ui/help/frmHelp.h"
-#include "ui/styles/windowTestContext.h"
+#include "support/windowTestContext.h"
 
 // The help window shows the help text; typing beeps, and no key (nor paste or cut) changes it.
 TEST(frmHelp, showsTheHelpTextAndTypingBeepsAndChangesNothing) {

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/definitions/scratchFolder.h"
+#include "support/scratchFolder.h"
 #include "ui/save/frmSaveToFile.h"
-#include "ui/styles/windowTestContext.h"
+#include "support/windowTestContext.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <sstream>
 
-#include "model/definitions/scratchFolder.h"
+#include "support/scratchFolder.h"
 #include "ui/shell/commandLine.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "ui/styles/frmColorStyle.h"
-#include "ui/styles/windowTestContext.h"
+#include "support/windowTestContext.h"
 
 using namespace paintProbe;
 

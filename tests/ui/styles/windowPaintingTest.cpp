@@ -13,7 +13,7 @@
 #include "ui/shell/frmStart.h"
 #include "ui/styles/frmColorStyle.h"
 #include "ui/styles/stylePainter.h"
-#include "ui/styles/windowTestContext.h"
+#include "support/windowTestContext.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "support/fakePlatform.h"
+#include "support/paintProbe.h"
 #include "ui/shell/clsAppContext.h"
-#include "ui/styles/paintProbe.h"
 
 // The program-wide objects on fake seams: the standard styles registered and a definition file read.
 struct windowTestContext {
