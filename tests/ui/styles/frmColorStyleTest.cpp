@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/styles/frmColorStyle.h"
 #include "support/windowTestContext.h"
+#include "ui/styles/frmColorStyle.h"
 
 using namespace paintProbe;
 

@@ -10,18 +10,10 @@
 
 #include "model/styles/clsColorStyleManager.h"
 #include "model/styles/clsContrast.h"
-#include "support/recordingList.h"
+#include "support/catalogues.h"
 #include "ui/styles/stylePainter.h"
 
 namespace {
-
-std::vector<std::string> styleNames() {
-    clsColorStyleManager m;
-    m.registerStandardStyles();
-    recordingList list;
-    m.fillCombo(list);
-    return list.lines;
-}
 
 double ratio(const QColor& a, const QColor& b) {
     return clsContrast::ratio(stylePainter::toBgr(a), stylePainter::toBgr(b));

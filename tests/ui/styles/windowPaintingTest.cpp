@@ -5,6 +5,7 @@
 #include <QtWidgets>
 
 #include "model/styles/clsContrast.h"
+#include "support/windowTestContext.h"
 #include "ui/construction/frmConstruct.h"
 #include "ui/construction/frmOSp.h"
 #include "ui/construction/frmReview.h"
@@ -13,7 +14,6 @@
 #include "ui/shell/frmStart.h"
 #include "ui/styles/frmColorStyle.h"
 #include "ui/styles/stylePainter.h"
-#include "support/windowTestContext.h"
 
 namespace {
 
