@@ -3,6 +3,7 @@
 // The construction screen's text frame: pieces, missing input, undo and the filters of its text boxes.
 #include <QTest>
 
+#include "model/input/clsInputHandler.h"
 #include "ui/construction/frmConstructTest.h"
 
 namespace {
@@ -64,25 +65,20 @@ TEST(frmConstructText, piecesGoToEitherEndAndUndoRemovesTheOneAtTheBack) {
     EXPECT_EQ(s.text("txtKind"), notBound);
 }
 
-// What the line takes, beeps, and the line over it that names what was removed and why (its tool tip holds it
-// whole); the next character taken clears it.
+// What the line takes, beeps, and the line over it that names what was removed and why (the model's wording, its
+// tool tip holds it whole); the next character taken clears it.
 TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemoved) {
-    const std::string comment = " removed: // and /* start a console comment, which would lose the rest";
-    const std::string command = "; removed: the console would run the rest as a command";
-    // Pasted or typed; before; input; after; the beeps (for a paste only whether it beeped counts); the line.
-    for (const auto& [paste, before, input, after, beeps, line] :
-         std::vector<std::tuple<bool, const char*, const char*, const char*, int, std::string>>{
-             {false, "a", "^\"#%b", "ab", 4, ""},
-             {false, "say", ";", "say", 1, command},
-             {false, "http:", "//", "http:/", 1, "/" + comment},
-             {false, "abc", "\r", "abc", 1, "line break removed: a chat line is one line"},
-             {false, "abc", "\r\b", "ab", 1, ""},
-             {false, "abc", "\x01\x7f", "bc", 0, ""},  // Home, then Delete as X11 sends it (text "\x7f")
-             {true, "", ";;;say \"hi\" ^7// /*x*/\xc3\xa9", "say hi / /x*/", 1,
-              command + " \u00b7 \" removed: the console reads quotes as grouping, not as text \u00b7 ^7 removed: " +
-                  "colours come from the pattern lists \u00b7 / *" + comment +
-                  " \u00b7 \xc3\xa9 removed: the game shows only plain letters, digits and punctuation"},
-             {true, "a/", "/b", "a/b", 1, "/" + comment}}) {
+    // Pasted or typed; before; input; after; the beeps (for a paste only whether it beeped counts); what was removed.
+    for (const auto& [paste, before, input, after, beeps, removed] :
+         std::vector<std::tuple<bool, const char*, const char*, const char*, int, std::u32string>>{
+             {false, "a", "^\"#%b", "ab", 4, U""},
+             {false, "say", ";", "say", 1, U";"},
+             {false, "http:", "//", "http:/", 1, U"/"},
+             {false, "abc", "\r", "abc", 1, U"\r"},
+             {false, "abc", "\r\b", "ab", 1, U""},
+             {false, "abc", "\x01\x7f", "bc", 0, U""},  // Home, then Delete as X11 sends it (text "\x7f")
+             {true, "", ";;;say \"hi\" ^7// /*x*/\xc3\xa9", "say hi / /x*/", 1, U";;;\"\"^7/*\u00e9"},
+             {true, "a/", "/b", "a/b", 1, U"/"}}) {
         SCOPED_TRACE(input);
         constructScreen s;
         s.run(sayF1);
@@ -102,8 +98,8 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
         EXPECT_EQ(t->text(), after);
         EXPECT_EQ(paste ? std::min(s.fake.beep.count, 1) : s.fake.beep.count, beeps);
         QLabel* refused = s.get<QLabel>("lblRefused");
-        EXPECT_EQ(refused->toolTip().toStdString(), line);
-        EXPECT_EQ(refused->text().isEmpty(), line.empty());
+        EXPECT_EQ(refused->toolTip().toStdString(), clsInputHandler::refusalLine(removed));
+        EXPECT_EQ(refused->text().isEmpty(), removed.empty());
         EXPECT_LE(refused->fontMetrics().horizontalAdvance(refused->text()), refused->width());
         EXPECT_TRUE(s.fake.messages.log.empty());
     }
