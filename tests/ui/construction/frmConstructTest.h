@@ -5,6 +5,8 @@
 
 #include <QTest>
 #include <QtWidgets>
+#include <filesystem>
+#include <fstream>
 
 #include "support/uiSteps.h"
 #include "support/windowTestContext.h"
@@ -37,6 +39,14 @@ struct constructScreen {
         return w;
     }
     QString text(const char* name) const { return get<QLineEdit>(name)->text(); }
+    // A file of the output folder (made), written unless bytes is null, and picked by the next open dialog.
+    std::string pickedFile(const std::string& name, const char* bytes) {
+        std::filesystem::create_directories(ctx.outputFolder());
+        const std::string path = ctx.outputFolder() + "/" + name;
+        if (bytes) std::ofstream(path, std::ios::binary) << bytes;
+        fake.fileDialog.picks.push_back(path);
+        return path;
+    }
     // Steps: "List:entry" picks in cbo<List> (numbers without their leading space), "+text" adds a piece,
     // "yes"/"no" answers the next question, "close" the close box, "esc" presses Escape where the focus is,
     // "enter@name" gives the control the focus and presses Enter, mnu... triggered, any other name clicked.

@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QImage>
 #include <filesystem>
-#include <fstream>
 
 #include "model/console/clsChatPreview.h"
 #include "model/keys/clsKindColours.h"
@@ -98,10 +97,7 @@ class frmKeyboardViewLive : public testing::TestWithParam<liveCase> {};
 TEST_P(frmKeyboardViewLive, followsEveryChangeOfTheBinds) {
     const liveCase& c = GetParam();
     viewScreen s;
-    const std::filesystem::path cfg = std::filesystem::path(s.ctx.outputFolder()) / "mine.cfg";
-    std::filesystem::create_directories(cfg.parent_path());
-    std::ofstream(cfg, std::ios::binary) << "bind F1 +attack\r\nbind f2 say_team hi\r\n";
-    s.fake.fileDialog.picks.push_back(cfg.string());
+    s.pickedFile("mine.cfg", "bind F1 +attack\r\nbind f2 say_team hi\r\n");
     s.open();
     s.run(c.steps);
     EXPECT_EQ(accessibleName(s.picture(), "F1"), c.f1);
