@@ -23,9 +23,10 @@ TEST(clsScheme, colouring) {
         {"go  go", {"1", "2"}, 2, 2, "^1go  ^2go"},                   // an all-space chunk uses no colour
         {"ab        cd", {"1", "2", "3"}, 3, 2, "^1ab        ^1cd"},  // every two all-space chunks use one
         {"  hi  ", {"7"}, 1, 1, "^7  hi  "},                          // n == 1: one code, text as is
-        {"hi", {"1"}, 0, 1, ""},                                      // n <= 0
-        {"ab", {"1", "2"}, 2, 0, "^1a^2b"},                           // w <= 0 counts as 1
-        {"abc", {"1", "2"}, 5, 1, "^1a^2b^1c"},                       // pattern longer than its codes
+        {"hi", {"1"}, 0, 1, ""},                                      // n <= 0 or no codes
+        {"ab", {}, 2, 1, ""},
+        {"ab", {"1", "2"}, 2, 0, "^1a^2b"},      // w <= 0 counts as 1
+        {"abc", {"1", "2"}, 5, 1, "^1a^2b^1c"},  // pattern longer than its codes
         {std::string(70000, 'b'),
          {"1", "2", "3"},
          3,

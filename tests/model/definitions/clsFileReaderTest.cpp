@@ -28,6 +28,7 @@ items readFile(const std::string& bytes) {
 // parseLine: rule order (osp: with "<>", key:, color:, radio:) and cuts that assume the token at the start.
 TEST(clsFileReader, oneLineEach) {
     const std::vector<std::pair<std::string, item>> cases{
+        {"color:<>7", {"color:", "", "7"}},
         {"radio:Name<>a<>b", {"radio:", "Name", "a<>b"}},
         {"key:F1<>x", {"key:", "F1<>x", "F1<>x"}},
         {" color:Red<>1", {"color:", ":Red", "1"}},
@@ -35,7 +36,8 @@ TEST(clsFileReader, oneLineEach) {
         {"radio:use osp:x<>y", {"osp:", "o:use osp:x", "y"}},
         {"<>osp:x key:y", none},  // a separator in front of the token's cut yields nothing
         {"color:Green", none},    // a colour without its code
-        {"COLOR:Red<>1", none},   // tokens are case-sensitive
+        {"Key:F1", none},         // tokens are case-sensitive
+        {"COLOR:Red<>1", none},
     };
     for (const auto& [line, expected] : cases) EXPECT_EQ(readFile(line + "\r\n"), items{expected}) << line;
 }

@@ -115,6 +115,7 @@ TEST(clsKeyboardLayout, arrowKeysMoveToTheNearestKeyInLineFirst) {
         {"ESCAPE", dir::left, "ESCAPE (Escape)"},
         {"ESCAPE", dir::down, "` (console key)"},
         {"SPACE", dir::up, "b"},
+        {"PAUSE", dir::right, "KP_EQUALS (keypad =)"},
         {"KP_PLUS", dir::left, "KP_PGUP (keypad 9)"},
         {"KP_MINUS", dir::right, "MOUSE1 (left mouse button)"},
         {"MOUSE3", dir::up, "MWHEELUP (wheel up)"},
