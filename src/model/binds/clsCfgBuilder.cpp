@@ -47,11 +47,12 @@ void clsCfgBuilder::newScheme() {
 bool clsCfgBuilder::changed(bool really) {
     if (!really) return false;
     if (onChange_) onChange_();
-    // By index, each called from a copy: a listener may remove itself.
-    for (std::size_t i = 0; i < listeners_.size(); ++i) {
-        const std::function<void()> listener = listeners_[i].second;
-        listener();
-    }
+    // Every listener there when the change came, each called from a copy:
+    // a listener may remove itself or another one (which then hears nothing).
+    const auto heard = listeners_;
+    for (const auto& [id, listener] : heard)
+        if (std::any_of(listeners_.begin(), listeners_.end(), [id = id](const auto& l) { return l.first == id; }))
+            listener();
     return true;
 }
 
