@@ -3,6 +3,7 @@
 #include "model/binds/clsCfgBuilder.h"
 
 #include <algorithm>
+#include <utility>
 #include <charconv>
 #include <string_view>
 #include <unordered_map>
@@ -89,13 +90,7 @@ bool clsCfgBuilder::read_info(const std::string& filename) {
 }
 
 clsGroup& clsCfgBuilder::getGroup(clsGroupToken token) {
-    switch (token) {
-        case clsGroupToken::key: return keyGroup;
-        case clsGroupToken::color: return colorGroup;
-        case clsGroupToken::osp: return ospGroup;
-        case clsGroupToken::radio: return radioGroup;
-    }
-    return noGroup;
+    return const_cast<clsGroup&>(std::as_const(*this).getGroup(token));
 }
 
 const clsGroup& clsCfgBuilder::getGroup(clsGroupToken token) const {
