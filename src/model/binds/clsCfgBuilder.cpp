@@ -3,11 +3,11 @@
 #include "model/binds/clsCfgBuilder.h"
 
 #include <algorithm>
-#include <utility>
 #include <charconv>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "model/console/clsConsoleLexer.h"
 #include "model/definitions/clsEntryCheck.h"
