@@ -99,20 +99,17 @@ TEST(frmConstructText, theTextLineTakesOnlyWhatTheConsoleCanSayAndSaysWhatItRemo
 // After Add (done or refused), Undo and Add OSP the cursor is back in the text line, whichever button had it;
 // Done and Cancel (by button or Escape) leave the key list with the focus, where the next bind starts.
 TEST(frmConstructText, theFocusGoesWhereTheNextStepStarts) {
-    for (const auto& [steps, focus] : {std::pair{"enter@cmdTextAdd", "txtText"},
-                                       {"+ enter@cmdTextAdd", "txtText"},
-                                       {"enter@cmdTextUndo", "txtText"},
-                                       {"enter@cmdTextOsp", "txtText"},
-                                       {"enter@cmdTextDone", "cboKeys"},
-                                       {"yes esc", "cboKeys"}}) {
+    for (const std::string row : {"enter@cmdTextAdd>txtText", "+ enter@cmdTextAdd>txtText", "enter@cmdTextUndo>txtText",
+                                  "enter@cmdTextOsp>txtText", "enter@cmdTextDone>cboKeys", "yes esc>cboKeys"}) {
+        const std::string steps = row.substr(0, row.find('>')), focus = row.substr(row.find('>') + 1);
         SCOPED_TRACE(steps);
         constructScreen s;
         s.run(sayF1 + "Colors:1 Color0:Red Switch:1");
         s.get<QLineEdit>("txtText")->setText("hi");
         // The OSP dialog, left alone; armed only for the step that opens it, so that no handler outlives the test.
-        if (std::string(steps).find("Osp") != std::string::npos) onModal([](QWidget*) {});
+        if (steps.find("Osp") != std::string::npos) onModal([](QWidget*) {});
         s.run(steps);
-        EXPECT_EQ(s.form->focusWidget(), s.get(focus));
+        EXPECT_EQ(s.form->focusWidget(), s.get(focus.c_str()));
     }
 }
 

@@ -150,9 +150,9 @@ TEST(frmKeyboardView, opensOnceNamesEveryKeyAndRemembersItsPlace) {
     EXPECT_EQ(s.open()->geometry(), left);
 }
 
-// As painted in every style picked on the construction screen: a free key has the style's box colour, and
-// each kind its own colour, 3:1 from it.
-TEST(frmKeyboardView, kindColoursStandOutFromTheKeyFaceInEveryStyle) {
+// As painted in every style picked on the construction screen, and as saved: a free key has the style's box colour,
+// and each kind its own colour, 3:1 from it.
+TEST(frmKeyboardView, paintsAndSavesEveryKindReadablyInEveryStyle) {
     viewScreen s;
     s.bindEveryKind();
     s.open();
@@ -175,14 +175,8 @@ TEST(frmKeyboardView, kindColoursStandOutFromTheKeyFaceInEveryStyle) {
         }
         EXPECT_EQ(fills.size(), 5u) << style;
     }
-}
-
-// Save Picture writes a PNG where the dialog says, savedWidth wide, each kind's key in its colour; a cancel writes
-// nothing, a failure says so.
-TEST(frmKeyboardView, savesThePictureAsAPng) {
-    viewScreen s;
-    s.bindEveryKind();
-    s.open();
+    // Save Picture writes a PNG where the dialog says, savedWidth wide, each kind's key in its colour; a cancel
+    // writes nothing, a failure says so.
     const std::string path = s.fake.programFolder() + "/posted.png";
     s.fake.fileDialog.savePicks = {"", path, s.fake.programFolder() + "/no such folder/x.png"};
     auto* save = s.view()->findChild<QPushButton*>("cmdSavePicture");
