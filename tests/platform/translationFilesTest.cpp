@@ -32,7 +32,8 @@ std::vector<message> read(const QString& path) {
         const auto name = xml.name();
         if (name == QLatin1String("name")) context = xml.readElementText();
         if (name == QLatin1String("message"))
-            all.push_back({context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")});
+            all.push_back(
+                {context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"), false, {}});
         if (name == QLatin1String("source")) all.back().source = xml.readElementText();
         if (name == QLatin1String("comment")) all.back().comment = xml.readElementText();
         if (name == QLatin1String("translation")) {
