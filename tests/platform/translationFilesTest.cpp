@@ -31,11 +31,9 @@ std::vector<message> read(const QString& path) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const auto name = xml.name();
         if (name == QLatin1String("name")) context = xml.readElementText();
-        if (name == QLatin1String("message")) {
-            all.emplace_back();
-            all.back().context = context;
-            all.back().numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-        }
+        if (name == QLatin1String("message"))
+            all.push_back(
+                {context, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"), false, {}});
         if (name == QLatin1String("source")) all.back().source = xml.readElementText();
         if (name == QLatin1String("comment")) all.back().comment = xml.readElementText();
         if (name == QLatin1String("translation")) {
@@ -48,12 +46,11 @@ std::vector<message> read(const QString& path) {
     return all;
 }
 
-std::set<QString> placeholders(const QString& text, const char* pattern) {
+std::set<QString> numbered(const QString& text) {  // %1 to %9
     std::set<QString> found;
-    for (const auto& m : QRegularExpression(QString::fromLatin1(pattern)).globalMatch(text)) found.insert(m.captured());
+    for (const auto& m : QRegularExpression(QStringLiteral("%[1-9]")).globalMatch(text)) found.insert(m.captured());
     return found;
 }
-std::set<QString> numbered(const QString& text) { return placeholders(text, "%[1-9]"); }
 // The letters after a single '&' ("&&" is an ampersand).
 QString accessKeys(const QString& text) {
     QString keys;

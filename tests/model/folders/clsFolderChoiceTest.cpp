@@ -6,81 +6,44 @@
 
 namespace {
 
-struct folderCase {
-    const char* name;
-    clsFolderFacts facts;
-    clsRunMode mode;
-    std::vector<std::string> definitions;  // in list order: the user's own folder first
-    std::string picture, output;
-};
-void PrintTo(const folderCase& c, std::ostream* out) { *out << c.name; }
-
-const std::string home = "/home/u/.local/share/brenvolt";
-const std::string shared = "/usr/share/brenvolt";
-
-const folderCase folderCases[] = {
-    {"buildTreeStaysBesideTheProgram",
-     {"/w/build/src", true, true, "/w/build/share/brenvolt", home},
-     clsRunMode::portable,
-     {"/w/build/src/InputFiles"},
-     "/w/build/src/Stuff",
-     "/w/build/src/OutputCfgFiles"},
-    {"installedReadsTheSharedFilesAndKeepsTheUsersAtHome",
-     {"/usr/bin", false, false, shared, home},
-     clsRunMode::installed,
-     {home + "/InputFiles", shared + "/InputFiles"},
-     shared + "/Stuff",
-     home + "/OutputCfgFiles"},
-    // Root may write anywhere: without InputFiles beside it the program is still installed.
-    {"writableWithoutInputFilesIsInstalled",
-     {"/usr/bin", false, true, shared, home},
-     clsRunMode::installed,
-     {home + "/InputFiles", shared + "/InputFiles"},
-     shared + "/Stuff",
-     home + "/OutputCfgFiles"},
-    {"readOnlyCopyReadsItsOwnFilesAndWritesAtHome",
-     {"/media/cd", true, false, "/media/share/brenvolt", home},
-     clsRunMode::installed,
-     {home + "/InputFiles", "/media/cd/InputFiles"},
-     "/media/cd/Stuff",
-     home + "/OutputCfgFiles"},
-    {"noUserFolderKnownStaysBesideTheProgram",
-     {"/usr/bin", false, false, shared, ""},
-     clsRunMode::portable,
-     {"/usr/bin/InputFiles"},
-     "/usr/bin/Stuff",
-     "/usr/bin/OutputCfgFiles"},
-    {"trailingSeparatorsDropped",
-     {"/opt/b/", false, false, "/opt/share/brenvolt/", home + "/"},
-     clsRunMode::installed,
-     {home + "/InputFiles", "/opt/share/brenvolt/InputFiles"},
-     "/opt/share/brenvolt/Stuff",
-     home + "/OutputCfgFiles"},
-    {"aFolderListedOnceWhenBothAreTheSame",
-     {home, true, false, shared, home},
-     clsRunMode::installed,
-     {home + "/InputFiles"},
-     home + "/Stuff",
-     home + "/OutputCfgFiles"},
-};
-
-class folderChoice : public testing::TestWithParam<folderCase> {};
-
-// The user's own definitions are the first folder listed; only an installed program makes it at start.
-TEST_P(folderChoice, followsWhatIsFoundAroundTheProgram) {
-    const folderCase& c = GetParam();
-    const clsFolderChoice chosen = clsFolderChoice::decide(c.facts);
-    EXPECT_EQ(chosen.mode, c.mode);
-    EXPECT_EQ(chosen.definitionFolders, c.definitions);
-    EXPECT_EQ(chosen.userDefinitionFolder, c.definitions.front());
-    EXPECT_EQ(chosen.pictureFolder, c.picture);
-    EXPECT_EQ(chosen.outputFolder, c.output);
-    EXPECT_EQ(chosen.foldersToCreate,
-              c.mode == clsRunMode::installed ? std::vector{c.definitions.front()} : std::vector<std::string>{});
-    EXPECT_EQ(chosen.userDataFolder, c.facts.userDataFolder.empty() ? "" : home);  // drafts, both ways
+// The definition folders in list order, the user's own first; the picture is read beside the last, the cfg files
+// written beside the first. Only an installed program makes the user's folder at start; drafts go to the user's data
+// folder both ways.
+TEST(clsFolderChoice, followsWhatIsFoundAroundTheProgram) {
+    const std::string home = "/home/u/.local/share/brenvolt", shared = "/usr/share/brenvolt";
+    const std::string homeFirst = home + "/InputFiles|" + shared + "/InputFiles";
+    const std::vector<std::tuple<clsFolderFacts, clsRunMode, std::string>> cases{
+        {{"/w/build/src", true, true, "/w/build/share/brenvolt", home},
+         clsRunMode::portable,
+         "/w/build/src/InputFiles"},
+        {{"/usr/bin", false, false, shared, home}, clsRunMode::installed, homeFirst},
+        {{"/usr/bin", false, true, shared, home}, clsRunMode::installed, homeFirst},  // root writes anywhere
+        {{"/media/cd", true, false, "/media/share/brenvolt", home},  // a read-only copy reads its own files
+         clsRunMode::installed,
+         home + "/InputFiles|/media/cd/InputFiles"},
+        {{"/usr/bin", false, false, shared, ""}, clsRunMode::portable, "/usr/bin/InputFiles"},  // no user folder known
+        {{"/opt/b/", false, false, "/opt/share/brenvolt/", home + "/"},
+         clsRunMode::installed,
+         home + "/InputFiles|/opt/share/brenvolt/InputFiles"},
+        {{home, true, false, shared, home}, clsRunMode::installed, home + "/InputFiles"},  // listed once
+    };
+    for (const auto& [facts, mode, definitions] : cases) {
+        SCOPED_TRACE(facts.programFolder);
+        const clsFolderChoice chosen = clsFolderChoice::decide(facts);
+        std::string listed;
+        for (const std::string& folder : chosen.definitionFolders) listed += (listed.empty() ? "" : "|") + folder;
+        const auto beside = [](const std::string& folder, const char* name) {
+            return folder.substr(0, folder.rfind('/') + 1) + name;
+        };
+        EXPECT_EQ(chosen.mode, mode);
+        EXPECT_EQ(listed, definitions);
+        EXPECT_EQ(chosen.userDefinitionFolder, chosen.definitionFolders.front());
+        EXPECT_EQ(chosen.pictureFolder, beside(chosen.definitionFolders.back(), "Stuff"));
+        EXPECT_EQ(chosen.outputFolder, beside(chosen.definitionFolders.front(), "OutputCfgFiles"));
+        EXPECT_EQ(chosen.foldersToCreate, mode == clsRunMode::installed ? std::vector{chosen.definitionFolders.front()}
+                                                                        : std::vector<std::string>{});
+        EXPECT_EQ(chosen.userDataFolder, facts.userDataFolder.empty() ? "" : home);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(clsFolderChoice, folderChoice, testing::ValuesIn(folderCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

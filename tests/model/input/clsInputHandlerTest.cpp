@@ -15,16 +15,13 @@ TEST(clsInputHandler, typedCharacters) {
         EXPECT_EQ(handler.filterChatText(static_cast<std::int16_t>(c)), chat ? c : 0) << "code " << c;
         EXPECT_EQ(handler.filterFileName(static_cast<std::int16_t>(c)), alnum || c == 8 ? c : 0) << "code " << c;
     }
-    // ";" and the comment starters "//" and "/*" are refused by their neighbours.
-    for (auto [c, before, after, fits] : {std::tuple{'/', "a", "b", true},
-                                          {'/', "a/", "", false},
-                                          {'/', "a", "/b", false},
-                                          {'/', "a", "*b", false},
-                                          {'*', "a/", "", false},
-                                          {'*', "a", "/", true},
-                                          {';', "", "", false},
-                                          {'\b', "//", "*", true}})
-        EXPECT_EQ(handler.chatCharFits(c, before, after), fits) << c << " between " << before << " and " << after;
+    // ";" and the comment starters "//" and "/*" are refused by their neighbours ("a[/]b": '/' between "a" and "b").
+    std::string fits;
+    for (const std::string row : {"a[/]b", "a/[/]", "a[/]/b", "a[/]*b", "a/[*]", "a[*]/", "[;]", "//[\b]*"}) {
+        const std::size_t at = row.find('[');
+        fits += handler.chatCharFits(row[at + 1], row.substr(0, at), row.substr(at + 3)) ? '+' : '-';
+    }
+    EXPECT_EQ(fits, "+----+-+");
 }
 
 TEST(clsInputHandler, pastedText) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/construction/frmConstructTest.h"
 
+#include "model/console/clsBindLine.h"
 #include "ui/widgets/twips.h"
 
 namespace {
@@ -25,7 +26,8 @@ struct stateCase {  // the steps (F2 holds a radio bind before), the one questio
     std::string steps;
     const char* state;
     int windowTwips;
-    const char *asked = "", *f1 = notBound, *f2 = "radio:";
+    std::string asked = "";
+    const char *f1 = notBound, *f2 = "radio:";
     int ends = 0;  // Yes to Exit ends the program and stores the style in use
 };
 
@@ -62,10 +64,8 @@ const char* const clear = "Clear?: Are you sure you want to CLEAR button: 'F1' o
 const char* const clearF2 = "Clear?: Are you sure you want to CLEAR button: 'F2' of any binds? [Yes No*]\n";
 const char* const cancel = "Cancel?: Are you sure you don't want a bind for key: F1 [Yes No*]\n";
 const char* const reset = "RESET?: Are you sure you want to DELETE all made binds? [Yes No*]\n";
-const char* const tooLong =
-    "Bind Too Long: This radio command would make the bind longer than the 1,023 characters "
-    "the game reads of a line, and the game would run the rest as a command. Pick another radio command, or shorten "
-    "this one in the definition file. (!) [OK]\n";
+const clsRefusal radioTooLong = clsBindLine::refusal(clsLineVerdict::tooLong, true);
+const std::string tooLong = radioTooLong.title + ": " + radioTooLong.text + " (!) [OK]\n";
 const char* const exitQ = "Exit?: Are you sure you want to exit? Any unsaved information will be lost! (!) [Yes No*]\n";
 
 INSTANTIATE_TEST_SUITE_P(

@@ -22,17 +22,12 @@ TEST(frmHelp, showsTheHelpTextAndTypingBeepsAndChangesNothing) {
     box->moveCursor(QTextCursor::Start);
     box->moveCursor(QTextCursor::Down, QTextCursor::KeepAnchor);  // a selection, to be typed over
     QApplication::clipboard()->setText("pasted");
-    const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> keys[] = {// beeps so far
-                                                                    {Qt::Key_A, {}, 1},
-                                                                    {Qt::Key_B, {}, 2},
-                                                                    {Qt::Key_Return, {}, 3},
-                                                                    {Qt::Key_Backspace, {}, 4},
-                                                                    {Qt::Key_Delete, {}, 4},
-                                                                    {Qt::Key_V, Qt::ControlModifier, 4},
-                                                                    {Qt::Key_X, Qt::ControlModifier, 4}};
-    for (const auto& [key, modifiers, beeps] : keys) {
-        QTest::keyClick(box, key, modifiers);
-        EXPECT_EQ(box->toPlainText(), text) << key;
-        EXPECT_EQ(t.platform.beep.count, beeps) << key;
+    // A, B, Return and Backspace beep; Delete, paste and cut are silent.
+    const QKeySequence keys[] = {Qt::Key_A,      Qt::Key_B,           Qt::Key_Return,   Qt::Key_Backspace,
+                                 Qt::Key_Delete, QKeySequence::Paste, QKeySequence::Cut};
+    for (const QKeySequence& key : keys) {
+        QTest::keySequence(box, key);
+        EXPECT_EQ(box->toPlainText(), text) << key.toString().toStdString();
     }
+    EXPECT_EQ(t.platform.beep.count, 4);
 }

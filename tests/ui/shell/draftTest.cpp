@@ -7,6 +7,7 @@
 #include <QtWidgets>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "model/cfgfile/clsCfgImport.h"
 #include "support/fakePlatform.h"
@@ -18,225 +19,155 @@ namespace {
 
 namespace fs = std::filesystem;
 using A = msgAnswer;
+using paths = std::set<std::string>;
 
 class drafts : public testing::Test {
 protected:
     fakePlatform p;
     std::unique_ptr<frmStart> start;
     const std::string input = p.programFolder() + "/InputFiles";
-    const std::string data = p.folder.folders().userDataFolder;
 
     void SetUp() override {
         fs::create_directories(input);
         std::ofstream(input + "/keys.txt") << "key:F1\nkey:F2\ncolor:Red<>1\n";
         std::ofstream(input + "/other.txt") << "key:F2\n";
     }
-    // A run that binds F1 to text and ends without a word (a crash, a power cut): its draft stays, written
-    // `age` seconds ago. Answers the draft's path.
-    std::string crashedRun(const std::string& text = "hi", int age = 0) {
-        open();
-        EXPECT_TRUE(openDefinitions(*start, "keys.txt"));
-        start->context().clock = [] { return clsDateTime{2026, 7, 14, 21, 5, 33}; };
-        EXPECT_TRUE(start->context().builder.add_code("F1", text, "say", {"1"}, 1, "1", false));
-        start->drafts().flush();
-        const std::string path = start->context().draft.path();
-        start.reset();
+    clsAppContext& ctx() { return start->context(); }
+    frmConstruct* construct() { return start->constructionScreen(); }
+    // A start (its messages only) with keys.txt opened; or one that offers the drafts left, its questions answered.
+    void open(bool keys = true) {
+        (start = std::make_unique<frmStart>(p.services))->show();
         p.messages.log.clear();
-        EXPECT_TRUE(fs::exists(path));
-        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::seconds(age));
-        return path;
+        ASSERT_TRUE(!keys || openDefinitions(*start, "keys.txt"));
     }
-    void open() {
-        start = std::make_unique<frmStart>(p.services);
-        start->show();
-    }
-    // The next start, its questions answered.
     void restart(std::deque<msgAnswer> answers) {
-        open();
+        open(false);
         p.messages.answers = std::move(answers);
         start->offerDraft();
     }
-    frmConstruct* construct() { return start->constructionScreen(); }
-    std::string bindOf(const char* key) { return start->context().builder.get_bindcode(key); }
-    std::string titles() {
-        std::string out;
-        for (const auto& m : p.messages.log) out += m.title + "|";
-        return out;
+    // A run that binds F1 to text and ends by the close box, answered Yes, which keeps the work as a draft at once
+    // (as a crash keeps the last one), written `age` seconds ago. Answers the draft's path.
+    std::string endedRun(const std::string& text = "hi", int age = 0) {
+        open();
+        ctx().clock = [] { return clsDateTime{2026, 7, 14, 21, 5, 33}; };
+        EXPECT_TRUE(ctx().builder.add_code("F1", text, "say", {"1"}, 1, "1", false));
+        p.messages.answers = {A::Yes};
+        construct()->close();
+        const std::string path = ctx().draft.path();
+        EXPECT_EQ(p.locks.held.size(), 1u);
+        start.reset();
+        p.exit.ends = 0;
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::seconds(age));
+        return path;
     }
-    std::vector<std::string> draftsOnDisk() { return clsDraft::candidates(data); }
+    std::string bindOf(const char* key) { return construct() ? ctx().builder.get_bindcode(key) : ""; }
+    paths onDisk() {
+        const std::vector<std::string> found = clsDraft::candidates(p.folder.folders().userDataFolder);
+        return {found.begin(), found.end()};
+    }
 };
 
-// A run that opened the player's own file keeps its bytes beside the draft: restored, even with every bind
-// cleared, saving writes that file back with only the changes.
-TEST_F(drafts, aRestoredDraftSavesIntoTheFileOpenedThen) {
-    const std::string mine = p.programFolder() + "/autoexec.cfg", kept = "seta name me\n// mine\nexec x.cfg\n";
-    std::ofstream(mine, std::ios::binary) << "seta name me\nbind F1 say old\n// mine\nbind F2 +attack\nexec x.cfg\n";
-    open();
-    ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
-    ASSERT_TRUE(construct()->openCfg(mine));
-    start->context().builder.Reset_Binds();
-    start->drafts().flush();
-    start.reset();
-    p.messages.log.clear();
-
-    restart({A::Yes});
-    EXPECT_NE(p.messages.asked().find("Restore the changes to autoexec.cfg you had not saved, 0 binds (made"),
-              std::string::npos)
-        << p.messages.asked();
-    ASSERT_TRUE(construct());
-    EXPECT_EQ(start->context().builder.bound_count(), 0u);
-    EXPECT_EQ(start->context().document.saved({}, "autoexec.cfg", {}), kept);
-    // A save removes the draft and the kept file with it, and lets its lock go; the program is ending: no draft
-    // any more.
-    p.messages.answers = {A::Yes};
-    ASSERT_TRUE(saveAs(construct(), ""));
-    EXPECT_TRUE(draftsOnDisk().empty() && p.locks.held.empty());
-    EXPECT_FALSE(fs::exists(clsDraft::sidecarPath(start->context().draft.path())));
-    start->context().builder.add_code("F2", "x", "say", {"1"}, 1, "1", false);
-    start->drafts().flush();
-    EXPECT_TRUE(draftsOnDisk().empty());
-}
-
-// Yes restores (Enter answers Yes: it loses nothing); the draft on disk, here the single draft of an older version,
-// becomes this run's, locked, and stays until the work is saved.
-TEST_F(drafts, restoreYesOpensTheBindsAgain) {
-    const std::string left = data + "/draft.cfg";
-    fs::rename(crashedRun(), left);
-    restart({A::Yes});
-    EXPECT_EQ(
-        p.messages.asked(),
-        "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)? (?) [Yes* No]\n");
-    ASSERT_TRUE(construct() && construct()->isVisible() && !start->isVisible());
-    EXPECT_EQ(bindOf("F1"), "^1hi");
-    EXPECT_EQ(construct()->findChild<QComboBox*>("cboKeys")->currentText(), "F1");  // as after Done
-    EXPECT_EQ(start->context().draft.path(), left);
-    EXPECT_EQ(p.locks.held, std::set<std::string>{left + ".lock"});
-    start->context().clock = [] { return clsDateTime{2030, 1, 1, 0, 0, 0}; };
-    start->drafts().flush();  // the draft already holds them: not written again
-    EXPECT_EQ(clsDraft::read(left)->made, "07-14-2026 21:05:33");
-    // Adopted: a crash right after leaves the binds, changed, in the same file, and nothing else.
-    start->context().builder.add_code("F2", "ho", "say", {"1"}, 1, "1", false);
-    start->drafts().flush();
-    start.reset();
-    EXPECT_EQ(draftsOnDisk(), std::vector<std::string>{left});
-    EXPECT_EQ(clsDraft::read(left)->binds, 2u);
-    EXPECT_TRUE(p.locks.held.empty());
-}
-
-// No deletes that draft, so the next start asks nothing; Escape or the close box keep it, and the next start asks
-// again.
-TEST_F(drafts, onlyNoDeletesTheDraft) {
-    for (const A answer : {A::No, A::Cancel}) {
-        SCOPED_TRACE(int(answer));
-        const std::string left = crashedRun();
-        restart({answer});
-        EXPECT_TRUE(titles() == "Restore?|");
-        EXPECT_TRUE(!construct());
-        EXPECT_EQ(fs::exists(left), answer != A::No);
-        start.reset();
-        p.messages.log.clear();
-        restart({A::No});
-        EXPECT_EQ(titles(), answer == A::No ? "" : "Restore?|");
-        EXPECT_TRUE(!construct());
-        EXPECT_TRUE(!fs::exists(left));
-        start.reset();
-        p.messages.log.clear();
-    }
-}
-
-// Several copies ended without a word: their drafts are offered newest first; No deletes only the draft asked
-// about and asks about the next, Yes restores that one and asks no more, nor does Escape.
-TEST_F(drafts, severalDraftsAreOfferedNewestFirst) {
+// Drafts of runs that ended without a word (the oldest the single draft of an older version) are offered newest
+// first, Yes the default; No deletes only that draft (with its sidecar) and asks about the next, Yes restores it and
+// asks no more, nor does Escape; a draft whose copy still runs is never offered. The next start asks about every
+// draft left.
+TEST_F(drafts, offersEveryDraftLeftNewestFirst) {
+    const std::string question =
+        "Restore?: Restore the 1 bind you had not saved (made 07-14-2026 21:05:33 with keys.txt)? (?) [Yes* No]\n";
     struct row {
-        const char* name;
         std::deque<msgAnswer> answers;
-        const char* restored;   // F1's bind after the questions; "" when none
-        std::vector<int> kept;  // of the drafts a (oldest), b, c (newest)
+        const char *restored, *kept;  // F1's bind afterwards; which of the drafts a (oldest), b, c (newest) are left
+        char running = 0;             // the draft whose copy still runs
     };
-    for (const row& r :
-         {row{"yes", {A::Yes}, "^1c", {0, 1, 2}}, row{"noYes", {A::No, A::Yes}, "^1b", {0, 1}},
-          row{"noNoNo", {A::No, A::No, A::No}, "", {}}, row{"noCancel", {A::No, A::Cancel}, "", {0, 1}}}) {
-        SCOPED_TRACE(r.name);
-        const std::vector<std::string> made{crashedRun("a", 30), crashedRun("b", 20), crashedRun("c", 10)};
+    for (const row& r : std::vector<row>{{{A::Yes}, "^1c", "abc"},
+                                         {{A::No, A::Yes}, "^1b", "ab"},
+                                         {{A::No, A::No, A::No}, "", ""},
+                                         {{A::No, A::Cancel}, "", "ab"},
+                                         {{A::Yes}, "^1b", "abc", 'c'}}) {
+        SCOPED_TRACE(std::to_string(r.answers.size()) + r.restored);
+        std::map<char, std::string> made{{'a', p.folder.folders().userDataFolder + "/draft.cfg"},
+                                         {'b', endedRun("b", 20)},
+                                         {'c', endedRun("c", 10)}};
+        fs::rename(endedRun("a", 30), made['a']);
+        std::ofstream(clsDraft::sidecarPath(made['c'])) << "x";
+        if (r.running) p.locks.elsewhere.insert(draftOwner::lockPath(made[r.running]));
         restart(r.answers);
         std::string asked;
-        for (const auto& m : p.messages.log)
-            if (m.title == "Restore?") asked += "?";
-        EXPECT_EQ(asked.size(), r.answers.size());
-        EXPECT_EQ(construct() ? bindOf("F1") : "", r.restored);
-        std::set<std::string> kept;
-        for (const int k : r.kept) kept.insert(made[k]);
-        const std::vector<std::string> left = draftsOnDisk();
-        EXPECT_EQ(std::set<std::string>(left.begin(), left.end()), kept);
+        for (std::size_t n = 0; n < r.answers.size(); ++n) asked += question;
+        EXPECT_EQ(p.messages.asked(), asked);
+        EXPECT_EQ(bindOf("F1"), r.restored);
+        paths kept;
+        for (const char* k = r.kept; *k; ++k) kept.insert(made[*k]);
+        EXPECT_EQ(onDisk(), kept);
+        EXPECT_EQ(fs::exists(clsDraft::sidecarPath(made['c'])), kept.contains(made['c']));
+        restart({A::No, A::No, A::No});
+        EXPECT_EQ(p.messages.log.size(), kept.size() - (r.running ? 1 : 0));
+        EXPECT_EQ(onDisk(), r.running ? paths{made[r.running]} : paths{});
         start.reset();
-        for (const std::string& path : made) fs::remove(path);
-        p.messages.log.clear();
+        if (r.running) fs::remove(made[r.running]);
+        p.locks.elsewhere.clear();
     }
 }
 
-// A draft whose copy still runs (its lock held) is never offered.
-TEST_F(drafts, aDraftWhoseCopyStillRunsIsNeverOffered) {
-    const std::string running = crashedRun("b", 10);
-    const std::string older = crashedRun("a", 20);
-    p.locks.elsewhere.insert(draftOwner::lockPath(running));
+// A run that opened the player's own file keeps its bytes beside the draft. Restored (it becomes this run's draft,
+// under its lock), even with every bind cleared, saving writes that file back with only the changes; the save
+// removes the draft, its sidecar and its lock, and no draft is written after it.
+TEST_F(drafts, aRestoredDraftSavesIntoTheFileOpenedThen) {
+    const std::string mine = p.programFolder() + "/autoexec.cfg";
+    std::ofstream(mine, std::ios::binary) << "seta name me\nbind F1 say old\n// mine\nbind F2 +attack\nexec x.cfg\n";
+    open();
+    ASSERT_TRUE(construct()->openCfg(mine));
+    ctx().builder.Reset_Binds();
+    start->drafts().flush();
+    start.reset();
     restart({A::Yes});
-    EXPECT_EQ(bindOf("F1"), "^1a");
-    EXPECT_EQ(titles(), "Restore?|");
-    EXPECT_TRUE(fs::exists(running));
+    EXPECT_NE(p.messages.asked().find("Restore the changes to autoexec.cfg you had not saved, 0 binds"),
+              std::string::npos)
+        << p.messages.asked();
+    ASSERT_TRUE(construct() && construct()->isVisible() && !start->isVisible());
+    EXPECT_TRUE(onDisk() == paths{ctx().draft.path()} && p.locks.held == paths{ctx().draft.path() + ".lock"});
+    EXPECT_EQ(ctx().document.saved({}, "autoexec.cfg", {}), "seta name me\n// mine\nexec x.cfg\n");
+    p.messages.answers = {A::Yes};
+    ASSERT_TRUE(saveAs(construct(), ""));
+    EXPECT_TRUE(onDisk().empty() && p.locks.held.empty());
+    EXPECT_FALSE(fs::exists(clsDraft::sidecarPath(ctx().draft.path())));
+    ctx().builder.add_code("F2", "x", "say", {"1"}, 1, "1", false);
+    start->drafts().flush();
+    EXPECT_TRUE(onDisk().empty());
 }
 
-// Its definition file gone: the player hears so, picks another file, and the binds come back with it (F1,
-// which that file does not list, is added to its keys).
+// Its definition file gone: the player hears so, picks another file, and the binds come back with it (F1, which
+// that file does not list, is added to its keys); the draft now names that file.
 TEST_F(drafts, definitionFileGoneRestoresWithTheFilePicked) {
-    const std::string left = crashedRun();
+    const std::string left = endedRun();
     fs::remove(input + "/keys.txt");
     restart({A::Yes});
-    EXPECT_EQ(titles(), "Restore?|Definition File Missing|");
+    ASSERT_EQ(p.messages.log.at(1).title, "Definition File Missing");
     ASSERT_TRUE(!construct() && start->findChild<QListWidget*>("fileInput")->isVisible());
     ASSERT_TRUE(openDefinitions(*start, "other.txt"));
     EXPECT_EQ(bindOf("F1"), "^1hi");
-    EXPECT_EQ(titles(), "Restore?|Definition File Missing|Binds Restored|");
     EXPECT_NE(p.messages.log.back().text.find("added at the end of the key list: F1."), std::string::npos);
-    start->drafts().flush();  // now made with other.txt, in the same draft
+    start->drafts().flush();
     EXPECT_EQ(clsDraft::read(left)->definitions, "other.txt");
 }
 
-// The close box asks as Exit does; Yes there keeps the work as a draft at once, Yes to File / Exit gives it up.
-TEST_F(drafts, closeBoxKeepsTheWorkAndExitGivesItUp) {
-    for (const char* way : {"close", "mnuExit"}) {
-        SCOPED_TRACE(way);
-        open();
-        ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
-        ASSERT_TRUE(start->context().builder.add_code("F1", "hi", "say", {"1"}, 1, "1", false));
-        p.messages.answers = {A::Yes};
-        std::string(way) == "close" ? (void)construct()->close() : construct()->findChild<QAction*>(way)->trigger();
-        EXPECT_EQ(fs::exists(start->context().draft.path()), std::string(way) == "close");
-        EXPECT_EQ(p.locks.held.size(), std::string(way) == "close" ? 1u : 0u);
-        start.reset();
-        for (const std::string& path : draftsOnDisk()) fs::remove(path);
-        p.exit.ends = 0;
-    }
-}
-
-// The first change starts the timer; later ones do not restart it, so a draft lands within its delay of any change.
+// The first change starts the timer (two seconds; here a keeper of 200 ms) and later ones do not restart it, so a
+// draft lands within its delay of the first change even while changes go on. Yes to File / Exit deletes it.
 TEST_F(drafts, aDraftLandsWithinTheDelayOfTheFirstChange) {
     open();
-    ASSERT_TRUE(openDefinitions(*start, "keys.txt"));
-    const std::string draft = start->context().draft.path();
-    const QTimer& timer = start->drafts().timer();
-    EXPECT_TRUE(!timer.isActive() && timer.interval() == 2000);
-    clsCfgBuilder& b = start->context().builder;
-    b.add_code("F1", "hi", "say", {"1"}, 1, "1", false);
-    ASSERT_TRUE(timer.isActive());
-    const int left = timer.remainingTime();
-    QTest::qWait(30);
-    b.add_code("F1", "ho", "say", {"1"}, 1, "1", false);
-    EXPECT_LT(timer.remainingTime(), left);
-
-    draftKeeper quick(start->context(), 10);  // the same, sooner
-    b.remove_bind_part("F1");
-    QTRY_VERIFY_WITH_TIMEOUT(fs::exists(draft), 2000);
-    EXPECT_EQ(clsCfgImport::fromFile(draft).bindings.size(), 1u);
+    EXPECT_EQ(start->drafts().timer().interval(), 2000);
+    draftKeeper quick(ctx(), 200);
+    QElapsedTimer since;
+    since.start();
+    for (int n = 0; !fs::exists(ctx().draft.path()) && since.elapsed() < 2000; ++n) {
+        ctx().builder.add_code("F1", n % 2 ? "hi" : "ho", "say", {"1"}, 1, "1", false);
+        QTest::qWait(40);
+    }
+    EXPECT_LT(since.elapsed(), 1000);
+    EXPECT_EQ(clsCfgImport::fromFile(ctx().draft.path()).bindings.size(), 1u);
+    p.messages.answers = {A::Yes};  // Exit gives the work up
+    construct()->findChild<QAction*>("mnuExit")->trigger();
+    EXPECT_TRUE(onDisk().empty() && p.locks.held.empty());
 }
 
 }  // namespace
