@@ -13,27 +13,20 @@
 
 #include "model/console/clsChatPreview.h"
 #include "platform/qtText.h"
+#include "ui/construction/chatLineHtml.h"
 #include "ui/widgets/twips.h"
 
 namespace {
 
-// The colours of the strip: a near-black console background, a dim frame,
-// light grey for the meter and the elision mark, orange for the warning.
-const QColor consoleBack(0x14, 0x14, 0x14);
+using chatColours::blackHalo;
+using chatColours::consoleBack;
+using chatColours::quietText;
+using chatColours::shownBytes;
+
+// The strip's own colours beside the console's: a dim frame, orange for the
+// warning.
 const QColor consoleEdge(0x3a, 0x3a, 0x3a);
-const QColor quietText(0xc8, 0xc8, 0xc8);
 const QColor warning(0xff, 0x8c, 0x1a);
-// Around black text, so that "^0" stays readable on the dark background.
-const QColor blackHalo(0x6a, 0x6a, 0x6a);
-
-// No strip is wider than this many characters: longer lines are elided, and
-// nothing past it is measured or drawn.
-constexpr std::size_t shownBytes = 512;
-
-QColor gameColor(int index) {
-    const clsChatColor c = clsChatPreview::rgb(index);
-    return QColor(c.red, c.green, c.blue);
-}
 
 QString meterSheet(bool over) {
     return QStringLiteral("QLabel#lblChatLength { color: %1; background: transparent; %2 }")
@@ -63,7 +56,6 @@ public:
         pieces_.clear();
         more_ = false;
         QString plain;
-        QString rich;
         std::size_t left = shownBytes;
         for (const clsChatRun& run : line.runs()) {
             if (left == 0) {
@@ -74,20 +66,14 @@ public:
             if (take < run.text.size()) more_ = true;
             left -= take;
             const QString text = QString::fromUtf8(run.text.data(), static_cast<qsizetype>(take));
-            const QColor color = gameColor(run.color);
+            const QColor color = chatColours::game(run.color);
             pieces_.push_back(piece{text, color, run.cut});
             if (!run.cut) plain += text;
-            rich += QStringLiteral("<span style=\"color:%1;%2\">%3</span>")
-                        .arg(color.name(), run.cut ? QStringLiteral("text-decoration:line-through;") : QString(),
-                             text.toHtmlEscaped());
         }
         setAccessibleDescription(plain);
         // The whole line (up to the strip's limit) in its colours, for lines
         // wider than the strip.
-        setToolTip(pieces_.empty()
-                       ? QString()
-                       : QStringLiteral("<table bgcolor=\"%1\" cellpadding=\"4\"><tr><td>%2%3</td></tr></table>")
-                             .arg(consoleBack.name(), rich, more_ ? QStringLiteral("\u2026") : QString()));
+        setToolTip(pieces_.empty() ? QString() : chatColours::html(line));
         update();
     }
 

@@ -22,6 +22,7 @@
 #include "model/console/clsChatPreview.h"
 #include "model/keys/clsKeyboardLayout.h"
 #include "model/styles/clsContrast.h"
+#include "ui/construction/chatLineHtml.h"
 #include "ui/styles/stylePainter.h"
 
 namespace {
@@ -110,44 +111,6 @@ QFont fittingFont(const QFont& base, double pixels, double least, const QString&
     while (f.pixelSize() > std::max(6.0, least) && QFontMetricsF(f).horizontalAdvance(text) > width)
         f.setPixelSize(f.pixelSize() - 1);
     return f;
-}
-
-// The colours of the console the chat line is drawn on, as in the preview
-// strip: near black, with a grey halo behind black text.
-const QColor consoleBack(0x14, 0x14, 0x14);
-const QColor blackHalo(0x6a, 0x6a, 0x6a);
-constexpr std::size_t shownBytes = 512;
-
-QString chatHtml(const std::string& code) {
-    const clsChatPreview line(code);
-    QString spans;
-    std::size_t left = shownBytes;
-    bool more = false;
-    for (const clsChatRun& run : line.runs()) {
-        if (left == 0) {
-            more = true;
-            break;
-        }
-        const std::size_t take = std::min(left, run.text.size());
-        more = more || take < run.text.size();
-        left -= take;
-        const clsChatColor rgb = clsChatPreview::rgb(run.color);
-        QColor colour(rgb.red, rgb.green, rgb.blue);
-        QString style;
-        if (run.cut) {
-            // What the server drops: faded and struck through.
-            colour = mixed(colour, consoleBack, 0.5);
-            style += QStringLiteral("text-decoration:line-through;");
-        }
-        if (run.color == 0) style += QStringLiteral("background-color:%1;").arg(blackHalo.name());
-        spans += QStringLiteral("<span style=\"color:%1;%2\">%3</span>")
-                     .arg(colour.name(), style, toQString(run.text.substr(0, take)).toHtmlEscaped());
-    }
-    if (more) spans += QStringLiteral("<span style=\"color:#c8c8c8\">\u2026</span>");
-    return QStringLiteral(
-               "<table bgcolor=\"%1\" cellpadding=\"4\"><tr><td style=\"font-family:monospace;"
-               " font-weight:bold; white-space:pre-wrap\">%2</td></tr></table>")
-        .arg(consoleBack.name(), spans);
 }
 
 // ---- Accessibility: each key a child of the picture ------------------------
@@ -310,7 +273,7 @@ QString keyboardPicture::toolTipFor(int place) const {
                       .arg(toQString(k.title()).toHtmlEscaped(), toQString(clsKeyboardMap::kindName(shown.state)));
     switch (shown.state) {
         case clsKeyState::publicChat:
-        case clsKeyState::teamChat: tip += chatHtml(shown.code); break;
+        case clsKeyState::teamChat: tip += chatColours::html(clsChatPreview(shown.code)); break;
         case clsKeyState::radio:
             tip += QStringLiteral(": %1<br><tt>%2</tt>")
                        .arg(toQString(shown.description).toHtmlEscaped(), toQString(shown.code).toHtmlEscaped());
