@@ -6,16 +6,22 @@
 #include <QDir>
 #include <QLibraryInfo>
 
+#include "appInfo.h"
+
 namespace {
-// Where the build puts the program's translations (brenvolt_de.qm, ...).
-const QString ownFolder = QStringLiteral(":/i18n");
+// The program's translations (brenvolt_de.qm, ...): in the data folder, found
+// from the program's own folder as the shipped definitions are.
+QString ownFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QLatin1String(appInfo::dataFromProgram) + QStringLiteral("/translations"));
+}
 }  // namespace
 
 appLanguage::appLanguage(const QStringList& languages) {
     for (const QString& language : languages) {
         const QString code = QLocale(language).name().section(QLatin1Char('_'), 0, 0);
         if (code == QLatin1String("en") || code == QLatin1String("C")) break;
-        if (!own_.load(QStringLiteral("brenvolt_") + code, ownFolder)) continue;
+        if (!own_.load(QStringLiteral("brenvolt_") + code, ownFolder())) continue;
         code_ = code;
         // The toolkit's own texts (Yes, No, Cancel, the help's "Usage:"),
         // from Debian's qt6-translations-l10n; without them those stay English.
@@ -36,7 +42,7 @@ appLanguage::~appLanguage() {
 
 QStringList appLanguage::available() {
     QStringList codes{QStringLiteral("en")};
-    for (const QString& file : QDir(ownFolder).entryList({QStringLiteral("brenvolt_*.qm")}, QDir::Files, QDir::Name))
+    for (const QString& file : QDir(ownFolder()).entryList({QStringLiteral("brenvolt_*.qm")}, QDir::Files, QDir::Name))
         codes << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
     return codes;
 }

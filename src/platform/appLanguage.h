@@ -10,10 +10,10 @@
 
 #include "model/text/clsText.h"
 
-// The player's language: the program's own translation (built into the
-// program) and the toolkit's for its standard buttons and the command line's
-// help (from the toolkit's translations folder, where installed), for the
-// first of the system's languages that has one. English, the language of the
+// The player's language: the program's own translation (from the translations
+// folder of the data folder) and the toolkit's for its standard buttons and
+// the command line's help (from the toolkit's translations folder, where
+// installed), for the first of the system's languages that has one. English, the language of the
 // code, needs no translation: it is taken when it comes first, and when no
 // language fits. While it lives, the windows, the command line and the
 // model's texts speak that language.

@@ -60,7 +60,9 @@ files)
            usr/share/man/man1/brenvolt.1.gz \
            usr/share/doc/brenvolt/copyright \
            usr/share/doc/brenvolt/changelog.Debian.gz \
-           usr/share/lintian/overrides/brenvolt; do
+           usr/share/lintian/overrides/brenvolt \
+           usr/share/brenvolt/translations/brenvolt_de.qm \
+           usr/share/brenvolt/translations/brenvolt_nl.qm; do
     has_line "$listing" "./$f"
   done
   file -b "$work/root/usr/share/icons/hicolor/256x256/apps/$id.png" | grep -q "256 x 256" || fail "the icon is not 256 px"
@@ -83,8 +85,7 @@ files)
   grep -q "<project_license>MIT</project_license>" "$work/root/usr/share/metainfo/$id.metainfo.xml" ||
     fail "the AppStream data names no project licence"
   dpkg-deb -f "${deb[0]}" Depends | grep -q "libqt6widgets6" || fail "Depends does not name libqt6widgets6"
-  # The program's translations are resources of the program (see "languages");
-  # Qt's own come from their Debian package.
+  # Qt's own translations come from their Debian package.
   dpkg-deb -f "${deb[0]}" Recommends | grep -q "qt6-translations-l10n" ||
     fail "Recommends does not name qt6-translations-l10n"
   ;;
