@@ -184,44 +184,55 @@ void frmKeyboardView::cmdSavePicture_Click() {
     showStatus(tr("The picture is saved as %1.").arg(toQString(shown)));
 }
 
+QRect frmKeyboardView::besideRect(const QRect& owner, const QRect& screen, const QSize& wanted, const QSize& least) {
+    constexpr int gap = 8;
+    enum side { right, left, above, below };
+    const std::pair<side, QRect> sides[] = {
+        {right, QRect(QPoint(owner.right() + 1 + gap, screen.top()), screen.bottomRight())},
+        {left, QRect(screen.topLeft(), QPoint(owner.left() - 1 - gap, screen.bottom()))},
+        {above, QRect(screen.topLeft(), QPoint(screen.right(), owner.top() - 1 - gap))},
+        {below, QRect(QPoint(screen.left(), owner.bottom() + 1 + gap), screen.bottomRight())}};
+    QRect best;
+    double bestScale = 0;
+    for (const auto& [where, room] : sides) {
+        if (room.width() < least.width() || room.height() < least.height()) continue;
+        const QSize fitted = wanted.boundedTo(room.size());
+        // The picture scales with the window's narrower fit.
+        const double scale =
+            std::min(double(fitted.width()) / wanted.width(), double(fitted.height()) / wanted.height());
+        if (scale <= bestScale) continue;
+        const bool across = where == right || where == left;
+        const int x = where == right  ? room.left()
+                      : where == left ? room.right() + 1 - fitted.width()
+                                      : std::clamp(owner.left(), room.left(), room.right() + 1 - fitted.width());
+        const int y = across           ? std::clamp(owner.top(), room.top(), room.bottom() + 1 - fitted.height())
+                      : where == below ? room.top()
+                                       : room.bottom() + 1 - fitted.height();
+        best = QRect(QPoint(x, y), fitted);
+        bestScale = scale;
+    }
+    return best;
+}
+
 // Where the player left it; else beside the construction screen, without
-// covering it: right of it, left of it, over it, or under it (where the
-// screen grows while a bind is built, so last), the first side with room for
-// the window (made smaller, not below its least size, to fit).
+// covering it where the screen has room.
 void frmKeyboardView::placeWindow() {
     const std::string saved = ctx_.platform.settings.read(clsCfgBuilder::settingsApp, settingsSection, settingsKey, "");
     if (!saved.empty() && restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)))) return;
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     if (!owner) return;
     const QRect beside = owner->frameGeometry();
-    constexpr int gap = 8;
     const QSize titleBar(8, 40);  // and borders, as window managers draw them
-    if (!owner->screen()) return move(beside.right() + 1 + gap, beside.top());
+    if (!owner->screen()) return move(beside.right() + 9, beside.top());
     const QRect screen = owner->screen()->availableGeometry();
-    const QSize least = minimumSizeHint().expandedTo(minimumSize()) + titleBar;
     const QSize wanted = size() + titleBar;
-    enum side { right, left, below, above };
-    const std::pair<side, QRect> sides[] = {
-        {right, QRect(QPoint(beside.right() + 1 + gap, screen.top()), screen.bottomRight())},
-        {left, QRect(screen.topLeft(), QPoint(beside.left() - 1 - gap, screen.bottom()))},
-        {above, QRect(screen.topLeft(), QPoint(screen.right(), beside.top() - 1 - gap))},
-        {below, QRect(QPoint(screen.left(), beside.bottom() + 1 + gap), screen.bottomRight())}};
-    for (const auto& [where, room] : sides) {
-        if (room.width() < least.width() || room.height() < least.height()) continue;
-        const QSize fitted = wanted.boundedTo(room.size());
-        const bool across = where == right || where == left;
-        const int x = where == right  ? room.left()
-                      : where == left ? room.right() + 1 - fitted.width()
-                                      : std::clamp(beside.left(), room.left(), room.right() + 1 - fitted.width());
-        const int y = across           ? std::clamp(beside.top(), room.top(), room.bottom() + 1 - fitted.height())
-                      : where == below ? room.top()
-                                       : room.bottom() + 1 - fitted.height();
-        resize(fitted - titleBar);
-        move(x, y);
-        return;
+    const QRect frame = besideRect(beside, screen, wanted, minimumSizeHint().expandedTo(minimumSize()) + titleBar);
+    if (frame.isEmpty()) {
+        const int rightmost = std::max(screen.left(), screen.right() + 1 - wanted.width());
+        return move(std::clamp(beside.right() + 9, screen.left(), rightmost), beside.top());
     }
-    const int rightmost = std::max(screen.left(), screen.right() + 1 - wanted.width());
-    move(std::clamp(beside.right() + 1 + gap, screen.left(), rightmost), beside.top());
+    resize(frame.size() - titleBar);
+    move(frame.topLeft());
 }
 
 void frmKeyboardView::rememberPlace() {

@@ -42,6 +42,13 @@ public:
     static inline const std::string settingsSection = "KeyboardView";
     static inline const std::string settingsKey = "Geometry";
 
+    // Where a window (its frame) of size wanted, least at its smallest, goes
+    // beside owner without covering it: right of it, left, above or below
+    // (where the construction screen grows while a bind is built, so last).
+    // A side where it keeps its size comes first; else the side where it
+    // shrinks least. Empty when no side has room for least.
+    static QRect besideRect(const QRect& owner, const QRect& screen, const QSize& wanted, const QSize& least);
+
 protected:
     void hideEvent(QHideEvent* event) override;
 

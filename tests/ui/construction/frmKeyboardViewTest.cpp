@@ -150,6 +150,22 @@ TEST(frmKeyboardView, opensOnceNamesEveryKeyAndRemembersItsPlace) {
     EXPECT_EQ(s.open()->geometry(), left);
 }
 
+// Opened the first time, it goes beside the construction screen where it keeps its size, else where it shrinks
+// least (a narrow strip beside the screen would make the keys unreadable), never over it while there is room.
+TEST(frmKeyboardView, opensBesideTheScreenWhereItShrinksLeast) {
+    const QSize wanted(1048, 440), least(400, 200);
+    const struct {
+        QRect screen, owner, expected;
+    } rows[] = {
+        {{0, 0, 1920, 1080}, {100, 100, 620, 190}, {728, 100, 1048, 440}},   // right of it, whole
+        {{0, 0, 1920, 1080}, {1250, 100, 620, 190}, {194, 100, 1048, 440}},  // no room right: left of it
+        {{0, 0, 1600, 1000}, {490, 405, 620, 190}, {490, 0, 1048, 397}},     // above: 482 px beside it were narrower
+        {{0, 0, 800, 600}, {0, 0, 800, 600}, {}},                            // no room anywhere
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(frmKeyboardView::besideRect(r.owner, r.screen, wanted, least), r.expected) << r.owner.x();
+}
+
 // As painted in every style picked on the construction screen, and as saved: a free key has the style's box colour,
 // and each kind its own colour, 3:1 from it.
 TEST(frmKeyboardView, paintsAndSavesEveryKindReadablyInEveryStyle) {
