@@ -13,7 +13,7 @@
 #include "ui/construction/frmConstruct.h"
 
 inline const std::string constructDefinitions =
-    "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_enter\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
+    "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_slash\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
     "radio:Sniper<>vsay_team sniper\r\nosp:Health<>#h\r\ncolor:Slash<>/\r\ncolor:Nine<>9\r\ncolor:Twelve<>12\r\n"
     "radio:TooLong<>" +
     std::string(1016, 'r') + "\r\n";
