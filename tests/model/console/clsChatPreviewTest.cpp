@@ -48,10 +48,3 @@ TEST(clsChatPreview, drawsTheLineAndCountsTheBytesAsTheGameDoes) {
     EXPECT_EQ(clsChatPreview::meterText(163, 1023),
               "163 / 149 \u2013 the game cuts the rest \u00b7 line 1,023 / 1,023");
 }
-
-// A colour entry's swatch: its one-digit code's colour; no swatch for any other code.
-TEST(clsChatPreview, swatchOfAColourCode) {
-    for (const auto& [code, index] :
-         {std::pair{"0", 0}, {"7", 7}, {"8", 0}, {"9", 1}, {"a", -1}, {"12", -1}, {"", -1}, {"^", -1}})
-        EXPECT_EQ(clsChatPreview::swatchIndex(code), index) << code;
-}

@@ -120,10 +120,9 @@ TEST(frmConstructText, colourListsShowTheGameColourOfEachEntry) {
     s.run(sayF1 + "Colors:8");
     QComboBox* list = s.get<QComboBox>("cboColor7");  // the last row, filled like the first
     for (const auto& [name, colour] :
-         {std::pair{"Red", QColor(255, 0, 0)}, {"Nine", QColor(255, 0, 0)}, {"Slash", QColor()}}) {
+         {std::pair{"Red", "#ff0000"}, {"Nine", "#ff0000"}, {"Slash", ""}, {"Twelve", ""}}) {  // "" for none
         const QIcon icon = list->itemIcon(list->findText(name));
-        EXPECT_EQ(icon.isNull(), !colour.isValid()) << name;
-        EXPECT_EQ(icon.isNull() ? colour : icon.pixmap(12, 12).toImage().pixelColor(6, 6), colour) << name;
+        EXPECT_EQ(icon.isNull() ? QString() : icon.pixmap(12, 12).toImage().pixelColor(6, 6).name(), colour) << name;
     }
     s.run("Colors:2 Color0:Nine Color1:Blue Switch:1 +ab");
     EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), "^9a^4b");
