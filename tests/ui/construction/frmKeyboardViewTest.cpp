@@ -49,7 +49,7 @@ QColor fillOf(const QImage& image, const QRectF& cell) {
 }
 
 // Every kind of change shows at once: F1's words and fill, the counts, the list under the picture, and whether the
-// picture picks.
+// picture picks. (That Undo, Clear and Reset tell the view as an add does is the builder's test.)
 TEST(frmKeyboardView, followsEveryChangeOfTheBinds) {
     struct row {
         std::string steps;  // on the construction screen, the view open
@@ -62,13 +62,10 @@ TEST(frmKeyboardView, followsEveryChangeOfTheBinds) {
     for (const row& r :
          std::vector<row>{{text, "F1, free", -1, "0 bound, 6 free", true},
                           {text + "+hi", "F1, public chat: ^1hi", 0, "1 bound, 5 free", true},
-                          {text + "+hi +yo cmdTextUndo", "F1, public chat: ^1hi", 0, "1 bound, 5 free", true},
                           {text + "+hi cmdTextDone", "F1, public chat: ^1hi", 0, "1 bound, 5 free", false},
                           {text + "+hi yes cmdTextCancel", "F1, free", -1, "0 bound, 6 free", false},
                           {"Keys:F1 optRadio cmdContinue Radio:Sniper cmdRadioAdd", "F1, radio: Sniper", 2,
                            "1 bound, 5 free", false},
-                          {text + "+hi cmdTextDone yes cmdClear", "F1, free", -1, "0 bound, 6 free", false},
-                          {text + "+hi cmdTextDone yes mnuReset", "F1, free", -1, "0 bound, 6 free", false},
                           {"mnuOpen", "F1, other command: +attack", 3, "2 bound, 4 free", false}}) {
         SCOPED_TRACE(r.steps);
         viewScreen s;
@@ -185,7 +182,6 @@ TEST(frmKeyboardView, paintsAndSavesEveryKindReadablyInEveryStyle) {
     save->click();
     QImage png;
     ASSERT_TRUE(png.load(QString::fromStdString(path), "PNG"));
-    EXPECT_EQ(png.size(), keyboardPicture::savedSize());
     EXPECT_EQ(png.width(), 1280);
     for (const std::size_t k : {0u, 1u, 2u, 3u, 4u})  // F1 to F4 in their kinds' colours, F5 free
         EXPECT_EQ(fillOf(png, keyboardPicture::placeRectIn(place("F" + std::to_string(k + 1)), QRectF(png.rect()))),
