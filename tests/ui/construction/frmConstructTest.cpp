@@ -77,7 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
         stateCase{"radioAdd", radioF1 + "Radio:Sniper cmdRadioAdd", "KKKK++", keys, "", "radio:"},
         stateCase{"radioCancel", radioF1 + "cmdRadioCancel", "KKKK++", keys},
         stateCase{"radioTooLongStays", radioF1 + "Radio:TooLong cmdRadioAdd", "kkkko-R", radio, tooLong},
-        stateCase{"clearRadioYes", radioF1 + "Radio:Sniper cmdRadioAdd yes cmdClear", "KKKK++", keys, clear, no},
         stateCase{"buildingTextAgainKeepsClear", done + "cmdContinue", "kkkko+T", text, "", "say"},
         stateCase{"cancelYes", done + "cmdContinue Colors:1 yes cmdTextCancel", "KKKK++", keys, cancel, no},
         stateCase{"cancelNo", done + "cmdContinue Colors:2 no cmdTextCancel", "kkkko+Tbbbbb", twoColors, cancel, "say"},
