@@ -79,7 +79,7 @@ TEST_F(startScreen, namesAFileThatCannotBeRead) {
     EXPECT_TRUE(start->isVisible() && newBindLayout() && !start->constructionScreen());
 }
 
-// Installed: the user's files first, then the shipped ones not shadowed by a file of the same name; Enter on a
+// Installed: the user's files first, then the shipped ones not shadowed by a file of the very same name; Enter on a
 // file hands it over, and the help names the user's folder.
 TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     p.runInstalled();
@@ -88,6 +88,7 @@ TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     for (const auto& [folder, name, keys] : {std::tuple{user, "b.txt", "key:B\r\n"},
                                              {user, "SoF2 default.txt", "key:F9\r\n"},
                                              {shipped, "a.txt", "key:A\r\n"},
+                                             {shipped, "B.txt", "key:B\r\n"},
                                              {shipped, "SoF2 default.txt", "key:F1\r\n"}})
         std::ofstream(folder + "/" + name) << keys;
     open();
@@ -95,7 +96,7 @@ TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     auto* list = control<QListWidget>("fileInput");
     QStringList names;
     for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
-    EXPECT_EQ(names, QStringList({"b.txt", "SoF2 default.txt", "a.txt"}));
+    EXPECT_EQ(names, QStringList({"b.txt", "SoF2 default.txt", "a.txt", "B.txt"}));
     EXPECT_EQ(start->focusWidget(), list);  // the arrow keys pick a file at once
     QString help;
     onModal([&](QWidget* w) { help = w->findChild<QPlainTextEdit*>("txtHelp")->toPlainText(); });
