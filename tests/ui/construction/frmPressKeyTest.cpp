@@ -87,18 +87,12 @@ TEST(frmPressKey, picksThePressedKeyInTheListOrSaysWhyNot) {
     }
 }
 
-// The button stands inside the key frame, its caption whole; it works while the key list does.
-TEST(frmPressKey, theButtonFitsTheKeyFrameAndFollowsTheKeyList) {
+// The button stands inside the key frame, its caption whole. (It works while the key list does: the screen's states.)
+TEST(frmPressKey, theButtonFitsTheKeyFrame) {
     constructScreen s;
     auto* press = s.get<QPushButton>("cmdPressKey");
     EXPECT_TRUE(s.get("fraSelect")->contentsRect().contains(press->geometry()));
     EXPECT_LE(press->fontMetrics().horizontalAdvance("Press Key..."), press->contentsRect().width());
-    for (const auto& [steps, enabled] :
-         {std::pair<std::string, bool>{"", true}, {sayF1, false}, {"cmdTextDone", true}}) {
-        s.run(steps);
-        EXPECT_EQ(press->isEnabled(), enabled) << steps;
-        EXPECT_EQ(press->isEnabled(), s.get("cboKeys")->isEnabled());
-    }
 }
 
 }  // namespace
