@@ -49,7 +49,8 @@ struct constructScreen {
     }
     // Steps: "List:entry" picks in cbo<List> (numbers without their leading space), "+text" adds a piece,
     // "yes"/"no" answers the next question, "close" the close box, "esc" presses Escape where the focus is,
-    // "enter@name" gives the control the focus and presses Enter, mnu... triggered, any other name clicked.
+    // "enter@name" gives the control the focus and presses Enter, mnu... triggered, any other name clicked (it must be
+    // shown and enabled).
     void run(const std::string& steps) {
         for (const QString& step : QString::fromStdString(steps).split(' ', Qt::SkipEmptyParts)) {
             const std::string name = step.section(':', 0, 0).toStdString();
@@ -72,9 +73,12 @@ struct constructScreen {
                 addText(step.mid(1));
             } else if (step == "close") {
                 form->close();
+            } else if (step.startsWith("mnu")) {
+                get<QAction>(name.c_str())->trigger();
             } else {
-                step.startsWith("mnu") ? get<QAction>(name.c_str())->trigger()
-                                       : get<QAbstractButton>(name.c_str())->click();
+                QAbstractButton* b = get<QAbstractButton>(name.c_str());
+                ASSERT_TRUE(b->isVisible() && b->isEnabled()) << name;
+                b->click();
             }
         }
     }

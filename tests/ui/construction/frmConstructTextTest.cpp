@@ -49,7 +49,7 @@ TEST(frmConstructText, piecesGoToEitherEndAndUndoRemovesTheOneAtTheBack) {
     s.run("cmdTextUndo cmdTextDone");
     EXPECT_EQ(s.text("txtKind") + "|" + s.text("txtDesc") + "|" + s.text("txtOutput"), "say|abhi you|");
     EXPECT_TRUE(s.get<QCheckBox>("chkAddToFront")->isChecked());  // the check stays
-    s.run("cmdContinue cmdTextUndo cmdTextUndo");
+    s.run("cmdContinue Colors:1 cmdTextUndo cmdTextUndo");
     EXPECT_EQ(s.text("txtOutput"), notBound);
     s.run("cmdTextUndo cmdTextDone");
     EXPECT_EQ(s.text("txtKind"), notBound);
