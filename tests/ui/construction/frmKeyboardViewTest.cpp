@@ -90,7 +90,6 @@ TEST(frmKeyboardView, picksAKeyOnlyWhileTheScreenSelectsOne) {
     for (const row& r : std::vector<row>{{"", "F5", "F5", "F5 is picked"},
                                          {"Keys:F5 optRadio", "F2", "F2", "F2 is picked"},
                                          {"Keys:F1 cmdContinue", "F5", "F1", "Read-only while the bind of F1"},
-                                         {"Keys:F3 cmdContinue", "F5", "F3", "Read-only while the bind of F3"},
                                          {"Keys:F1 cmdContinue cmdRadioCancel", "F4", "F4", "F4 is picked"},
                                          {"Keys:F5", "F6", "F5", "F6 is not in the key list"},
                                          {"Keys:F5", "PrtSc", "F5", "The game has no name for the Print Screen"},
