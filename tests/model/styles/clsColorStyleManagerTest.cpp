@@ -27,10 +27,4 @@ TEST(clsColorStyleManager, catalogueAndUnknownNames) {
     EXPECT_EQ(clsColorStyleManager().getButtonColor("Greek"), face);  // no style at all
 }
 
-TEST(clsColorStyleManager, addNewStyleReadsSignedDecimalTexts) {
-    clsColorStyleManager m;
-    m.addNewStyle("Mine", "-2147483633", "255", "16777215", "nonsense");
-    EXPECT_EQ(colours(m, "Mine"), (std::vector<std::int32_t>{face, 0x0000FF, 0xFFFFFF, 0}));
-}
-
 }  // namespace
