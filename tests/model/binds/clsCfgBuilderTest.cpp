@@ -76,23 +76,6 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
               (std::vector<clsLeftOutEntry>{{32768, "key:K32767", R::groupFull}}));
 }
 
-TEST(clsCfgBuilder, reviewListing) {
-    loadedBuilder t("key:KP_ENTER_LONGKEY\nkey:F2\nkey:R\nkey:M\n");
-    const std::string header = "|      Key:|     Type:|                                      Description:|";
-    const std::string sep = "|----------|----------|--------------------------------------------------|";
-    recordingList list;
-    t.b.printScheme(list);
-    EXPECT_EQ(list.lines, (lines{header, sep, sep}));
-    t.say("KP_ENTER_LONGKEY", std::string(60, 'x'));
-    t.b.add_radio_code("M", "radio 1 1", "Follow me");
-    t.say("R", "go go go", "say_team");
-    t.b.printScheme(list);  // a listing goes under what the list holds
-    EXPECT_EQ(list.lines, (lines{header, sep, sep, header, sep,
-                                 "|KP_ENTER_L|       say|xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|",
-                                 "|         R|  say_team|                                          go go go|",
-                                 "|         M|    radio:|                                         Follow me|", sep}));
-}
-
 // A key matches the loaded key the game takes it for (several letters in any case, one character exactly) and
 // takes the loaded spelling; an unknown key goes to the end of the key list and stays there after Reset. A later
 // bind of a key wins.

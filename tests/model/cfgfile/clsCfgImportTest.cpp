@@ -72,15 +72,6 @@ TEST(clsCfgImport, followsTheConsoleAndWritesEveryBindingBack) {
     }
 }
 
-TEST(clsCfgImport, describesAChatBindByItsVisibleText) {
-    for (const auto& [code, description] :
-         {std::pair{"^1h^4i", "hi"}, {"^^1a", "^a"}, {"a^", "a^"}, {"#n^7 go", "#n go"}}) {
-        const clsCfgImport read = clsCfgImport::fromBytes(std::string("bind F1 say ") + code);
-        ASSERT_EQ(read.bindings.size(), 1u);
-        EXPECT_EQ(read.bindings[0].bind.description, description) << code;
-    }
-}
-
 // A file that cannot be read is refused with its reason; one holding a zero byte is no text file.
 TEST(clsCfgImport, refusesWhatIsNoReadableTextFile) {
     scratchFolder dir;

@@ -53,6 +53,14 @@ TEST(clsOpenReport, saysWhatWasReadAddedLeftOutAndSkipped) {
     for (const auto& [file, message] : cases) EXPECT_EQ(told(file), message) << file;
 }
 
+// Opened while binds are made, a file without binds keeps them, and its other commands are named.
+TEST(clsOpenReport, aFileWithoutBindsKeepsTheBindsMade) {
+    EXPECT_EQ(clsOpenReport::noBindsYet("my.cfg", 2, clsCfgImport::fromBytes("seta name x\n")),
+              "my.cfg holds no binds yet: the 2 binds you have made are added to it when you save.\r\n\r\n1 other "
+              "command is not a bind (the program leaves it as it is):\r\nline 1: \"seta name x\"" +
+                  clsOpenReport::savingKeeps("my.cfg"));
+}
+
 TEST(clsOpenReport, namesTheFirstFewLines) {
     const std::vector<std::pair<std::vector<std::size_t>, std::string>> cases{
         {{4}, "line 4"},

@@ -44,14 +44,4 @@ TEST(clsChatPreview, drawsTheLineAndCountsTheBytesAsTheGameDoes) {
         EXPECT_EQ(preview.byteCount(), bytes) << code;
         EXPECT_EQ(preview.over(), bytes > 149) << code;
     }
-    EXPECT_EQ(clsChatPreview::meterText(149, 180), "149 / 149");
-    EXPECT_EQ(clsChatPreview::meterText(163, 1023),
-              "163 / 149 \u2013 the game cuts the rest \u00b7 line 1,023 / 1,023");
-}
-
-// A colour entry's swatch: its one-digit code's colour; no swatch for any other code.
-TEST(clsChatPreview, swatchOfAColourCode) {
-    for (const auto& [code, index] :
-         {std::pair{"0", 0}, {"7", 7}, {"8", 0}, {"9", 1}, {"a", -1}, {"12", -1}, {"", -1}, {"^", -1}})
-        EXPECT_EQ(clsChatPreview::swatchIndex(code), index) << code;
 }

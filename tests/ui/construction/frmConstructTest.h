@@ -13,7 +13,7 @@
 #include "ui/construction/frmConstruct.h"
 
 inline const std::string constructDefinitions =
-    "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_enter\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
+    "these lines have no token\r\nkey:F1\r\nkey:F2\r\nkey:MOUSE1\r\nkey:kp_slash\r\ncolor:Red<>1\r\ncolor:Blue<>4\r\n"
     "radio:Sniper<>vsay_team sniper\r\nosp:Health<>#h\r\ncolor:Slash<>/\r\ncolor:Nine<>9\r\ncolor:Twelve<>12\r\n"
     "radio:TooLong<>" +
     std::string(1016, 'r') + "\r\n";
@@ -49,7 +49,8 @@ struct constructScreen {
     }
     // Steps: "List:entry" picks in cbo<List> (numbers without their leading space), "+text" adds a piece,
     // "yes"/"no" answers the next question, "close" the close box, "esc" presses Escape where the focus is,
-    // "enter@name" gives the control the focus and presses Enter, mnu... triggered, any other name clicked.
+    // "enter@name" gives the control the focus and presses Enter, mnu... triggered, any other name clicked (it must be
+    // shown and enabled).
     void run(const std::string& steps) {
         for (const QString& step : QString::fromStdString(steps).split(' ', Qt::SkipEmptyParts)) {
             const std::string name = step.section(':', 0, 0).toStdString();
@@ -72,9 +73,12 @@ struct constructScreen {
                 addText(step.mid(1));
             } else if (step == "close") {
                 form->close();
+            } else if (step.startsWith("mnu")) {
+                get<QAction>(name.c_str())->trigger();
             } else {
-                step.startsWith("mnu") ? get<QAction>(name.c_str())->trigger()
-                                       : get<QAbstractButton>(name.c_str())->click();
+                QAbstractButton* b = get<QAbstractButton>(name.c_str());
+                ASSERT_TRUE(b->isVisible() && b->isEnabled()) << name;
+                b->click();
             }
         }
     }

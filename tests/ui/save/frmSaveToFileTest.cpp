@@ -16,15 +16,13 @@ namespace {
 namespace fs = std::filesystem;
 using A = msgAnswer;
 
-// The save dialog over a stand-in construction screen, with a radio bind on R and the keys P0 to P19 to pad with.
+// The save dialog over a stand-in construction screen, with a radio bind on R and the keys P0 to P18 to pad with.
 struct saveDialog {
-    windowTestContext t{"key:R\r\nradio:Sniper<>vsay_team sniper\r\n" +
-                            [] {
-                                std::string keys;
-                                for (int k = 0; k < 20; ++k) keys += "key:P" + std::to_string(k) + "\r\n";
-                                return keys;
-                            }(),
-                        "Greek"};
+    windowTestContext t{
+        "key:R\r\nradio:Sniper<>vsay_team sniper\r\n"
+        "key:P0\r\nkey:P1\r\nkey:P2\r\nkey:P3\r\nkey:P4\r\nkey:P5\r\nkey:P6\r\nkey:P7\r\nkey:P8\r\nkey:P9\r\n"
+        "key:P10\r\nkey:P11\r\nkey:P12\r\nkey:P13\r\nkey:P14\r\nkey:P15\r\nkey:P16\r\nkey:P17\r\nkey:P18\r\n",
+        "Greek"};
     fakePlatform& p = t.platform;
     clsAppContext& ctx = t.ctx;
     QMainWindow construct;

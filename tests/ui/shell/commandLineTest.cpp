@@ -18,13 +18,19 @@ TEST(commandLineReview, printsTheListingOrOneLineWhy) {
     scratchFolder dir;
     const std::string sep = "|----------|----------|--------------------------------------------------|\n";
     const std::string head = "|      Key:|     Type:|                                      Description:|\n" + sep;
-    const std::string a = dir.write("a.cfg", "bind F1 say ^1h^4i\r\nbind MOUSE1 \"vsay_team medic; say_team go\"\r\n");
+    const std::string a = dir.write("a.cfg",
+                                    "bind F1 say ^1h^4i\r\nbind MOUSE1 \"vsay_team medic; say_team go\"\r\n"
+                                    "bind KP_RIGHTARROW say the quick brown fox jumps over the lazy dog and runs");
     const std::string b = dir.write("b.cfg", "echo x\nbind \"F 1\" say y\nbind \"\x01\" say z");
     std::ostringstream aOut, aErr, bOut, bErr, noneOut, noneErr;
     EXPECT_EQ(commandLine::printReview(a, aOut, aErr), 0);
-    EXPECT_EQ(aOut.str() + aErr.str(), head + "|        F1|       say|" + std::string(48, ' ') +
-                                           "hi|\n|    MOUSE1|    radio:|" + std::string(22, ' ') +
-                                           "vsay_team medic; say_team go|\n" + sep);
+    // A key or a description longer than its column is cut.
+    EXPECT_EQ(aOut.str() + aErr.str(),
+              head + "|        F1|       say|" + std::string(48, ' ') + "hi|\n|    MOUSE1|    radio:|" +
+                  std::string(22, ' ') +
+                  "vsay_team medic; say_team go|\n"
+                  "|KP_RIGHTAR|       say|the quick brown fox jumps over the lazy dog and ru|\n" +
+                  sep);
     EXPECT_EQ(commandLine::printReview(b, bOut, bErr), 0);
     EXPECT_EQ(bOut.str(), head + sep);
     std::istringstream lines(bErr.str());

@@ -79,7 +79,7 @@ TEST_F(startScreen, namesAFileThatCannotBeRead) {
     EXPECT_TRUE(start->isVisible() && newBindLayout() && !start->constructionScreen());
 }
 
-// Installed: the user's files first, then the shipped ones not shadowed by a file of the same name; Enter on a
+// Installed: the user's files first, then the shipped ones not shadowed by a file of the very same name; Enter on a
 // file hands it over, and the help names the user's folder.
 TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     p.runInstalled();
@@ -88,6 +88,7 @@ TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     for (const auto& [folder, name, keys] : {std::tuple{user, "b.txt", "key:B\r\n"},
                                              {user, "SoF2 default.txt", "key:F9\r\n"},
                                              {shipped, "a.txt", "key:A\r\n"},
+                                             {shipped, "B.txt", "key:B\r\n"},
                                              {shipped, "SoF2 default.txt", "key:F1\r\n"}})
         std::ofstream(folder + "/" + name) << keys;
     open();
@@ -95,7 +96,7 @@ TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     auto* list = control<QListWidget>("fileInput");
     QStringList names;
     for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
-    EXPECT_EQ(names, QStringList({"b.txt", "SoF2 default.txt", "a.txt"}));
+    EXPECT_EQ(names, QStringList({"b.txt", "SoF2 default.txt", "a.txt", "B.txt"}));
     EXPECT_EQ(start->focusWidget(), list);  // the arrow keys pick a file at once
     QString help;
     onModal([&](QWidget* w) { help = w->findChild<QPlainTextEdit*>("txtHelp")->toPlainText(); });
@@ -126,15 +127,13 @@ TEST_F(startScreen, tellsInOneMessageWhatTheFileLacks) {
               {"No Keys to Bind: The file keys.txt lists no keys",
                "This entry of keys.txt was left out:", "The game would not read it"}}}) {
         SCOPED_TRACE(parts.empty() ? "" : parts[0]);
-        fakePlatform fresh;
-        fs::create_directories(fresh.programFolder() + "/InputFiles");
-        std::ofstream(fresh.programFolder() + "/InputFiles/keys.txt", std::ios::binary) << defs;
-        frmStart s(fresh.services);
-        s.show();
-        ASSERT_TRUE(openDefinitions(s) && s.constructionScreen()->isVisible() && !s.isVisible());
-        ASSERT_EQ(fresh.messages.log.size(), parts.empty() ? 0u : 1u);
-        for (const std::string& part : parts) EXPECT_NE(fresh.messages.asked().find(part), std::string::npos) << part;
-        EXPECT_TRUE(parts.empty() || fresh.messages.log[0].icon == msgIcon::Exclamation);
+        definitions("keys.txt", defs);
+        p.messages.log.clear();
+        open();
+        ASSERT_TRUE(openDefinitions(*start) && start->constructionScreen()->isVisible() && !start->isVisible());
+        ASSERT_EQ(p.messages.log.size(), parts.empty() ? 0u : 1u);
+        for (const std::string& part : parts) EXPECT_NE(p.messages.asked().find(part), std::string::npos) << part;
+        EXPECT_TRUE(parts.empty() || p.messages.log[0].icon == msgIcon::Exclamation);
     }
 }
 
@@ -148,21 +147,20 @@ TEST_F(startScreen, opensACfgFileWithTheDefinitionFileUsedLast) {
     std::ofstream(cfg, std::ios::binary) << "seta x 1\r\nbind f1 say hi\r\n";
     for (const auto& [last, keys] : {std::pair{"b.txt", 2}, {"gone.txt", 1}}) {
         SCOPED_TRACE(last);
-        fakePlatform fresh;
-        fresh.folder.path = p.folder.path;
-        fresh.settings.values["Brenvolt Beta 0.98/Files/LastDefinitionFile"] = last;
-        fresh.fileDialog.picks = {p.programFolder() + "/missing.cfg", cfg};
-        frmStart s(fresh.services);
-        s.show();
-        s.findChild<QAction*>("mnuOpen")->trigger();
-        EXPECT_TRUE(s.isVisible() && !s.constructionScreen() && fresh.messages.log.at(0).title == "Cannot Open File");
-        s.findChild<QAction*>("mnuOpen")->trigger();
-        ASSERT_TRUE(s.constructionScreen() && s.constructionScreen()->isVisible());
-        auto* list = s.constructionScreen()->findChild<QComboBox*>("cboKeys");
+        p.settings.values["Brenvolt Beta 0.98/Files/LastDefinitionFile"] = last;
+        p.fileDialog.picks = {p.programFolder() + "/missing.cfg", cfg};
+        p.messages.log.clear();
+        open();
+        act("mnuOpen");
+        EXPECT_TRUE(start->isVisible() && !start->constructionScreen() &&
+                    p.messages.log.at(0).title == "Cannot Open File");
+        act("mnuOpen");
+        ASSERT_TRUE(start->constructionScreen() && start->constructionScreen()->isVisible());
+        auto* list = start->constructionScreen()->findChild<QComboBox*>("cboKeys");
         EXPECT_TRUE(list->count() == keys && list->currentText() == "F1");
-        EXPECT_TRUE(s.constructionScreen()->findChild<QPushButton*>("cmdClear")->isVisible());
-        EXPECT_EQ(s.context().document.name(), "mine.cfg");
-        EXPECT_EQ(fresh.settings.values["Brenvolt Beta 0.98/Files/LastDefinitionFile"], keys == 2 ? "b.txt" : "a.txt");
+        EXPECT_TRUE(start->constructionScreen()->findChild<QPushButton*>("cmdClear")->isVisible());
+        EXPECT_EQ(start->context().document.name(), "mine.cfg");
+        EXPECT_EQ(p.settings.values["Brenvolt Beta 0.98/Files/LastDefinitionFile"], keys == 2 ? "b.txt" : "a.txt");
     }
 }
 
