@@ -32,7 +32,8 @@ TEST(clsCfgBuilder, readsDefinitionsAndEditsTheFirstBindOfAKey) {
     EXPECT_EQ(t.bound(), (lines{"F1 say_team #t (#t)", "R radio: radio 1 1 (Follow me)"}));
     EXPECT_EQ(t.entries("color:"), (lines{"Red", "Light Blue", "Blue"}));
     b.Reset_Binds();
-    EXPECT_TRUE(t.bound().empty() && t.entries("key:").size() == 4u);
+    EXPECT_TRUE(t.bound().empty());
+    EXPECT_TRUE(t.entries("key:").size() == 4u);
 }
 
 // Entries the console would misread are left out and reported with their line; every other byte is kept.
@@ -57,7 +58,9 @@ TEST(clsCfgBuilder, leavesOutEntriesTheGameWouldMisread) {
     ASSERT_EQ(report.entries().size(), left.size());
     for (std::size_t i = 0; i < left.size(); ++i)
         EXPECT_EQ(report.entries()[i], (clsLeftOutEntry{i + 2, left[i], why[i]})) << i;
-    EXPECT_TRUE(report.total() == left.size() && report.count(R::quote) == 2 && report.count(R::noCommand) == 2);
+    EXPECT_TRUE(report.total() == left.size());
+    EXPECT_TRUE(report.count(R::quote) == 2);
+    EXPECT_TRUE(report.count(R::noCommand) == 2);
     for (const auto& [token, count] : {std::pair{"osp:", 1}, {"color:", 1}, {"radio:", 2}, {"key:", 2}})
         EXPECT_EQ(b.getGroup(token).count(), count) << token;
     EXPECT_EQ(b.get_value("osp:", "Fine"), "$H %\xE9");
@@ -111,7 +114,9 @@ TEST(clsCfgBuilderOpen, changesNothingWhenNoBindCanBeTaken) {
                                                      {"NEW", clsBindKind::radio, " ", "", 2},
                                                      {"B", clsBindKind::none, "x", "", 3}}}) {
         const clsOpenResult r = o.b.open_binds(binds);
-        EXPECT_TRUE(r.opened == 0 && r.addedKeys.empty() && r.refused.size() == binds.size());
+        EXPECT_TRUE(r.opened == 0);
+        EXPECT_TRUE(r.addedKeys.empty());
+        EXPECT_TRUE(r.refused.size() == binds.size());
         EXPECT_EQ(o.bound(), lines{"F1 say ^1hi (hi)"});
         EXPECT_EQ(o.entries("key:"), lines{"F1"});
         EXPECT_EQ(o.changes, 1);
@@ -129,7 +134,9 @@ TEST(clsCfgBuilderOpen, refusesKeysPastAFullKeyList) {
     EXPECT_EQ(r.refused, (std::vector<clsOpenRefusal>{{2, "X2", clsLineVerdict::noSuchKey}}));
     EXPECT_EQ(o.bound(), lines{"X1 say a (a)"});
     const lines keys = o.entries("key:");
-    EXPECT_TRUE(keys.size() == 32767u && keys.front() == "K0" && keys.back() == "X1");
+    EXPECT_TRUE(keys.size() == 32767u);
+    EXPECT_TRUE(keys.front() == "K0");
+    EXPECT_TRUE(keys.back() == "X1");
 }
 
 // Every change of the binds is told to the change callback and to each listener until it is removed (one may

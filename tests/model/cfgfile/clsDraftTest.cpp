@@ -31,7 +31,8 @@ TEST(clsDraft, keepsTheBindsWithTheDefinitionFilesName) {
         SCOPED_TRACE(definitions);
         drafted d;
         d.draft.setDefinitions(definitions);
-        EXPECT_TRUE(d.draft.write(d.b, when, opened) && !d.exists());  // nothing changed yet
+        EXPECT_TRUE(d.draft.write(d.b, when, opened));
+        EXPECT_FALSE(d.exists());  // nothing changed yet
         ASSERT_TRUE(d.say("F2", "hi"));
         d.draft.changed();
         ASSERT_TRUE(d.draft.write(d.b, when, opened));
@@ -40,7 +41,8 @@ TEST(clsDraft, keepsTheBindsWithTheDefinitionFilesName) {
         EXPECT_EQ(std::tuple(found->definitions, found->opened, found->made, found->binds),
                   std::tuple(definitions, opened, "07-14-2026 21:05:33", std::size_t{1}));
         const clsCfgImport read = clsCfgImport::fromFile(d.draft.path());
-        EXPECT_TRUE(read.skipped.empty() && read.bindings.size() == 1);
+        EXPECT_TRUE(read.skipped.empty());
+        EXPECT_TRUE(read.bindings.size() == 1);
     }
     scratchFolder dir;  // a draft is one only with binds in it
     EXPECT_FALSE(clsDraft::read(dir.write("draft.cfg", "// Definitions: x.txt\r\n\r\n// no binds\r\n")) ||
@@ -61,7 +63,8 @@ TEST(clsDraft, listsTheDraftsNewestFirst) {
     for (const std::string& path : clsDraft::candidates(dir.path()))
         names.push_back(fs::path(path).filename().string());
     EXPECT_EQ(names, (std::vector<std::string>{"draft-a.cfg", "draft-b.cfg", "draft-c.cfg", "draft.cfg"}));
-    EXPECT_TRUE(clsDraft::candidates(dir.file("none")).empty() && clsDraft::candidates("").empty());
+    EXPECT_TRUE(clsDraft::candidates(dir.file("none")).empty());
+    EXPECT_TRUE(clsDraft::candidates("").empty());
     EXPECT_EQ(clsDraft::sidecarPath(dir.file("draft.cfg")), dir.file("draft.opened"));
 }
 
@@ -79,21 +82,30 @@ TEST(clsDraft, goesWhenNothingIsLeftOrTheWorkIsSavedOrGivenUp) {
     EXPECT_EQ(clsCfgImport::fromFile(d.draft.path()).bindings.at(0).bind.code.size(), 20u * 42);
     const std::string sidecar = clsDraft::sidecarPath(d.draft.path());
     std::ofstream(sidecar) << "opened";
-    EXPECT_TRUE(d.change(false) && !d.exists() && !fs::exists(sidecar));
-    EXPECT_TRUE(d.change(true) && d.exists());
+    EXPECT_TRUE(d.change(false));
+    EXPECT_FALSE(d.exists());
+    EXPECT_FALSE(fs::exists(sidecar));
+    EXPECT_TRUE(d.change(true));
+    EXPECT_TRUE(d.exists());
     std::ofstream(sidecar) << "opened";
     int told = 0;
     d.draft.setOnDiscard([&] { ++told; });
     d.draft.changed();
     d.draft.writeLater(d.b, when, "");
     d.draft.discard();
-    EXPECT_TRUE(!d.exists() && !fs::exists(sidecar) && told == 1);
-    EXPECT_TRUE(d.change(true) && !d.exists() && !d.draft.hasChanges());
+    EXPECT_FALSE(d.exists());
+    EXPECT_FALSE(fs::exists(sidecar));
+    EXPECT_TRUE(told == 1);
+    EXPECT_TRUE(d.change(true));
+    EXPECT_FALSE(d.exists());
+    EXPECT_FALSE(d.draft.hasChanges());
     drafted failing;
     failing.dir.write("data", "a file in the way");
-    EXPECT_TRUE(!failing.change(true) && failing.draft.hasChanges());
+    EXPECT_FALSE(failing.change(true));
+    EXPECT_TRUE(failing.draft.hasChanges());
     fs::remove(failing.dir.file("data"));
-    EXPECT_TRUE(failing.draft.write(failing.b, when, "") && failing.exists());
+    EXPECT_TRUE(failing.draft.write(failing.b, when, ""));
+    EXPECT_TRUE(failing.exists());
 }
 
 }  // namespace

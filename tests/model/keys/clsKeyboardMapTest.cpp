@@ -53,7 +53,9 @@ TEST(clsKeyboardMap, listsTheKeysOffThePictureAndCountsEveryKey) {
     ASSERT_EQ(lb.b.open_binds({{"f3", clsBindKind::say, "^2go", "go", 1}, {"JOY2", clsBindKind::radio, "+jump", "", 2}})
                   .opened,
               2u);
-    ASSERT_TRUE(lb.b.add_radio_code("JOY1", "+attack", "+attack") && lb.say("FOO", "x") && lb.say("F1", "y"));
+    ASSERT_TRUE(lb.b.add_radio_code("JOY1", "+attack", "+attack"));
+    ASSERT_TRUE(lb.say("FOO", "x"));
+    ASSERT_TRUE(lb.say("F1", "y"));
     map.update(lb.b);
     EXPECT_EQ(said(map, place("F3")), "F3, public chat: ^2go");
     EXPECT_EQ(map.at(place("F1")).key, "F1");  // the first spelling of the key takes its place

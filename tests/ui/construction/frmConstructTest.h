@@ -77,7 +77,8 @@ struct constructScreen {
                 get<QAction>(name.c_str())->trigger();
             } else {
                 QAbstractButton* b = get<QAbstractButton>(name.c_str());
-                ASSERT_TRUE(b->isVisible() && b->isEnabled()) << name;
+                ASSERT_TRUE(b->isVisible()) << name;
+                ASSERT_TRUE(b->isEnabled()) << name;
                 b->click();
             }
         }

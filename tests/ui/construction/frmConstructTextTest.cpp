@@ -30,7 +30,8 @@ TEST(frmConstructText, refusesAPieceWithTheReasonAndKeepsTheText) {
         constructScreen s;
         s.run(sayF1 + steps);
         s.addText(text);
-        EXPECT_TRUE(s.asked().starts_with(message) && s.fake.messages.log.size() == 1) << s.asked();
+        EXPECT_TRUE(s.asked().starts_with(message)) << s.asked();
+        EXPECT_TRUE(s.fake.messages.log.size() == 1) << s.asked();
         EXPECT_EQ(s.text("txtText"), text);
         EXPECT_EQ(s.text("txtOutput"), output);
         EXPECT_EQ(s.ctx.builder.get_bindcode("F1"), *output ? output : notBound);

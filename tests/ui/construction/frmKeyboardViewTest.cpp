@@ -122,7 +122,9 @@ TEST(frmKeyboardView, opensOnceNamesEveryKeyAndRemembersItsPlace) {
     s.bindEveryKind();
     EXPECT_EQ(s.get<QAction>("mnuKeyboard")->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     frmKeyboardView* view = s.open();
-    ASSERT_TRUE(view && view->isVisible() && !view->isModal());
+    ASSERT_TRUE(view);
+    ASSERT_TRUE(view->isVisible());
+    ASSERT_FALSE(view->isModal());
     EXPECT_EQ(s.open(), view);
     QAccessibleInterface* named = QAccessible::queryAccessibleInterface(s.picture());
     ASSERT_EQ(named->childCount(), int(clsKeyboardLayout::keys().size()));

@@ -33,7 +33,8 @@ TEST(frmOSp, listsTheTokensSortedAndOnlyOkAfterAPickAddsOne) {
         auto* cbo = control<QComboBox>(&dlg, "cboOsp");
         QStringList entries;
         for (int i = 0; i < cbo->count(); ++i) entries << cbo->itemText(i);
-        EXPECT_TRUE(entries == QStringList({"alpha", "Mike", "Mike", "Zulu"}) && cbo->currentIndex() == -1);
+        EXPECT_TRUE(entries == QStringList({"alpha", "Mike", "Mike", "Zulu"}));
+        EXPECT_TRUE(cbo->currentIndex() == -1);
         QSignalSpy cancelPressed(control<QPushButton>(&dlg, "cmdCancel"), &QPushButton::clicked);
         if (pick >= 0) pickEntry(cbo, pick);
         if (end == ok || end == okWithoutPick || end == cancel)

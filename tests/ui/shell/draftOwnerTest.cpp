@@ -43,7 +43,8 @@ TEST(draftCopies, aKilledCopyLeavesItsDraftToTheNextStart) {
     const std::string ready = first.readLine().trimmed().toStdString();
     ASSERT_TRUE(ready.starts_with("ready ")) << ready;
     const std::string draft = ready.substr(6), lock = draftOwner::lockPath(draft);
-    ASSERT_TRUE(fs::exists(draft) && fs::exists(lock));
+    ASSERT_TRUE(fs::exists(draft));
+    ASSERT_TRUE(fs::exists(lock));
     fs::last_write_time(lock, fs::file_time_type::clock::now() - std::chrono::hours(72));  // a copy may run for days
     EXPECT_EQ(offeredByAnotherCopy(data), "none\n");
     // The lock of a copy that crashed before its first draft: this one's, before a restart.

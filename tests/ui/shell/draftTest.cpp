@@ -125,11 +125,15 @@ TEST_F(drafts, aRestoredDraftSavesIntoTheFileOpenedThen) {
     EXPECT_NE(p.messages.asked().find("Restore the changes to autoexec.cfg you had not saved, 0 binds"),
               std::string::npos)
         << p.messages.asked();
-    ASSERT_TRUE(construct() && construct()->isVisible() && !start->isVisible());
-    EXPECT_TRUE(onDisk() == paths{ctx().draft.path()} && p.locks.held == paths{ctx().draft.path() + ".lock"});
+    ASSERT_TRUE(construct());
+    ASSERT_TRUE(construct()->isVisible());
+    ASSERT_FALSE(start->isVisible());
+    EXPECT_TRUE(onDisk() == paths{ctx().draft.path()});
+    EXPECT_TRUE(p.locks.held == paths{ctx().draft.path() + ".lock"});
     ASSERT_TRUE(saveAs(construct(), ""));  // under the opened file's name, in the output folder
     EXPECT_EQ(scratchFolder::read(ctx().outputFolder() + "/autoexec.cfg"), "seta name me\n// mine\nexec x.cfg\n");
-    EXPECT_TRUE(onDisk().empty() && p.locks.held.empty());
+    EXPECT_TRUE(onDisk().empty());
+    EXPECT_TRUE(p.locks.held.empty());
     EXPECT_FALSE(fs::exists(clsDraft::sidecarPath(ctx().draft.path())));
     ctx().builder.add_code("F2", "x", "say", {"1"}, 1, "1", false);
     start->drafts().flush();
@@ -143,7 +147,8 @@ TEST_F(drafts, definitionFileGoneRestoresWithTheFilePicked) {
     fs::remove(input + "/keys.txt");
     restart({A::Yes});
     ASSERT_EQ(p.messages.log.at(1).title, "Definition File Missing");
-    ASSERT_TRUE(!construct() && start->findChild<QListWidget*>("fileInput")->isVisible());
+    ASSERT_FALSE(construct());
+    ASSERT_TRUE(start->findChild<QListWidget*>("fileInput")->isVisible());
     ASSERT_TRUE(openDefinitions(*start, "other.txt"));
     EXPECT_EQ(bindOf("F1"), "^1hi");
     EXPECT_NE(p.messages.log.back().text.find("added at the end of the key list: F1."), std::string::npos);
@@ -167,7 +172,8 @@ TEST_F(drafts, aDraftLandsWithinTheDelayOfTheFirstChange) {
     EXPECT_EQ(clsCfgImport::fromFile(ctx().draft.path()).bindings.size(), 1u);
     p.messages.answers = {A::Yes};  // Exit gives the work up
     construct()->findChild<QAction*>("mnuExit")->trigger();
-    EXPECT_TRUE(onDisk().empty() && p.locks.held.empty());
+    EXPECT_TRUE(onDisk().empty());
+    EXPECT_TRUE(p.locks.held.empty());
 }
 
 }  // namespace

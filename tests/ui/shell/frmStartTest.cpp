@@ -50,7 +50,8 @@ TEST_F(startScreen, switchesLayoutsWithNewBindAndCancel) {
     for (const char* step : {"mnuNew", "mnuNew", "cmdCancel", "mnuNew", "esc", "esc", "mnuNew"}) {
         act(step);
         const bool newBind = step[0] == 'm';
-        EXPECT_TRUE(newBindLayout() == newBind && (start->centralWidget()->height() < introHeight) == newBind) << step;
+        EXPECT_TRUE(newBindLayout() == newBind) << step;
+        EXPECT_TRUE((start->centralWidget()->height() < introHeight) == newBind) << step;
     }
     auto* list = control<QListWidget>("fileInput");
     ASSERT_EQ(list->count(), 1);
@@ -76,7 +77,9 @@ TEST_F(startScreen, namesAFileThatCannotBeRead) {
     act("cmdContinue");
     ASSERT_EQ(p.messages.log.size(), 1u);
     EXPECT_NE(p.messages.log[0].text.find(file), std::string::npos) << p.messages.log[0].text;
-    EXPECT_TRUE(start->isVisible() && newBindLayout() && !start->constructionScreen());
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_TRUE(newBindLayout());
+    EXPECT_FALSE(start->constructionScreen());
 }
 
 // Installed: the user's files first, then the shipped ones not shadowed by a file of the very same name; Enter on a
@@ -106,7 +109,8 @@ TEST_F(startScreen, installedListsTheUsersFilesFirstAndReadsTheOneListed) {
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_TRUE(start->constructionScreen());
     auto* keys = start->constructionScreen()->findChild<QComboBox*>("cboKeys");
-    EXPECT_TRUE(keys->count() == 1 && keys->itemText(0) == "F9");
+    EXPECT_TRUE(keys->count() == 1);
+    EXPECT_TRUE(keys->itemText(0) == "F9");
 }
 
 // After the hand-over, one message: what the file's reading left out (ten entries by line, then a count, and how
@@ -130,7 +134,9 @@ TEST_F(startScreen, tellsInOneMessageWhatTheFileLacks) {
         definitions("keys.txt", defs);
         p.messages.log.clear();
         open();
-        ASSERT_TRUE(openDefinitions(*start) && start->constructionScreen()->isVisible() && !start->isVisible());
+        ASSERT_TRUE(openDefinitions(*start));
+        ASSERT_TRUE(start->constructionScreen()->isVisible());
+        ASSERT_FALSE(start->isVisible());
         ASSERT_EQ(p.messages.log.size(), parts.empty() ? 0u : 1u);
         for (const std::string& part : parts) EXPECT_NE(p.messages.asked().find(part), std::string::npos) << part;
         EXPECT_TRUE(parts.empty() || p.messages.log[0].icon == msgIcon::Exclamation);
@@ -152,12 +158,15 @@ TEST_F(startScreen, opensACfgFileWithTheDefinitionFileUsedLast) {
         p.messages.log.clear();
         open();
         act("mnuOpen");
-        EXPECT_TRUE(start->isVisible() && !start->constructionScreen() &&
-                    p.messages.log.at(0).title == "Cannot Open File");
+        EXPECT_TRUE(start->isVisible());
+        EXPECT_FALSE(start->constructionScreen());
+        EXPECT_EQ(p.messages.log.at(0).title, "Cannot Open File");
         act("mnuOpen");
-        ASSERT_TRUE(start->constructionScreen() && start->constructionScreen()->isVisible());
+        ASSERT_TRUE(start->constructionScreen());
+        ASSERT_TRUE(start->constructionScreen()->isVisible());
         auto* list = start->constructionScreen()->findChild<QComboBox*>("cboKeys");
-        EXPECT_TRUE(list->count() == keys && list->currentText() == "F1");
+        EXPECT_TRUE(list->count() == keys);
+        EXPECT_TRUE(list->currentText() == "F1");
         EXPECT_TRUE(start->constructionScreen()->findChild<QPushButton*>("cmdClear")->isVisible());
         EXPECT_EQ(start->context().document.name(), "mine.cfg");
         EXPECT_EQ(p.settings.values["Brenvolt Beta 0.98/Files/LastDefinitionFile"], keys == 2 ? "b.txt" : "a.txt");
