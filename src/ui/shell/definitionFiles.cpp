@@ -8,8 +8,6 @@
 #include "platform/IProgramFolder.h"
 #include "platform/qtText.h"
 
-namespace {}  // namespace
-
 std::vector<clsDefinitionList::entry> definitionFiles(const std::vector<std::string>& folders) {
     std::vector<clsDefinitionList::folderFiles> found;
     for (const std::string& folder : folders) {
