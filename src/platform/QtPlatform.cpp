@@ -103,10 +103,14 @@ clsFolderFacts QtProgramFolder::facts() const {
     f.programFolder = programFolder();
     f.programHasInputFiles = QFileInfo(program + QStringLiteral("/InputFiles")).isDir();
     f.programWritable = output.exists() ? output.isDir() && output.isWritable() : QFileInfo(program).isWritable();
-    f.installDataFolder =
-        QDir::cleanPath(program + QLatin1Char('/') + QLatin1String(appInfo::dataFromProgram)).toStdString();
+    f.installDataFolder = installDataFolder().toStdString();
     f.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     return f;
+}
+
+QString QtProgramFolder::installDataFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QLatin1String(appInfo::dataFromProgram));
 }
 
 clsFolderChoice QtProgramFolder::folders() const {

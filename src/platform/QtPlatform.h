@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include <QLockFile>
+#include <QString>
 #include <memory>
 #include <optional>
 
@@ -41,6 +42,9 @@ public:
     std::string programFolder() const override;
     std::string nativePath(const std::string& path) const override;
     clsFolderChoice folders() const override;
+    // <prefix>/share/brenvolt, found from the program's own folder (in a
+    // build, build/share/brenvolt).
+    static QString installDataFolder();
 
 private:
     clsFolderFacts facts() const;

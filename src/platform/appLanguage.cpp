@@ -6,15 +6,11 @@
 #include <QDir>
 #include <QLibraryInfo>
 
-#include "appInfo.h"
+#include "platform/QtPlatform.h"
 
 namespace {
-// The program's translations (brenvolt_de.qm, ...): in the data folder, found
-// from the program's own folder as the shipped definitions are.
-QString ownFolder() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                           QLatin1String(appInfo::dataFromProgram) + QStringLiteral("/translations"));
-}
+// The program's translations (brenvolt_de.qm, ...), in the data folder.
+QString ownFolder() { return QtProgramFolder::installDataFolder() + QStringLiteral("/translations"); }
 }  // namespace
 
 appLanguage::appLanguage(const QStringList& languages) {
