@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "model/console/clsChatPreview.h"
-#include "model/styles/clsContrast.h"
 #include "platform/qtText.h"
 #include "ui/styles/stylePainter.h"
 
@@ -31,8 +30,7 @@ QString html(const clsChatPreview& line) {
         QColor colour = game(run.color);
         QString style;
         if (run.cut) {
-            colour = stylePainter::fromBgr(
-                clsContrast::mix(stylePainter::toBgr(colour), stylePainter::toBgr(consoleBack), 0.5));
+            colour = stylePainter::mixed(colour, consoleBack, 0.5);
             style += QStringLiteral("text-decoration:line-through;");
         }
         if (run.color == 0) style += QStringLiteral("background-color:%1;").arg(blackHalo.name());

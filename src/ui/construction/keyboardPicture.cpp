@@ -50,9 +50,6 @@ QRectF cell(const fit& f, double left, double top, double width, double height) 
 }
 QRectF cell(const fit& f, const clsLayoutKey& k) { return cell(f, k.left, k.top, k.width, k.height); }
 
-QColor mixed(const QColor& a, const QColor& b, double t) {
-    return stylePainter::fromBgr(clsContrast::mix(stylePainter::toBgr(a), stylePainter::toBgr(b), t));
-}
 QColor textOn(const QColor& face) { return stylePainter::fromBgr(clsContrast::textOn(stylePainter::toBgr(face))); }
 
 // The faces and texts every state is drawn in, from the window's colours.
@@ -61,7 +58,7 @@ struct look {
     bool dashed = false;
 };
 look lookOf(const keyboardPicture::palette& c, clsKeyState state) {
-    const QColor edge = mixed(textOn(c.form), c.form, 0.45);
+    const QColor edge = stylePainter::mixed(textOn(c.form), c.form, 0.45);
     const int kind = clsKeyboardMap::kindIndex(state);
     if (kind >= 0) {
         const QColor fill = c.kinds[static_cast<std::size_t>(kind)];
@@ -69,8 +66,8 @@ look lookOf(const keyboardPicture::palette& c, clsKeyState state) {
     }
     if (state == clsKeyState::free) return {c.face, textOn(c.face), edge, false};
     // Cannot be bound: a face half way to the window's, its caption faint.
-    const QColor grey = mixed(c.face, c.form, 0.6);
-    return {grey, mixed(textOn(grey), grey, 0.45), mixed(edge, c.form, 0.3), true};
+    const QColor grey = stylePainter::mixed(c.face, c.form, 0.6);
+    return {grey, stylePainter::mixed(textOn(grey), grey, 0.45), stylePainter::mixed(edge, c.form, 0.3), true};
 }
 
 QFont pixelFont(const QFont& base, double pixels, bool bold = false) {
@@ -319,7 +316,7 @@ void keyboardPicture::paintPicture(QPainter& p, const QRectF& area, bool withFoc
     const clsKeyboardLayout::area body = clsKeyboardLayout::mouseBody();
     const QRectF mouse = cell(f, body.left, body.top, body.width, body.height).adjusted(-0.1 * u, -0.1 * u, 0.1 * u, 0);
     p.setPen(QPen(freeLook.edge, 1));
-    p.setBrush(mixed(colours_.face, colours_.form, 0.5));
+    p.setBrush(stylePainter::mixed(colours_.face, colours_.form, 0.5));
     p.drawRoundedRect(mouse, 1.2 * u, 1.6 * u);
 
     for (std::size_t i = 0; i < keys.size(); ++i) {

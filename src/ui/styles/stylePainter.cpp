@@ -50,6 +50,10 @@ QColor stylePainter::toQColor(std::int32_t value) {
     return fromBgr(v);
 }
 
+QColor stylePainter::mixed(const QColor& a, const QColor& b, double t) {
+    return fromBgr(clsContrast::mix(toBgr(a), toBgr(b), t));
+}
+
 QColor stylePainter::fromBgr(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),
                   static_cast<int>((bgr >> 16) & 0xFFu));

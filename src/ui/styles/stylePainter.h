@@ -41,6 +41,8 @@ public:
     static QColor toQColor(std::int32_t value);
     static QColor fromBgr(std::uint32_t bgr);
     static std::uint32_t toBgr(const QColor& c);
+    // a with t of b mixed in (0: a, 1: b).
+    static QColor mixed(const QColor& a, const QColor& b, double t);
 
 private:
     clsColorStyleManager& catalogue_;
